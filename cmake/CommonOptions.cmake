@@ -1,0 +1,15 @@
+# One interface target carries the language standard, warnings, defines and sanitizers for every target.
+add_library(dovrel_options INTERFACE)
+target_compile_features(dovrel_options INTERFACE cxx_std_20)
+target_compile_options(dovrel_options INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(dovrel_options INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_URL_CAST_FROM_STRING QT_USE_QSTRINGBUILDER
+    DOVREL_VERSION="${PROJECT_VERSION}")
+if(DOVREL_WARNINGS_AS_ERRORS)
+    target_compile_options(dovrel_options INTERFACE -Werror)
+endif()
+if(DOVREL_SANITIZE)
+    target_compile_options(dovrel_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                    -fno-sanitize-recover=undefined)
+    target_link_options(dovrel_options INTERFACE -fsanitize=address,undefined)
+endif()

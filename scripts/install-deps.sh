@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Dovrel needs to build, test and run; does nothing when all are present.
+set -euo pipefail
+
+packages=(qt6-base-dev qt6-multimedia-dev cmake g++ make xvfb xauth fonts-wqy-zenhei fp-utils)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,182 @@
+#include "platform/qt_platform.h"
+
+#include <QAbstractButton>
+#include <QAudioDevice>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace Dovrel {
+
+namespace {
+
+QMessageBox::Icon toQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Patterns are matched on case-sensitive systems too: "*.JPG" also finds "photo.jpg".
+QString bothCases(const QString &patterns)
+{
+    QStringList result;
+    for (const QString &pattern : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        for (const QString &variant : {pattern, pattern.toLower(), pattern.toUpper()}) {
+            if (!result.contains(variant))
+                result.append(variant);
+        }
+    }
+    return result.join(QLatin1Char(' '));
+}
+
+QString selectedFilter(const QStringList &filters, int index)
+{
+    return index >= 1 && index <= filters.size() ? filters.at(index - 1) : QString();
+}
+
+} // namespace
+
+QStringList qtNameFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters.append(parts.at(i) + QStringLiteral(" (") + bothCases(parts.at(i + 1)) + QLatin1Char(')'));
+    return filters;
+}
+
+QtPlatform::QtPlatform()
+{
+    m_clock.start();
+}
+
+QtPlatform::~QtPlatform()
+{
+    delete m_sound;
+}
+
+int QtPlatform::soundDeviceCount()
+{
+    return static_cast<int>(QMediaDevices::audioOutputs().size());
+}
+
+void QtPlatform::playSound(const QString &path)
+{
+    if (!m_sound)
+        m_sound = new QSoundEffect;
+    m_sound->stop();
+    if (!QFileInfo(path).isFile()) {
+        m_sound->setSource(QUrl());
+        return;
+    }
+    // Setting the same source again would not restart a sound still playing, so it is reset first.
+    m_sound->setSource(QUrl());
+    m_sound->setSource(QUrl::fromLocalFile(path));
+    m_sound->play();
+}
+
+MessageAnswer QtPlatform::showMessage(QWidget *parent, const MessageRequest &request)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(request.title);
+    box.setText(request.text);
+    box.setIcon(toQtIcon(request.icon));
+    if (request.buttons == MessageButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    }
+    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    const QStringList filters = qtNameFilters(request.filter);
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(selectedFilter(filters, request.filterIndex));
+    if (!request.initialFile.isEmpty())
+        dialog.selectFile(request.initialFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    const QStringList filters = qtNameFilters(request.filter);
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(selectedFilter(filters, request.filterIndex));
+    if (!request.initialFile.isEmpty())
+        dialog.selectFile(request.initialFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QFont> QtPlatform::chooseFont(QWidget *parent, const QFont &initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+std::optional<QColor> QtPlatform::chooseColour(QWidget *parent, const QColor &initial)
+{
+    const QColor colour = QColorDialog::getColor(initial, parent);
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour;
+}
+
+void QtPlatform::setClipboardText(const QString &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+bool QtPlatform::openUrl(const QString &url)
+{
+    return QDesktopServices::openUrl(QUrl(url));
+}
+
+bool QtPlatform::openHelp(const QString &helpFile)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+}
+
+qint64 QtPlatform::monotonicMs()
+{
+    return m_clock.elapsed();
+}
+
+} // namespace Dovrel

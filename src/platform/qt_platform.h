@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QElapsedTimer>
+
+class QSoundEffect;
+
+namespace Dovrel {
+
+// The real platform: Qt Multimedia, Qt's dialogs, the system clipboard and desktop services.
+class QtPlatform : public Platform
+{
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    int soundDeviceCount() override;
+    void playSound(const QString &path) override;
+
+    MessageAnswer showMessage(QWidget *parent, const MessageRequest &request) override;
+    std::optional<QString> openFileName(QWidget *parent, const FileDialogRequest &request) override;
+    std::optional<QString> saveFileName(QWidget *parent, const FileDialogRequest &request) override;
+    std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
+    std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
+
+    void setClipboardText(const QString &text) override;
+    bool openUrl(const QString &url) override;
+    bool openHelp(const QString &helpFile) override;
+
+    qint64 monotonicMs() override;
+
+private:
+    QSoundEffect *m_sound = nullptr;
+    QElapsedTimer m_clock;
+};
+
+// "描述|模式|描述|模式" as Qt's name filters ("描述 (模式)").
+QStringList qtNameFilters(const QString &filter);
+
+} // namespace Dovrel

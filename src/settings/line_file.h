@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Dovrel {
+
+// The lines of a settings file as far as they could be read; `exists` is false when the file could not be opened.
+struct LineFileContent
+{
+    bool exists = false;
+    QStringList lines;
+};
+
+// Reads at most `maxLines` lines; CR LF and bare LF both end a line, and anything after `maxLines` is never read.
+LineFileContent readLineFile(const QString &path, int maxLines);
+
+// `lines` padded with empty texts (or cut) to exactly `count` entries.
+QStringList padLines(const QStringList &lines, int count);
+
+// Outcome of a save; `error` is empty on success.
+struct SaveResult
+{
+    bool ok = false;
+    QString error;
+};
+
+// Writes every line followed by CR LF, replacing the file atomically. The folder is never created.
+SaveResult writeLineFile(const QString &path, const QStringList &lines);
+
+} // namespace Dovrel

@@ -1,0 +1,24 @@
+#include "settings/settings_save.h"
+
+#include "platform/platform.h"
+#include "settings/line_file.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+
+namespace Dovrel {
+
+bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &lines)
+{
+    const SaveResult result = writeLineFile(page->app().paths().configFile(fileName), lines);
+    if (result.ok)
+        return true;
+    MessageRequest request;
+    request.text = QStringLiteral("无法保存设置文件 config\\") + fileName +
+                   QStringLiteral("，设置未保存。\n请检查程序目录下的 config 文件夹是否存在、文件是否只读。");
+    request.title = applicationTitle();
+    request.icon = MessageIcon::Warning;
+    page->app().platform().showMessage(page, request);
+    return false;
+}
+
+} // namespace Dovrel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Text files of the system are in the simplified-Chinese ANSI code page. GB18030 is byte-identical to GBK for
+// every GBK character and can still represent any other character, so nothing typed is ever lost on a save.
+namespace Dovrel {
+
+QString decodeAnsi(const QByteArray &bytes);
+QByteArray encodeAnsi(const QString &text);
+
+} // namespace Dovrel

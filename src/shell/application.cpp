@@ -1,0 +1,55 @@
+#include "shell/application.h"
+
+#include "shell/splash_screen.h"
+
+namespace Dovrel {
+
+Application::Application(const QString &applicationDirectory, Platform &platform)
+    : m_paths(applicationDirectory)
+    , m_platform(platform)
+    , m_screens(*this)
+{
+}
+
+Application::~Application() = default;
+
+const AppPaths &Application::paths() const
+{
+    return m_paths;
+}
+
+Platform &Application::platform() const
+{
+    return m_platform;
+}
+
+ScreenRegistry &Application::screens()
+{
+    return m_screens;
+}
+
+LayoutBase &Application::layoutBase()
+{
+    return m_layoutBase;
+}
+
+void Application::start()
+{
+    m_screens.screen<Form1>()->show();
+}
+
+void Application::exitProgram()
+{
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    m_screens.unloadAll();
+    emit exitRequested();
+}
+
+bool Application::exiting() const
+{
+    return m_exiting;
+}
+
+} // namespace Dovrel

@@ -1,0 +1,20 @@
+#include "shell/caption_cycle.h"
+
+namespace Dovrel {
+
+QString applicationTitle()
+{
+    return QStringLiteral("Dovrel");
+}
+
+QString nextCaption(const QString &current)
+{
+    const QString title = applicationTitle();
+    if (current == title)
+        return QString();
+    if (current.size() < title.size() && title.startsWith(current))
+        return title.left(current.size() + 1);
+    return current;
+}
+
+} // namespace Dovrel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace Dovrel {
+
+// The caption that follows `current` in the typing animation: "" → "D" → … → "Dovrel" → "". A caption outside
+// the cycle stays as it is.
+QString nextCaption(const QString &current);
+
+QString applicationTitle();
+
+} // namespace Dovrel

@@ -1,0 +1,117 @@
+#include "shell/controls.h"
+
+#include "shell/layout_tag.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace Dovrel {
+
+namespace {
+constexpr char ControlProperty[] = "dovrelControl";
+}
+
+void markControl(QWidget *widget)
+{
+    widget->setProperty(ControlProperty, true);
+}
+
+bool isControl(const QWidget *widget)
+{
+    return widget->property(ControlProperty).toBool();
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+QString arrayName(const QString &name, int index)
+{
+    return name + QLatin1Char('_') + QString::number(index);
+}
+
+QColor colourFromValue(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+quint32 colourValue(const QColor &colour)
+{
+    return quint32(colour.red()) | (quint32(colour.green()) << 8) | (quint32(colour.blue()) << 16);
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, int left, int top, int width, int height, const QString &text)
+{
+    QLabel *label = makeControl<QLabel>(parent, name, left, top, width, height);
+    label->setText(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QTimer *makeTimer(QObject *parent, const QString &name, int intervalMs, bool enabled)
+{
+    QTimer *timer = new QTimer(parent);
+    timer->setObjectName(name);
+    timer->setInterval(intervalMs);
+    timer->setTimerType(intervalMs >= 1000 ? Qt::PreciseTimer : Qt::CoarseTimer);
+    if (enabled)
+        timer->start();
+    return timer;
+}
+
+QFont designFont(const QString &family, double points, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
+        palette.setColor(group, QPalette::Text, colour);
+    }
+    widget->setPalette(palette);
+}
+
+QColor textColour(const QWidget *widget)
+{
+    if (qobject_cast<const QAbstractButton *>(widget) && !qobject_cast<const QLabel *>(widget))
+        return widget->palette().color(QPalette::ButtonText);
+    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QTextEdit *>(widget))
+        return widget->palette().color(QPalette::Text);
+    return widget->palette().color(QPalette::WindowText);
+}
+
+void setBackColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, colour);
+        palette.setColor(group, QPalette::Button, colour);
+        palette.setColor(group, QPalette::Base, colour);
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QColor backColour(const QWidget *widget)
+{
+    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QTextEdit *>(widget))
+        return widget->palette().color(QPalette::Base);
+    if (qobject_cast<const QAbstractButton *>(widget))
+        return widget->palette().color(QPalette::Button);
+    return widget->palette().color(QPalette::Window);
+}
+
+} // namespace Dovrel

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QTimer;
+class QObject;
+class QWidget;
+
+namespace Dovrel {
+
+// The dynamic property that keeps a control's design geometry for the proportional layout.
+inline constexpr char LayoutTagProperty[] = "Tag";
+
+// Controls are the named widgets a screen creates itself; the proportional layout moves only those.
+void markControl(QWidget *widget);
+bool isControl(const QWidget *widget);
+
+// Twips to pixels for a whole rectangle.
+QRect twipsRect(int left, int top, int width, int height);
+
+// Name of an element of a control array: "Option1_0".
+QString arrayName(const QString &name, int index);
+
+// A colour value red + 256 × green + 65536 × blue (0x00BBGGRR).
+QColor colourFromValue(quint32 value);
+quint32 colourValue(const QColor &colour);
+
+template <class W> W *makeControl(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    W *control = new W(parent);
+    control->setObjectName(name);
+    control->setGeometry(twipsRect(left, top, width, height));
+    markControl(control);
+    return control;
+}
+
+// A label as the designs draw them: text from the top left, wrapped, transparent.
+QLabel *makeLabel(QWidget *parent, const QString &name, int left, int top, int width, int height,
+                  const QString &text = QString());
+
+QTimer *makeTimer(QObject *parent, const QString &name, int intervalMs, bool enabled);
+
+QFont designFont(const QString &family, double points, bool bold = false);
+
+// Text colour of a label, button, box or option.
+void setTextColour(QWidget *widget, const QColor &colour);
+QColor textColour(const QWidget *widget);
+
+// Background colour; for labels and frames this also makes them opaque.
+void setBackColour(QWidget *widget, const QColor &colour);
+QColor backColour(const QWidget *widget);
+
+} // namespace Dovrel

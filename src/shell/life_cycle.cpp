@@ -1,0 +1,51 @@
+#include "shell/life_cycle.h"
+
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/main_menu.h"
+
+#include <QGuiApplication>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace Dovrel {
+
+namespace {
+constexpr char WindowAlphaProperty[] = "windowAlpha";
+}
+
+void AnimateCaption(QWidget *screen)
+{
+    screen->setWindowTitle(nextCaption(screen->windowTitle()));
+}
+
+void ReturnToMenu(Screen *screen)
+{
+    Application &app = screen->app();
+    if (app.exiting())
+        return;
+    Form4 *menu = app.screens().screen<Form4>();
+    if (menu != screen) {
+        menu->show();
+        menu->raise();
+        menu->activateWindow();
+    }
+    app.screens().unload(screen);
+}
+
+void SetWindowAlpha(QWidget *screen, int alpha)
+{
+    alpha = std::clamp(alpha, 0, 255);
+    screen->setProperty(WindowAlphaProperty, alpha);
+    // A platform without translucent windows (the headless one among them) shows the window opaque.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        screen->setWindowOpacity(alpha / 255.0);
+}
+
+int windowAlpha(const QWidget *screen)
+{
+    return screen->property(WindowAlphaProperty).toInt();
+}
+
+} // namespace Dovrel

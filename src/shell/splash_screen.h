@@ -1,0 +1,44 @@
+#pragma once
+
+#include "shell/screen.h"
+#include "shell/splash_fade.h"
+
+#include <QPixmap>
+
+class QTimer;
+
+namespace Dovrel {
+
+// The start-up screen: fades in, rests until clicked, fades out and opens the main menu.
+class Form1 : public Screen
+{
+    Q_OBJECT
+
+public:
+    struct Variables
+    {
+        SplashFade fade;
+    };
+
+    explicit Form1(Application &app);
+    void load() override;
+
+    QTimer *Timer1 = nullptr;
+
+protected:
+    bool closeRequested() override;
+    void closing() override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void fadeTick();
+
+private:
+    SplashFade &fade() const;
+
+    QPixmap m_picture;
+};
+
+} // namespace Dovrel

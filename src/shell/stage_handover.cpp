@@ -1,0 +1,19 @@
+#include "shell/stage_handover.h"
+
+#include "shell/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace Dovrel {
+
+Form5::Form5(Application &app)
+    : Screen(app, QStringLiteral("Form5"))
+{
+    setDesignClientSize(4680, 3195);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), 360, 240, 1215, 255, QStringLiteral("数据传递"));
+    Text1 = makeControl<QLineEdit>(this, QStringLiteral("Text1"), 360, 720, 3855, 375);
+    Text2 = makeControl<QLineEdit>(this, QStringLiteral("Text2"), 360, 1320, 3855, 375);
+}
+
+} // namespace Dovrel

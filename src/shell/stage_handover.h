@@ -1,0 +1,24 @@
+#pragma once
+
+#include "shell/screen.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace Dovrel {
+
+// The stage hand-over, never shown: the main menu writes the current stage's limit and name here and the clocks
+// read them.
+class Form5 : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit Form5(Application &app);
+
+    QLabel *Label1 = nullptr;
+    QLineEdit *Text1 = nullptr; // time limit text
+    QLineEdit *Text2 = nullptr; // stage name
+};
+
+} // namespace Dovrel

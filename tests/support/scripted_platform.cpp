@@ -1,0 +1,82 @@
+#include "support/scripted_platform.h"
+
+namespace Dovrel::Testing {
+
+namespace {
+template <class T> std::optional<T> takeFirst(QList<std::optional<T>> &queue)
+{
+    return queue.isEmpty() ? std::nullopt : queue.takeFirst();
+}
+} // namespace
+
+int ScriptedPlatform::soundDeviceCount()
+{
+    return devices;
+}
+
+void ScriptedPlatform::playSound(const QString &path)
+{
+    sounds.append(path);
+}
+
+MessageAnswer ScriptedPlatform::showMessage(QWidget *, const MessageRequest &request)
+{
+    messages.append(request);
+    return messageAnswers.isEmpty() ? MessageAnswer::Ok : messageAnswers.takeFirst();
+}
+
+std::optional<QString> ScriptedPlatform::openFileName(QWidget *, const FileDialogRequest &request)
+{
+    openRequests.append(request);
+    return takeFirst(openAnswers);
+}
+
+std::optional<QString> ScriptedPlatform::saveFileName(QWidget *, const FileDialogRequest &request)
+{
+    saveRequests.append(request);
+    return takeFirst(saveAnswers);
+}
+
+std::optional<QFont> ScriptedPlatform::chooseFont(QWidget *, const QFont &initial)
+{
+    fontRequests.append(initial);
+    return takeFirst(fontAnswers);
+}
+
+std::optional<QColor> ScriptedPlatform::chooseColour(QWidget *, const QColor &initial)
+{
+    colourRequests.append(initial);
+    return takeFirst(colourAnswers);
+}
+
+void ScriptedPlatform::setClipboardText(const QString &text)
+{
+    clipboard = text;
+}
+
+bool ScriptedPlatform::openUrl(const QString &url)
+{
+    urls.append(url);
+    return true;
+}
+
+bool ScriptedPlatform::openHelp(const QString &helpFile)
+{
+    helpFiles.append(helpFile);
+    return true;
+}
+
+qint64 ScriptedPlatform::monotonicMs()
+{
+    return nowMs;
+}
+
+QStringList ScriptedPlatform::messageTexts() const
+{
+    QStringList texts;
+    for (const MessageRequest &request : messages)
+        texts.append(request.text);
+    return texts;
+}
+
+} // namespace Dovrel::Testing

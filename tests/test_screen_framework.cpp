@@ -1,0 +1,250 @@
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/life_cycle.h"
+#include "shell/main_menu.h"
+#include "shell/proportional_layout.h"
+#include "shell/splash_screen.h"
+#include "shell/stage_handover.h"
+#include "support/test_app.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace Dovrel;
+using namespace Dovrel::Testing;
+
+namespace Dovrel {
+
+// A content screen as the later screens are built: layout, animated caption, standard close.
+class FormTest : public Screen
+{
+    Q_OBJECT
+
+public:
+    struct Variables
+    {
+        int opened = 0;
+    };
+
+    explicit FormTest(Application &app)
+        : Screen(app, QStringLiteral("FormTest"))
+    {
+        setDesignClientSize(DesignWidth, DesignHeight);
+        setProportionalLayout(true);
+        Label1 = makeLabel(this, QStringLiteral("Label1"), 1185, 1920, 1725, 840, QStringLiteral("正方"));
+        Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+        connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    }
+    void load() override
+    {
+        RecordLayout(this);
+        setWindowTitle(applicationTitle());
+        ++app().screens().variables<FormTest>().opened;
+        Label1->setText(QStringLiteral("loaded"));
+    }
+
+    QLabel *Label1 = nullptr;
+    QTimer *Timer1 = nullptr;
+};
+
+// A screen that never recorded its layout.
+class FormUnrecorded : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit FormUnrecorded(Application &app)
+        : Screen(app, QStringLiteral("FormUnrecorded"))
+    {
+        setDesignClientSize(DesignWidth, DesignHeight);
+        setProportionalLayout(true);
+        Label1 = makeLabel(this, QStringLiteral("Label1"), 1500, 1500, 1500, 1500);
+    }
+    QLabel *Label1 = nullptr;
+};
+
+} // namespace Dovrel
+
+class TestScreenFramework : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void registryLoadsUnseenOnceAndAfreshAfterUnload()
+    {
+        TestApp t;
+        ScreenRegistry &screens = t.app().screens();
+        QVERIFY(!screens.isLoaded(QStringLiteral("FormTest")));
+        FormTest *first = screens.screen<FormTest>();
+        QCOMPARE(first->objectName(), QStringLiteral("FormTest"));
+        QVERIFY(!first->isVisible());
+        QCOMPARE(first->Label1->text(), QStringLiteral("loaded"));
+        QCOMPARE(screens.screen<FormTest>(), first);
+        QCOMPARE(screens.loadCount(QStringLiteral("FormTest")), 1);
+
+        first->Label1->setText(QStringLiteral("edited"));
+        screens.unload(first);
+        QVERIFY(!screens.isLoaded(QStringLiteral("FormTest")));
+        flushDeletes();
+        FormTest *second = screens.screen<FormTest>();
+        QCOMPARE(screens.loadCount(QStringLiteral("FormTest")), 2);
+        QCOMPARE(second->Label1->text(), QStringLiteral("loaded"));
+        // Screen-level variables outlive the unload.
+        QCOMPARE(screens.variables<FormTest>().opened, 2);
+    }
+
+    void everyControlIsFoundByName()
+    {
+        TestApp t;
+        Form4 *menu = t.screen<Form4>();
+        for (const char *name : {"Image1", "Label1", "Label2", "Label3", "Label4", "Timer1"})
+            QVERIFY2(menu->findChild<QObject *>(QLatin1String(name)), name);
+        Form5 *handover = t.screen<Form5>();
+        QCOMPARE(handover->objectName(), QStringLiteral("Form5"));
+        QCOMPARE(child<QLabel>(handover, QStringLiteral("Label1"))->text(), QStringLiteral("数据传递"));
+        QVERIFY(child<QLineEdit>(handover, QStringLiteral("Text1")));
+        QVERIFY(child<QLineEdit>(handover, QStringLiteral("Text2")));
+        QVERIFY(!handover->isVisible());
+    }
+
+    void splashFadesInRestsAndOpensTheMenuOnlyAfterFadingOut()
+    {
+        TestApp t;
+        t.app().start();
+        Form1 *splash = t.screen<Form1>();
+        QVERIFY(splash->isVisible());
+        QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(splash->size(), QSize(539, 227));
+        QCOMPARE(windowAlpha(splash), 0);
+        QVERIFY(splash->Timer1->isActive());
+        QCOMPARE(splash->Timer1->interval(), 10);
+
+        tick(splash->Timer1, 127);
+        QCOMPARE(windowAlpha(splash), 254);
+        tick(splash->Timer1);
+        QCOMPARE(windowAlpha(splash), 255);
+        QVERIFY(!splash->Timer1->isActive());
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
+
+        QTest::mouseClick(splash, Qt::LeftButton);
+        QVERIFY(splash->isVisible());
+        QVERIFY(splash->Timer1->isActive());
+        tick(splash->Timer1);
+        QCOMPARE(windowAlpha(splash), 253);
+        tick(splash->Timer1, 126);
+        QCOMPARE(windowAlpha(splash), 1);
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
+        tick(splash->Timer1);
+        QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form4")));
+        QVERIFY(t.screen<Form4>()->isVisible());
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form1")));
+    }
+
+    void clickDuringFadeInFadesOutFromThere()
+    {
+        TestApp t;
+        t.app().start();
+        Form1 *splash = t.screen<Form1>();
+        tick(splash->Timer1, 50);
+        QCOMPARE(windowAlpha(splash), 100);
+        splash->close();
+        tick(splash->Timer1);
+        QCOMPARE(windowAlpha(splash), 98);
+        tick(splash->Timer1, 47);
+        QCOMPARE(windowAlpha(splash), 4);
+        // More clicks neither restart nor speed the fade-out.
+        QTest::mouseClick(splash, Qt::LeftButton);
+        splash->close();
+        tick(splash->Timer1);
+        QCOMPARE(windowAlpha(splash), 2);
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
+        tick(splash->Timer1);
+        QVERIFY(t.screen<Form4>()->isVisible());
+    }
+
+    void captionIsTypedOutEveryHalfSecond()
+    {
+        TestApp t;
+        FormTest *screen = t.screen<FormTest>();
+        QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
+        QCOMPARE(screen->Timer1->interval(), 500);
+        tick(screen->Timer1);
+        QCOMPARE(screen->windowTitle(), QString());
+        tick(screen->Timer1);
+        QCOMPARE(screen->windowTitle(), QStringLiteral("D"));
+        tick(screen->Timer1, 5);
+        QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
+    }
+
+    void closingAScreenReturnsToTheMenuAndClosingTheMenuEnds()
+    {
+        TestApp t;
+        QSignalSpy exit(&t.app(), &Application::exitRequested);
+        FormTest *screen = t.screen<FormTest>();
+        screen->show();
+        QVERIFY(screen->close());
+        QVERIFY(t.screen<Form4>()->isVisible());
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("FormTest")));
+        QCOMPARE(exit.count(), 0);
+
+        t.screen<FormTest>()->show();
+        t.screen<Form4>()->close();
+        QCOMPARE(exit.count(), 1);
+        QVERIFY(t.app().exiting());
+        QVERIFY(t.app().screens().loadedNames().isEmpty());
+    }
+
+    void layoutRecordsTagsAndScalesFromThem()
+    {
+        TestApp t;
+        FormTest *screen = t.screen<FormTest>();
+        screen->show();
+        QCOMPARE(screen->Label1->property("Tag").toString(), QStringLiteral("1185   1920   1725   840   "));
+        QVERIFY(!screen->Timer1->property("Tag").isValid());
+        QCOMPARE(t.app().layoutBase().scaleWidth, 11880);
+        QCOMPARE(t.app().layoutBase().scaleHeight, 8490);
+
+        screen->resize(1584, 566 * 3);
+        QCOMPARE(screen->Label1->geometry(), QRect(158, 384, 230, 168));
+        screen->resize(1000, 700);
+        screen->resize(792, 566);
+        QCOMPARE(screen->Label1->geometry(), QRect(79, 128, 115, 56));
+        // Moves made after recording are lost at the next re-layout.
+        screen->Label1->move(0, 0);
+        screen->resize(792, 566 + 1);
+        screen->resize(792, 566);
+        QCOMPARE(screen->Label1->geometry(), QRect(79, 128, 115, 56));
+    }
+
+    void layoutBeforeAnyRecordingChangesNothing()
+    {
+        TestApp t;
+        FormUnrecorded *screen = t.screen<FormUnrecorded>();
+        screen->show();
+        screen->resize(1200, 900);
+        QCOMPARE(screen->Label1->geometry(), QRect(100, 100, 100, 100));
+    }
+
+    void menuPictureCoversTheWholeWindowAfterEveryResize()
+    {
+        TestApp t;
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        QCOMPARE(menu->windowTitle(), QStringLiteral("Dovrel"));
+        QCOMPARE(menu->size(), QSize(792, 566));
+        QVERIFY(!menu->Image1->pixmap().isNull());
+        for (const QSize &size : {QSize(1280, 1000), QSize(400, 300), QSize(792, 566)}) {
+            menu->resize(size);
+            QCOMPARE(menu->Image1->geometry().topLeft(), QPoint(0, 0));
+            QVERIFY(menu->Image1->width() >= menu->width());
+            QVERIFY(menu->Image1->height() >= menu->height());
+        }
+        QCOMPARE(menu->Label1->geometry(), twipsRect(3960, 240, 4455, 495));
+    }
+};
+
+QTEST_MAIN(TestScreenFramework)
+#include "test_screen_framework.moc"
