@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+namespace Dovrel {
+
+// The starting count of a clock from a limit text: its leading decimal number, blanks, tabs and line feeds ignored
+// wherever they stand, rounded half to even; 0 when the text does not begin with a number.
+int readLimit(const QString &text);
+
+enum class CountdownFormat { None, Seconds, MinutesSeconds };
+
+// "122s" or "2分2秒"; minutes are floor(n / 60) and the seconds keep the sign of n ("-1分-1秒").
+QString formatRemaining(int seconds, CountdownFormat format);
+
+// One per-second step of a countdown.
+struct CountdownStep
+{
+    int remaining = 0;
+    bool warning = false; // exactly 30 seconds left
+    bool timeUp = false;  // nothing left
+};
+CountdownStep countdownStep(int remaining);
+
+inline constexpr int WarningSeconds = 30;
+
+// Deadlines start + n × interval on a monotonic clock, so a countdown never drifts; a timeout that comes after
+// several deadlines (a held-up event loop) is told how many steps it owes.
+class StepSchedule
+{
+public:
+    explicit StepSchedule(qint64 intervalMs = 1000);
+
+    void start(qint64 nowMs);
+    // Steps owed at a timeout: always at least one, one more for each further deadline already passed.
+    int stepsDue(qint64 nowMs);
+    // Time from now to the next deadline, never negative.
+    qint64 msUntilNext(qint64 nowMs) const;
+    qint64 nextDeadline() const;
+
+private:
+    qint64 m_interval;
+    qint64 m_next = 0;
+};
+
+} // namespace Dovrel

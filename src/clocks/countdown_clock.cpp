@@ -1,0 +1,131 @@
+#include "clocks/countdown_clock.h"
+
+#include "clocks/alerts.h"
+#include "platform/platform.h"
+#include "settings/sound_page.h"
+#include "shell/application.h"
+#include "shell/controls.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace Dovrel {
+
+namespace {
+constexpr int ClockPoints = 120;
+constexpr int StepMs = 1000;
+} // namespace
+
+CountdownFormat chosenFormat(Screen *screen)
+{
+    switch (screen->app().screens().screen<Form9>()->formatChoice()) {
+    case 0:
+        return CountdownFormat::Seconds;
+    case 1:
+        return CountdownFormat::MinutesSeconds;
+    default:
+        return CountdownFormat::None;
+    }
+}
+
+void ShowRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset)
+{
+    CountdownFormat format = chosenFormat(screen);
+    if (format == CountdownFormat::None) {
+        if (unset == UnsetFormat::KeepText)
+            return;
+        format = CountdownFormat::Seconds;
+    }
+    QFont font = label->font();
+    font.setPointSize(ClockPoints);
+    label->setFont(font);
+    label->setText(formatRemaining(seconds, format));
+}
+
+void PlayAlert(Screen *screen, Alert alert)
+{
+    Form9 *page = screen->app().screens().screen<Form9>();
+    const int index = alert == Alert::Warning ? page->warningChoice() : page->timeUpChoice();
+    if (index < 0)
+        return;
+    playAlertFile(screen, (alert == Alert::Warning ? warningFolder() : timeUpFolder()) + alertFileName(index));
+}
+
+QString timeUpText()
+{
+    return QStringLiteral(" 时间到！");
+}
+
+CountdownClock::CountdownClock(Screen *screen, QTimer *timer, QLabel *display, UnsetFormat unset)
+    : QObject(timer)
+    , m_screen(screen)
+    , m_timer(timer)
+    , m_display(display)
+    , m_unset(unset)
+    , m_schedule(StepMs)
+{
+    m_timer->setInterval(StepMs);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &CountdownClock::timeout);
+}
+
+int CountdownClock::remaining() const
+{
+    return m_remaining;
+}
+
+void CountdownClock::setRemaining(int seconds)
+{
+    m_remaining = seconds;
+}
+
+void CountdownClock::showRemaining()
+{
+    ShowRemaining(m_screen, m_display, m_remaining, m_unset);
+}
+
+void CountdownClock::start()
+{
+    if (m_timer->isActive())
+        return;
+    m_schedule.start(m_screen->app().platform().monotonicMs());
+    m_timer->start(StepMs);
+}
+
+void CountdownClock::stop()
+{
+    m_timer->stop();
+}
+
+bool CountdownClock::running() const
+{
+    return m_timer->isActive();
+}
+
+void CountdownClock::timeout()
+{
+    Platform &platform = m_screen->app().platform();
+    const int due = m_schedule.stepsDue(platform.monotonicMs());
+    for (int i = 0; i < due && m_timer->isActive(); ++i)
+        step();
+    // Each interval runs to the next deadline, whatever the previous timeout's lateness.
+    if (m_timer->isActive())
+        m_timer->start(static_cast<int>(m_schedule.msUntilNext(platform.monotonicMs())));
+}
+
+void CountdownClock::step()
+{
+    const CountdownStep next = countdownStep(m_remaining);
+    m_remaining = next.remaining;
+    showRemaining();
+    if (next.warning)
+        PlayAlert(m_screen, Alert::Warning);
+    if (next.timeUp) {
+        m_timer->stop();
+        setTextColour(m_display, QColor(255, 0, 0));
+        m_display->setText(timeUpText());
+        PlayAlert(m_screen, Alert::TimeUp);
+    }
+}
+
+} // namespace Dovrel

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "clocks/countdown.h"
+
+#include <QObject>
+
+class QLabel;
+class QTimer;
+
+namespace Dovrel {
+
+class Screen;
+
+// What a clock shows while the sound page has no countdown format selected.
+enum class UnsetFormat { KeepText, ShowSeconds };
+
+// The countdown format chosen on the sound page, read afresh each time (loading the page unseen if needed).
+CountdownFormat chosenFormat(Screen *screen);
+
+// Writes `seconds` into a clock label at 120 points in the chosen format.
+void ShowRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset = UnsetFormat::KeepText);
+
+// Plays the chosen warning or time-up sound, or reports a missing sound device.
+enum class Alert { Warning, TimeUp };
+void PlayAlert(Screen *screen, Alert alert);
+
+// The red time-up text.
+QString timeUpText();
+
+// One countdown of a clock screen: its counter, its display label and its 1000 ms timer. The timer is kept on
+// deadlines of a monotonic clock so the count never drifts; steps missed while the event loop was held up run at
+// once, in order, at the next timeout.
+class CountdownClock : public QObject
+{
+    Q_OBJECT
+
+public:
+    CountdownClock(Screen *screen, QTimer *timer, QLabel *display, UnsetFormat unset = UnsetFormat::KeepText);
+
+    int remaining() const;
+    void setRemaining(int seconds);
+    // Shows the counter in the chosen format.
+    void showRemaining();
+
+    // Starts counting; a clock that already runs keeps its current interval.
+    void start();
+    void stop();
+    bool running() const;
+
+private slots:
+    void timeout();
+
+private:
+    void step();
+
+    Screen *m_screen;
+    QTimer *m_timer;
+    QLabel *m_display;
+    UnsetFormat m_unset;
+    int m_remaining = 0;
+    StepSchedule m_schedule;
+};
+
+} // namespace Dovrel

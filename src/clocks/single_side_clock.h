@@ -1,0 +1,46 @@
+#pragma once
+
+#include "shell/screen.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace Dovrel {
+
+class CountdownClock;
+
+// The single-side stage clock: one countdown, the side buttons only set the title.
+class Form17 : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit Form17(Application &app);
+    void load() override;
+
+    int remainingSeconds() const;
+
+    QLabel *Label1 = nullptr; // title
+    QLabel *Label2 = nullptr; // remaining time
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QTimer *Timer1 = nullptr; // countdown
+    QTimer *Timer2 = nullptr; // caption
+
+private slots:
+    void affirmativeSpeaks();
+    void negativeSpeaks();
+    void startCountdown();
+    void resetCountdown();
+
+private:
+    void titleForSide(const QString &side);
+    void readHandedOverLimit();
+
+    CountdownClock *m_clock = nullptr;
+};
+
+} // namespace Dovrel

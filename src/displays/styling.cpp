@@ -1,0 +1,209 @@
+#include "displays/styling.h"
+
+#include "platform/platform.h"
+#include "shell/application.h"
+#include "shell/controls.h"
+#include "shell/screen.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+
+namespace Dovrel {
+
+namespace {
+
+const QString SurfacePictureName = QStringLiteral("dovrelSurfacePicture");
+
+// Paints a surface's picture after its background colour and before its children, at natural size from the top
+// left corner: a palette brush would tile it, a child widget would take the surface's mouse presses.
+class SurfacePicture : public QObject
+{
+public:
+    SurfacePicture(QWidget *surface, const QPixmap &pixmap)
+        : QObject(surface)
+        , m_pixmap(pixmap)
+    {
+        setObjectName(SurfacePictureName);
+        surface->installEventFilter(this);
+    }
+
+    const QPixmap &pixmap() const
+    {
+        return m_pixmap;
+    }
+
+    void setPixmap(const QPixmap &pixmap)
+    {
+        m_pixmap = pixmap;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched == parent()) {
+            QPainter painter(static_cast<QWidget *>(watched));
+            painter.drawPixmap(0, 0, m_pixmap);
+        }
+        return false;
+    }
+
+private:
+    QPixmap m_pixmap;
+};
+
+SurfacePicture *surfacePicture(const QWidget *surface)
+{
+    return dynamic_cast<SurfacePicture *>(
+        surface->findChild<QObject *>(SurfacePictureName, Qt::FindDirectChildrenOnly));
+}
+
+void setPicture(QWidget *target, const QPixmap &pixmap)
+{
+    if (auto *label = qobject_cast<QLabel *>(target)) {
+        label->setPixmap(pixmap);
+        return;
+    }
+    SurfacePicture *current = surfacePicture(target);
+    if (pixmap.isNull())
+        delete current;
+    else if (current)
+        current->setPixmap(pixmap);
+    else
+        new SurfacePicture(target, pixmap);
+    target->update();
+}
+
+} // namespace
+
+PictureFilter jpegPictureFilter()
+{
+    return {QStringLiteral("JPG文件(.JPG)|*.JPG"), 1};
+}
+
+PictureFilter bitmapOrJpegPictureFilter()
+{
+    return {QStringLiteral("位图文件(*.bmp)|*.bmp|JPG文件(*.jpg)|*.jpg|"), 2};
+}
+
+QPixmap picture(const QWidget *target)
+{
+    if (auto *label = qobject_cast<const QLabel *>(target))
+        return label->pixmap();
+    const SurfacePicture *current = surfacePicture(target);
+    return current ? current->pixmap() : QPixmap();
+}
+
+bool hasPicture(const QWidget *target)
+{
+    return !picture(target).isNull();
+}
+
+StylingCommands::StylingCommands(Screen &screen, PictureFilter filter)
+    : m_screen(screen)
+    , m_filter(std::move(filter))
+{
+}
+
+bool StylingCommands::loadPicture(QWidget *target, const QString &fileName)
+{
+    // Read through QImage so that a file replaced on disk is read again rather than taken from the pixmap cache.
+    QImage image;
+    if (fileName.isEmpty() || !image.load(fileName))
+        return false;
+    setPicture(target, QPixmap::fromImage(image));
+    return true;
+}
+
+bool StylingCommands::stockBackground(QWidget *target, int number)
+{
+    // A missing or unreadable stock picture keeps the current one, silently: the display in front of the hall
+    // stays as it was and the timekeeper can pick another.
+    return loadPicture(target, m_screen.app().paths().dataPath(QStringLiteral("background\\p%1.jpg").arg(number)));
+}
+
+bool StylingCommands::noBackground(QWidget *target)
+{
+    if (!hasPicture(target))
+        return false;
+    setPicture(target, QPixmap());
+    return true;
+}
+
+bool StylingCommands::customBackground(QWidget *target)
+{
+    const FileDialogRequest request{QString(), m_filter.filter, m_filter.index, m_lastFileName};
+    const std::optional<QString> chosen = m_screen.app().platform().openFileName(&m_screen, request);
+    // A cancelled dialog keeps the current picture rather than clearing it.
+    if (!chosen)
+        return false;
+    m_lastFileName = *chosen;
+    return loadPicture(target, *chosen);
+}
+
+bool StylingCommands::chooseFont(QWidget *target)
+{
+    // The first dialog on a screen starts from the target's own font; later ones from the font last chosen here.
+    const QFont initial = m_lastFont.value_or(target->font());
+    const std::optional<QFont> chosen = m_screen.app().platform().chooseFont(&m_screen, initial);
+    // A cancelled dialog keeps the current font.
+    if (!chosen)
+        return false;
+    m_lastFont = *chosen;
+    // Only the name and the size are taken over; the target keeps its own weight, slant and effects.
+    QFont font = target->font();
+    font.setFamily(chosen->family());
+    if (chosen->pointSizeF() > 0)
+        font.setPointSizeF(chosen->pointSizeF());
+    target->setFont(font);
+    return true;
+}
+
+std::optional<QColor> StylingCommands::askColour()
+{
+    const std::optional<QColor> chosen = m_screen.app().platform().chooseColour(&m_screen, m_lastColour);
+    // A cancelled dialog keeps the current colour.
+    if (!chosen || !chosen->isValid())
+        return std::nullopt;
+    m_lastColour = *chosen;
+    return chosen;
+}
+
+bool StylingCommands::chooseTextColour(QWidget *target)
+{
+    const std::optional<QColor> colour = askColour();
+    if (colour)
+        setTextColour(target, *colour);
+    return colour.has_value();
+}
+
+bool StylingCommands::chooseBackColour(QWidget *target)
+{
+    const std::optional<QColor> colour = askColour();
+    if (colour)
+        setBackColour(target, *colour);
+    return colour.has_value();
+}
+
+const PictureFilter &StylingCommands::pictureFilter() const
+{
+    return m_filter;
+}
+
+QString StylingCommands::lastFileName() const
+{
+    return m_lastFileName;
+}
+
+std::optional<QFont> StylingCommands::lastFont() const
+{
+    return m_lastFont;
+}
+
+QColor StylingCommands::lastColour() const
+{
+    return m_lastColour;
+}
+
+} // namespace Dovrel

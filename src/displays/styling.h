@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace Dovrel {
+
+class Screen;
+
+// The file types offered by a custom-background dialog and the entry preselected in it (counted from 1).
+struct PictureFilter
+{
+    QString filter;
+    int index = 1;
+};
+
+// JPEG pictures only; the title and audience screens use it.
+PictureFilter jpegPictureFilter();
+// Bitmaps, then JPEG pictures, with the JPEG entry preselected; the main menu uses it.
+PictureFilter bitmapOrJpegPictureFilter();
+
+// A picture target is either a picture control (a QLabel, which shows the picture as its pixmap, stretched when it
+// scales its contents) or any other widget, a surface, which shows the picture at natural size from its top left
+// corner over its background colour, under its child controls.
+bool hasPicture(const QWidget *target);
+QPixmap picture(const QWidget *target);
+
+// The background, font and colour commands of one screen. It stands for the screen's one common-dialog component,
+// so the dialogs start from the values last chosen on this screen.
+class StylingCommands
+{
+public:
+    explicit StylingCommands(Screen &screen, PictureFilter filter = jpegPictureFilter());
+
+    // Each command returns whether it changed the target.
+    bool stockBackground(QWidget *target, int number);
+    bool noBackground(QWidget *target);
+    bool customBackground(QWidget *target);
+    bool chooseFont(QWidget *target);
+    bool chooseTextColour(QWidget *target);
+    bool chooseBackColour(QWidget *target);
+
+    // Shows `fileName` on the target; a file that cannot be read leaves the target's picture as it was.
+    static bool loadPicture(QWidget *target, const QString &fileName);
+
+    const PictureFilter &pictureFilter() const;
+    QString lastFileName() const;
+    std::optional<QFont> lastFont() const;
+    QColor lastColour() const;
+
+private:
+    std::optional<QColor> askColour();
+
+    Screen &m_screen;
+    PictureFilter m_filter;
+    QString m_lastFileName;
+    std::optional<QFont> m_lastFont;
+    // The colour dialog starts at black until a colour has been chosen on this screen.
+    QColor m_lastColour = Qt::black;
+};
+
+} // namespace Dovrel

@@ -1,0 +1,307 @@
+#include "settings/sound_page.h"
+
+#include "clocks/alerts.h"
+#include "platform/platform.h"
+#include "settings/settings_files.h"
+#include "settings/settings_save.h"
+#include "settings/stages_page.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/life_cycle.h"
+#include "shell/proportional_layout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace Dovrel {
+
+namespace {
+
+const QColor PageColour = colourFromValue(0x00FFFF00);
+
+// The keyword saved for each option, by index; the same four for both sounds.
+QString soundKeyword(int index)
+{
+    static const QString keywords[AlertChoices] = {QStringLiteral("默认声音"), QStringLiteral("声音一"),
+                                                   QStringLiteral("声音二"), QStringLiteral("声音三")};
+    return keywords[index];
+}
+
+QString formatKeyword(int index)
+{
+    return index == 0 ? QStringLiteral("秒") : QStringLiteral("分\\秒");
+}
+
+const QString TimeShown = QStringLiteral("显示");
+const QString TimeHidden = QStringLiteral("不显示");
+
+// The option whose keyword is exactly `text`, or -1.
+template <std::size_t N> int optionForKeyword(const QString &text, QString (*keyword)(int))
+{
+    for (int i = 0; i < int(N); ++i) {
+        if (text == keyword(i))
+            return i;
+    }
+    return -1;
+}
+
+template <std::size_t N> int checkedIndex(const std::array<QRadioButton *, N> &options)
+{
+    for (int i = 0; i < int(N); ++i) {
+        if (options[i]->isChecked())
+            return i;
+    }
+    return -1;
+}
+
+QFrame *makeFrame(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    QFrame *frame = makeControl<QFrame>(parent, name, left, top, width, height);
+    frame->setFrameShape(QFrame::NoFrame);
+    setBackColour(frame, PageColour);
+    return frame;
+}
+
+template <std::size_t N>
+void makeOptions(std::array<QRadioButton *, N> &options, QFrame *frame, const QString &name,
+                 const QStringList &captions, int width)
+{
+    for (int i = 0; i < int(N); ++i) {
+        options[i] = makeControl<QRadioButton>(frame, arrayName(name, i), 120 + 1200 * i, 180, width, 285);
+        options[i]->setText(captions[i]);
+        options[i]->setFont(designFont(QStringLiteral("宋体"), 9));
+        setBackColour(options[i], PageColour);
+    }
+}
+
+QLabel *makeRowLabel(QWidget *parent, const QString &name, int left, int top, int width, const QString &text)
+{
+    QLabel *label = makeLabel(parent, name, left, top, width, 300, text);
+    label->setFont(designFont(QStringLiteral("楷体_GB2312"), 12, true));
+    setTextColour(label, colourFromValue(0x00C00000));
+    return label;
+}
+
+QLineEdit *makeKeywordBox(QWidget *parent, const QString &name, int left, int top)
+{
+    QLineEdit *box = makeControl<QLineEdit>(parent, name, left, top, 1215, 375);
+    box->setEnabled(false);
+    // A box on a white ground, as boxes are, so its greyed keyword stays legible on the cyan page.
+    setBackColour(box, QApplication::palette().color(QPalette::Base));
+    return box;
+}
+
+QCheckBox *makeSwitch(QWidget *parent, const QString &name, int left, int top, int width, const QString &text)
+{
+    QCheckBox *check = makeControl<QCheckBox>(parent, name, left, top, width, 375);
+    check->setText(text);
+    setBackColour(check, PageColour);
+    return check;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, int left, int top, const QString &text)
+{
+    QPushButton *button = makeControl<QPushButton>(parent, name, left, top, 1095, 375);
+    button->setText(text);
+    button->setFont(designFont(QStringLiteral("宋体"), 9));
+    setBackColour(button, QApplication::palette().color(QPalette::Button));
+    return button;
+}
+
+} // namespace
+
+Form9::Form9(Application &app)
+    : Screen(app, QStringLiteral("Form9"))
+{
+    setDesignClientSize(DesignWidth, DesignHeight);
+    setProportionalLayout(true);
+    setBackColour(this, PageColour);
+    setFont(designFont(QStringLiteral("宋体"), 10.5));
+
+    Picture3 = makeControl<QLabel>(this, QStringLiteral("Picture3"), 240, 1440, 1755, 4740);
+    Picture3->setScaledContents(true);
+    Picture3->setPixmap(QPixmap(QStringLiteral(":/images/settings_side.png")));
+
+    const QStringList soundCaptions = {QStringLiteral("默认声音"), QStringLiteral("提示音一"),
+                                       QStringLiteral("提示音二"), QStringLiteral("提示音三")};
+    // The row labels come after their frames, so the end of a long label may run over a frame's empty margin.
+    Frame1 = makeFrame(this, QStringLiteral("Frame1"), 3960, 720, 4815, 615);
+    makeOptions(Option1, Frame1, QStringLiteral("Option1"), soundCaptions, 1095);
+    Label1 = makeRowLabel(this, QStringLiteral("Label1"), 2160, 960, 1920, QStringLiteral("剩余30秒时提示音"));
+    Command1 = makeButton(this, QStringLiteral("Command1"), 8880, 960, QStringLiteral("自定义声音"));
+    Command1->setEnabled(false);
+    Text1 = makeKeywordBox(this, QStringLiteral("Text1"), 10080, 960);
+
+    Frame2 = makeFrame(this, QStringLiteral("Frame2"), 3960, 1560, 4815, 615);
+    makeOptions(Option2, Frame2, QStringLiteral("Option2"), soundCaptions, 1095);
+    Label2 = makeRowLabel(this, QStringLiteral("Label2"), 2160, 1800, 1920, QStringLiteral("时间到时提示音"));
+    Command2 = makeButton(this, QStringLiteral("Command2"), 8880, 1680, QStringLiteral("自定义声音"));
+    Command2->setEnabled(false);
+    Text2 = makeKeywordBox(this, QStringLiteral("Text2"), 10080, 1680);
+
+    Check2 = makeSwitch(this, QStringLiteral("Check2"), 2160, 2400, 1620, QStringLiteral("显示系统时间"));
+    Text3 = makeKeywordBox(this, QStringLiteral("Text3"), 3840, 2520);
+    Check1 = makeSwitch(this, QStringLiteral("Check1"), 9240, 2280, 2295, QStringLiteral("开启声音预览"));
+
+    Label3 = makeRowLabel(this, QStringLiteral("Label3"), 2160, 3240, 3360, QStringLiteral("倒计时时显示剩余时间的格式"));
+    Frame3 = makeFrame(this, QStringLiteral("Frame3"), 5520, 3000, 2655, 615);
+    makeOptions(Option3, Frame3, QStringLiteral("Option3"), {QStringLiteral("***秒"), QStringLiteral("***分***秒")},
+                1320);
+    Text4 = makeKeywordBox(this, QStringLiteral("Text4"), 8520, 3120);
+
+    Picture1 = makeControl<QLabel>(this, QStringLiteral("Picture1"), 6840, 4080, 4815, 3855);
+    Picture1->setFrameShape(QFrame::StyledPanel);
+    setBackColour(Picture1, colourFromValue(0x00F4DEA2));
+    Label4 = makeLabel(Picture1, QStringLiteral("Label4"), 3600, 120, 1095, 255, QStringLiteral("12:30:00"));
+    Label4->setFont(designFont(QStringLiteral("宋体"), 10.5));
+    // The sample clock stands for the main menu's time of day, which shows only while "显示" is the keyword;
+    // so it starts hidden and appears only once the time is to be shown, also when the file gave no keyword.
+    Label4->hide();
+    Picture2 = makeControl<QLabel>(Picture1, QStringLiteral("Picture2"), 1080, 840, 2775, 2175);
+    setBackColour(Picture2, colourFromValue(0x00DE9418));
+    Label7 = makeLabel(Picture2, QStringLiteral("Label7"), 120, 240, 2535, 315, QStringLiteral("总结陈词"));
+    Label7->setFont(designFont(QStringLiteral("楷体_GB2312"), 10.5));
+    Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(Label7, colourFromValue(0x00FF0000));
+    // Without a format keyword the sample keeps this text, as a clock keeps its own until a format is chosen.
+    Label6 = makeLabel(Picture2, QStringLiteral("Label6"), 120, 960, 2535, 495, QStringLiteral("Label6"));
+    Label6->setFont(designFont(QStringLiteral("宋体"), 12));
+    Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label5 = makeLabel(this, QStringLiteral("Label5"), 8040, 8010, 2415, 375, QStringLiteral("计时界面设置预览"));
+    Label5->setFont(designFont(QStringLiteral("楷体_GB2312"), 12, true));
+    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(Label5, colourFromValue(0x00FF00FF));
+
+    Command4 = makeButton(this, QStringLiteral("Command4"), 1560, 7800, QStringLiteral("<<上一步"));
+    Command3 = makeButton(this, QStringLiteral("Command3"), 3120, 7800, QStringLiteral("保存设置"));
+    Command5 = makeButton(this, QStringLiteral("Command5"), 4800, 7800, QStringLiteral("返回主菜单"));
+    setBackColour(Command5, colourFromValue(0x001C2DFB));
+
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+
+    for (int i = 0; i < int(Option1.size()); ++i) {
+        // A click on the option already chosen plays its sound again, so the timekeeper can listen twice.
+        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { chooseWarningSound(i); });
+        connect(Option2[i], &QRadioButton::clicked, this, [this, i] { chooseTimeUpSound(i); });
+    }
+    for (int i = 0; i < int(Option3.size()); ++i)
+        connect(Option3[i], &QRadioButton::clicked, this, [this, i] { chooseFormat(i); });
+    connect(Check2, &QCheckBox::clicked, this, &Form9::showSystemTime);
+    connect(Command3, &QPushButton::clicked, this, &Form9::saveSettings);
+    connect(Command4, &QPushButton::clicked, this, &Form9::showStages);
+    connect(Command5, &QPushButton::clicked, this, &Form9::backToMenu);
+    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+}
+
+void Form9::load()
+{
+    RecordLayout(this);
+    setWindowTitle(applicationTitle());
+
+    const QStringList values = readTextSettings(app().paths(), SettingsFiles::soundSet(), SettingsFiles::SoundSetLines);
+    Text1->setText(values[0]);
+    Text2->setText(values[1]);
+    Text3->setText(values[2]);
+    Text4->setText(values[3]);
+
+    // Selecting runs the same reaction as a click; Check1 is unchecked now, so nothing plays.
+    if (const int i = optionForKeyword<4>(Text1->text(), soundKeyword); i >= 0) {
+        Option1[i]->setChecked(true);
+        chooseWarningSound(i);
+    }
+    if (const int i = optionForKeyword<4>(Text2->text(), soundKeyword); i >= 0) {
+        Option2[i]->setChecked(true);
+        chooseTimeUpSound(i);
+    }
+    if (Text3->text() == TimeShown || Text3->text() == TimeHidden) {
+        const bool shown = Text3->text() == TimeShown;
+        Check2->setChecked(shown);
+        showSystemTime(shown);
+    }
+    if (const int i = optionForKeyword<2>(Text4->text(), formatKeyword); i >= 0) {
+        Option3[i]->setChecked(true);
+        chooseFormat(i);
+    }
+}
+
+int Form9::warningChoice() const
+{
+    return checkedIndex(Option1);
+}
+
+int Form9::timeUpChoice() const
+{
+    return checkedIndex(Option2);
+}
+
+int Form9::formatChoice() const
+{
+    return checkedIndex(Option3);
+}
+
+bool Form9::systemTimeShown() const
+{
+    return Text3->text() == TimeShown;
+}
+
+void Form9::chooseWarningSound(int index)
+{
+    Text1->setText(soundKeyword(index));
+    if (Check1->isChecked())
+        playAlertFile(this, warningFolder() + alertFileName(index));
+}
+
+void Form9::chooseTimeUpSound(int index)
+{
+    Text2->setText(soundKeyword(index));
+    // The page's own spelling of the time-up folder; names are matched without regard to case, so it is the
+    // folder the clocks play from.
+    if (Check1->isChecked())
+        playAlertFile(this, QStringLiteral("Sound\\TimeOut\\") + alertFileName(index));
+}
+
+void Form9::chooseFormat(int index)
+{
+    Text4->setText(formatKeyword(index));
+    Label6->setText(index == 0 ? QStringLiteral("122s") : QStringLiteral("2分02秒"));
+}
+
+void Form9::showSystemTime(bool shown)
+{
+    Label4->setVisible(shown);
+    Text3->setText(shown ? TimeShown : TimeHidden);
+}
+
+void Form9::saveSettings()
+{
+    if (!saveSettingsFile(this, SettingsFiles::soundSet(),
+                          {Text1->text(), Text2->text(), Text3->text(), Text4->text()}))
+        return;
+    MessageRequest done;
+    done.text = QStringLiteral("数据保存成功！");
+    done.title = applicationTitle();
+    app().platform().showMessage(this, done);
+    if (Screen *menu = app().screens().loaded(QStringLiteral("Form4")))
+        menu->update();
+}
+
+void Form9::showStages()
+{
+    app().screens().screen<Form3>()->show();
+    hide();
+}
+
+void Form9::backToMenu()
+{
+    ReturnToMenu(this);
+}
+
+} // namespace Dovrel

@@ -1,0 +1,250 @@
+#include "settings/stages_page.h"
+
+#include "platform/platform.h"
+#include "settings/settings_files.h"
+#include "settings/settings_save.h"
+#include "settings/sound_page.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/life_cycle.h"
+#include "shell/proportional_layout.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+namespace Dovrel {
+
+namespace {
+
+const QColor Blue = colourFromValue(0x00FF0000);
+const QColor Red = colourFromValue(0x000000FF);
+const QColor Magenta = colourFromValue(0x00FF00FF);
+const QColor PresetBoxColour = colourFromValue(0x00EAF189);
+const QColor StageBoxColour = colourFromValue(0x00F3EB9C);
+
+QLabel *makeFieldLabel(QWidget *parent, const QString &name, int left, int top, int width, const QString &text,
+                       const QColor &colour = QColor())
+{
+    QLabel *label = makeLabel(parent, name, left, top, width, 285, text);
+    label->setFont(designFont(QStringLiteral("宋体"), 10.5, true));
+    if (colour.isValid())
+        setTextColour(label, colour);
+    return label;
+}
+
+QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, const QColor &background)
+{
+    QLineEdit *box = makeControl<QLineEdit>(parent, name, left, top, width, 375);
+    box->setFont(designFont(QStringLiteral("宋体"), 12));
+    setBackColour(box, background);
+    return box;
+}
+
+QLabel *makeUnitLabel(QWidget *parent, int index, int left, int top)
+{
+    QLabel *label = makeLabel(parent, arrayName(QStringLiteral("Label1"), index), left, top, 375, 375,
+                              QStringLiteral("S"));
+    label->setFont(designFont(QStringLiteral("宋体"), 14.25, true));
+    setTextColour(label, colourFromValue(0x00C00000));
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, int left, const QString &text)
+{
+    QPushButton *button = makeControl<QPushButton>(parent, name, left, 7800, 1455, 375);
+    button->setText(text);
+    // Buttons keep the system's button face rather than the page colour.
+    setBackColour(button, QApplication::palette().color(QPalette::Button));
+    return button;
+}
+
+} // namespace
+
+QString Form3::stageThreeDesignName()
+{
+    return QStringLiteral("攻辩 ");
+}
+
+QString Form3::stageSevenDesignName()
+{
+    return QStringLiteral("自由辩论");
+}
+
+Form3::Form3(Application &app)
+    : Screen(app, QStringLiteral("Form3"))
+{
+    setDesignClientSize(DesignWidth, DesignHeight);
+    setProportionalLayout(true);
+    setBackColour(this, colourFromValue(0x00FFFF00));
+    setFont(designFont(QStringLiteral("宋体"), 10.5));
+
+    Picture1 = makeControl<QLabel>(this, QStringLiteral("Picture1"), 240, 1440, 1755, 4740);
+    Picture1->setScaledContents(true);
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/images/settings_side.png")));
+
+    // The five preset stages, two columns: label, limit box, unit.
+    struct Preset
+    {
+        int label;
+        const char16_t *caption;
+        int left;
+        int top;
+        QLineEdit **box;
+        int boxNumber;
+        int unit;
+    };
+    const Preset presets[] = {
+        {1, u"开篇陈词（预设）限时", 2520, 720, &Text17, 17, 8}, {2, u"攻辩（预设）限时", 7080, 720, &Text18, 18, 11},
+        {3, u"攻辩小结（预设）限时", 2520, 1200, &Text19, 19, 9}, {4, u"自由辩论（预设）限时", 7080, 1200, &Text20, 20, 12},
+        {5, u"总结陈词（预设）限时", 2520, 1680, &Text21, 21, 10},
+    };
+    for (const Preset &p : presets) {
+        Label2[p.label] = makeFieldLabel(this, arrayName(QStringLiteral("Label2"), p.label), p.left, p.top, 2400,
+                                         QString::fromUtf16(p.caption), Blue);
+        *p.box = makeBox(this, QStringLiteral("Text%1").arg(p.boxNumber), p.left + 2400, p.top - 120, 1215,
+                         PresetBoxColour);
+        Label1[p.unit] = makeUnitLabel(this, p.unit, p.left + 3720, p.top - 120);
+    }
+
+    // The eight configurable stages, one row each: name label and box, limit label and box, unit.
+    const auto stageRow = [this](int top, QLabel *&nameLabel, const QString &nameLabelName, const QString &caption,
+                                 QLineEdit *&nameBox, int nameBoxNumber, QLabel *&limitLabel,
+                                 const QString &limitLabelName, QLineEdit *&limitBox, int limitBoxNumber, int unit,
+                                 const QColor &colour) {
+        nameLabel = makeFieldLabel(this, nameLabelName, 3120, top + 60, 1320, caption + QStringLiteral("名称"), colour);
+        nameBox = makeBox(this, QStringLiteral("Text%1").arg(nameBoxNumber), 4440, top, 2055, StageBoxColour);
+        limitLabel =
+            makeFieldLabel(this, limitLabelName, 7200, top + 60, 1440, caption + QStringLiteral("限时"), colour);
+        limitBox = makeBox(this, QStringLiteral("Text%1").arg(limitBoxNumber), 8640, top, 1215, StageBoxColour);
+        Label1[unit] = makeUnitLabel(this, unit, 9960, top);
+    };
+    const auto label = [](const QString &name, int index) { return arrayName(name, index); };
+    stageRow(2400, Label2[0], label(QStringLiteral("Label2"), 0), QStringLiteral("环节一"), Text1, 1, Label8,
+             QStringLiteral("Label8"), Text7, 7, 0, QColor());
+    stageRow(2880, Label3, QStringLiteral("Label3"), QStringLiteral("环节二"), Text2, 2, Label9,
+             QStringLiteral("Label9"), Text8, 8, 5, QColor());
+    stageRow(3360, Label4, QStringLiteral("Label4"), QStringLiteral("环节三"), Text3, 3, Label10,
+             QStringLiteral("Label10"), Text9, 9, 4, QColor());
+    setTextColour(Label4, Red);
+    stageRow(3840, Label5[0], label(QStringLiteral("Label5"), 0), QStringLiteral("环节四"), Text4, 4, Label11[0],
+             label(QStringLiteral("Label11"), 0), Text10, 10, 3, QColor());
+    stageRow(4320, Label5[1], label(QStringLiteral("Label5"), 1), QStringLiteral("环节五"), Text13, 13, Label11[1],
+             label(QStringLiteral("Label11"), 1), Text15, 15, 6, QColor());
+    stageRow(4800, Label5[2], label(QStringLiteral("Label5"), 2), QStringLiteral("环节六"), Text14, 14, Label11[2],
+             label(QStringLiteral("Label11"), 2), Text16, 16, 7, QColor());
+
+    Label14 = makeFieldLabel(this, QStringLiteral("Label14"), 3600, 5640, 7200,
+                             QStringLiteral("以下设置用于辩论双方同时计时的环节，如“自由辩论环节”"), Red);
+
+    stageRow(6240, Label6, QStringLiteral("Label6"), QStringLiteral("环节七"), Text5, 5, Label12,
+             QStringLiteral("Label12"), Text11, 11, 2, Magenta);
+    stageRow(6720, Label7, QStringLiteral("Label7"), QStringLiteral("环节八"), Text6, 6, Label13,
+             QStringLiteral("Label13"), Text12, 12, 1, Magenta);
+
+    // Stages three and seven run on clocks of their own kind; their names are not the timekeeper's to type.
+    for (QLineEdit *fixedName : {Text3, Text5}) {
+        fixedName->setReadOnly(true);
+        setTextColour(fixedName, Red);
+    }
+    Text3->setText(stageThreeDesignName());
+    Text5->setText(stageSevenDesignName());
+
+    Command2 = makeButton(this, QStringLiteral("Command2"), 3000, QStringLiteral("<<上一步"));
+    Command5 = makeButton(this, QStringLiteral("Command5"), 4680, QStringLiteral("返回主菜单"));
+    setBackColour(Command5, colourFromValue(0x001C2DFB));
+    Command4 = makeButton(this, QStringLiteral("Command4"), 6360, QStringLiteral("清空设置"));
+    Command1 = makeButton(this, QStringLiteral("Command1"), 8040, QStringLiteral("保存设置"));
+    Command3 = makeButton(this, QStringLiteral("Command3"), 9720, QStringLiteral("下一步>>"));
+
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+
+    connect(Command1, &QPushButton::clicked, this, &Form3::saveSettings);
+    connect(Command2, &QPushButton::clicked, this, &Form3::showContestDetails);
+    connect(Command3, &QPushButton::clicked, this, &Form3::showSoundPage);
+    connect(Command4, &QPushButton::clicked, this, &Form3::clearSettings);
+    connect(Command5, &QPushButton::clicked, this, &Form3::backToMenu);
+    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+}
+
+void Form3::load()
+{
+    RecordLayout(this);
+    setWindowTitle(applicationTitle());
+
+    const QStringList values = readTextSettings(app().paths(), SettingsFiles::timeSet(), SettingsFiles::TimeSetLines);
+    const std::array<QLineEdit *, 21> boxes = boxesInFileOrder();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i]->setText(values[int(i)]);
+
+    // Without a name from the file, stages three and seven would stay unnamed for good, since the page cannot
+    // enter them; they get their design names back instead, and the next save writes those.
+    if (Text3->text().isEmpty())
+        Text3->setText(stageThreeDesignName());
+    if (Text5->text().isEmpty())
+        Text5->setText(stageSevenDesignName());
+}
+
+std::array<QLineEdit *, 21> Form3::boxesInFileOrder() const
+{
+    return {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text8,  Text9,  Text10, Text11,
+            Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21};
+}
+
+void Form3::repaintMenu()
+{
+    if (Screen *menu = app().screens().loaded(QStringLiteral("Form4")))
+        menu->update();
+}
+
+void Form3::saveSettings()
+{
+    QStringList lines;
+    for (const QLineEdit *box : boxesInFileOrder())
+        lines.append(box->text());
+    if (!saveSettingsFile(this, SettingsFiles::timeSet(), lines))
+        return;
+    MessageRequest done;
+    done.text = QStringLiteral("数据保存成功！");
+    done.title = applicationTitle();
+    app().platform().showMessage(this, done);
+    repaintMenu();
+}
+
+void Form3::clearSettings()
+{
+    MessageRequest ask;
+    ask.text = QStringLiteral("是否清空设置？");
+    ask.title = QStringLiteral("提示");
+    ask.buttons = MessageButtons::OkCancel;
+    ask.icon = MessageIcon::Question;
+    if (app().platform().showMessage(this, ask) == MessageAnswer::Ok) {
+        for (QLineEdit *box : boxesInFileOrder()) {
+            if (box != Text3 && box != Text5)
+                box->clear();
+        }
+    }
+    repaintMenu();
+}
+
+void Form3::showContestDetails()
+{
+    // The contest details page is not part of the program yet; until it is, this button does nothing.
+}
+
+void Form3::showSoundPage()
+{
+    app().screens().screen<Form9>()->show();
+    hide();
+}
+
+void Form3::backToMenu()
+{
+    ReturnToMenu(this);
+}
+
+} // namespace Dovrel

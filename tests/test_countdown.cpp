@@ -1,0 +1,134 @@
+#include "clocks/countdown.h"
+
+#include <QTest>
+
+#include <limits>
+
+using namespace Dovrel;
+
+class TestCountdown : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readLimit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("plain") << QStringLiteral("90") << 90;
+        QTest::newRow("blank inside") << QStringLiteral("1 20") << 120;
+        QTest::newRow("tabs and line feeds anywhere") << QStringLiteral(" \t1\n2\r\n0 ") << 120;
+        QTest::newRow("stops at a colon") << QStringLiteral("1:30") << 1;
+        QTest::newRow("trailing unit") << QStringLiteral("180秒") << 180;
+        QTest::newRow("letters") << QStringLiteral("abc") << 0;
+        QTest::newRow("empty") << QString() << 0;
+        QTest::newRow("blanks only") << QStringLiteral("  \t ") << 0;
+        QTest::newRow("half to even down") << QStringLiteral("2.5") << 2;
+        QTest::newRow("half to even up") << QStringLiteral("3.5") << 4;
+        QTest::newRow("fraction") << QStringLiteral("59.7") << 60;
+        QTest::newRow("point first") << QStringLiteral(".4") << 0;
+        QTest::newRow("negative") << QStringLiteral("-5") << -5;
+        QTest::newRow("sign then blank") << QStringLiteral("- 5") << -5;
+        QTest::newRow("plus") << QStringLiteral("+7") << 7;
+        QTest::newRow("two signs") << QStringLiteral("--5") << 0;
+        QTest::newRow("second point ends") << QStringLiteral("1.2.3") << 1;
+        QTest::newRow("beyond 16 bits held in full") << QStringLiteral("40000") << 40000;
+        QTest::newRow("beyond int clamped")
+            << QStringLiteral("99999999999999999999") << std::numeric_limits<int>::max();
+        QTest::newRow("below int clamped") << QStringLiteral("-99999999999") << -std::numeric_limits<int>::max();
+        QTest::newRow("full-width digits are not a number") << QStringLiteral("１２０") << 0;
+    }
+    void readLimit()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, seconds);
+        QCOMPARE(Dovrel::readLimit(text), seconds);
+    }
+
+    void formatRemaining_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("secondsOnly");
+        QTest::addColumn<QString>("minutesSeconds");
+        QTest::newRow("122") << 122 << QStringLiteral("122s") << QStringLiteral("2分2秒");
+        QTest::newRow("60") << 60 << QStringLiteral("60s") << QStringLiteral("1分0秒");
+        QTest::newRow("59") << 59 << QStringLiteral("59s") << QStringLiteral("0分59秒");
+        QTest::newRow("5") << 5 << QStringLiteral("5s") << QStringLiteral("0分5秒");
+        QTest::newRow("0") << 0 << QStringLiteral("0s") << QStringLiteral("0分0秒");
+        QTest::newRow("-1") << -1 << QStringLiteral("-1s") << QStringLiteral("-1分-1秒");
+        QTest::newRow("-5") << -5 << QStringLiteral("-5s") << QStringLiteral("-1分-5秒");
+        QTest::newRow("-60") << -60 << QStringLiteral("-60s") << QStringLiteral("-1分0秒");
+        QTest::newRow("-61") << -61 << QStringLiteral("-61s") << QStringLiteral("-2分-1秒");
+        QTest::newRow("40000") << 40000 << QStringLiteral("40000s") << QStringLiteral("666分40秒");
+    }
+    void formatRemaining()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, secondsOnly);
+        QFETCH(QString, minutesSeconds);
+        QCOMPARE(Dovrel::formatRemaining(seconds, CountdownFormat::Seconds), secondsOnly);
+        QCOMPARE(Dovrel::formatRemaining(seconds, CountdownFormat::MinutesSeconds), minutesSeconds);
+        QVERIFY(Dovrel::formatRemaining(seconds, CountdownFormat::None).isEmpty());
+    }
+
+    void warningOnlyOnTheStepThatReachesThirty()
+    {
+        for (int start : {20, 30, 31, 32, 122}) {
+            int warnings = 0;
+            int stepsToTimeUp = 0;
+            int remaining = start;
+            for (;;) {
+                const CountdownStep step = countdownStep(remaining);
+                remaining = step.remaining;
+                warnings += step.warning;
+                ++stepsToTimeUp;
+                if (step.timeUp)
+                    break;
+            }
+            QCOMPARE(warnings, start > 30 ? 1 : 0);
+            QCOMPARE(stepsToTimeUp, start);
+            QCOMPARE(remaining, 0);
+        }
+        // After time-up every further step goes below zero and is time-up again.
+        QCOMPARE(countdownStep(0).remaining, -1);
+        QVERIFY(countdownStep(0).timeUp);
+        QVERIFY(countdownStep(-5).timeUp);
+        QVERIFY(countdownStep(1).timeUp);
+        QVERIFY(!countdownStep(2).timeUp);
+        QCOMPARE(countdownStep(std::numeric_limits<int>::min()).remaining, std::numeric_limits<int>::min());
+    }
+
+    void scheduleKeepsToItsDeadlines()
+    {
+        StepSchedule schedule(1000);
+        schedule.start(5000);
+        QCOMPARE(schedule.nextDeadline(), 6000);
+        // A timeout a little late owes one step and the next interval is shortened to keep the grid.
+        QCOMPARE(schedule.stepsDue(6004), 1);
+        QCOMPARE(schedule.msUntilNext(6004), 996);
+        // A little early is still one step, and the grid is kept.
+        QCOMPARE(schedule.stepsDue(6999), 1);
+        QCOMPARE(schedule.msUntilNext(6999), 1001);
+        QCOMPARE(schedule.stepsDue(8000), 1);
+        QCOMPARE(schedule.nextDeadline(), 9000);
+    }
+
+    void scheduleCatchesUpAfterAHoldUp()
+    {
+        StepSchedule schedule(1000);
+        schedule.start(0);
+        // Held up from before the first deadline until 3.5 s: the steps at 1, 2 and 3 s are owed at once.
+        QCOMPARE(schedule.stepsDue(3500), 3);
+        QCOMPARE(schedule.nextDeadline(), 4000);
+        QCOMPARE(schedule.msUntilNext(3500), 500);
+        QCOMPARE(schedule.stepsDue(4000), 1);
+        QCOMPARE(schedule.stepsDue(5000), 1);
+        // A timeout invoked with no time passing still makes a step.
+        QCOMPARE(schedule.stepsDue(5000), 1);
+        QCOMPARE(schedule.msUntilNext(5000), 2000);
+        QCOMPARE(schedule.msUntilNext(9000), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCountdown)
+#include "test_countdown.moc"

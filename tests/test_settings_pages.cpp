@@ -1,0 +1,391 @@
+#include "settings/sound_page.h"
+#include "settings/stages_page.h"
+#include "shell/controls.h"
+#include "support/test_app.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace Dovrel;
+using namespace Dovrel::Testing;
+
+namespace {
+
+const QString SoundSet = QStringLiteral("SoundSet.ini");
+const QString TimeSet = QStringLiteral("TimeSet.ini");
+
+void click(QObject *screen, const QString &name)
+{
+    auto *button = child<QAbstractButton>(screen, name);
+    QVERIFY2(button, qPrintable(name));
+    button->click();
+}
+
+QLineEdit *box(QObject *screen, int number)
+{
+    return child<QLineEdit>(screen, QStringLiteral("Text%1").arg(number));
+}
+
+// Distinct texts for the 21 lines of TimeSet.ini, with the two fixed names and a limit that is not a number.
+QStringList stageLines()
+{
+    QStringList lines;
+    for (int i = 1; i <= 21; ++i)
+        lines.append(QStringLiteral("值%1").arg(i));
+    lines[2] = QStringLiteral("攻辩 ");
+    lines[4] = QStringLiteral("自由辩论");
+    lines[7] = QStringLiteral("2分钟");
+    lines[13] = QString();
+    return lines;
+}
+
+} // namespace
+
+class TestSettingsPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void soundPageLoadsKeywords_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("warning");
+        QTest::addColumn<int>("timeUp");
+        QTest::addColumn<bool>("timeShown");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("sample");
+
+        const QString design = QStringLiteral("Label6");
+        QTest::newRow("first of each") << true
+                                       << QStringList{QStringLiteral("默认声音"), QStringLiteral("默认声音"),
+                                                      QStringLiteral("显示"), QStringLiteral("秒")}
+                                       << 0 << 0 << true << 0 << QStringLiteral("122s");
+        QTest::newRow("last of each") << true
+                                      << QStringList{QStringLiteral("声音三"), QStringLiteral("声音二"),
+                                                     QStringLiteral("不显示"), QStringLiteral("分\\秒")}
+                                      << 3 << 2 << false << 1 << QStringLiteral("2分02秒");
+        QTest::newRow("format without backslash")
+            << true
+            << QStringList{QStringLiteral("声音二"), QStringLiteral("声音一"), QStringLiteral("显示"),
+                           QStringLiteral("分秒")}
+            << 2 << 1 << true << -1 << design;
+        QTest::newRow("captions, blanks and width are not keywords")
+            << true
+            << QStringList{QStringLiteral("提示音一"), QStringLiteral(" 声音一"), QStringLiteral("显示 "),
+                           QStringLiteral("秒 ")}
+            << -1 << -1 << false << -1 << design;
+        QTest::newRow("missing file") << false << QStringList{QString(), QString(), QString(), QString()} << -1 << -1
+                                      << false << -1 << design;
+    }
+
+    void soundPageLoadsKeywords()
+    {
+        QFETCH(bool, fileExists);
+        QFETCH(QStringList, lines);
+        QFETCH(int, warning);
+        QFETCH(int, timeUp);
+        QFETCH(bool, timeShown);
+        QFETCH(int, format);
+        QFETCH(QString, sample);
+
+        TestApp t;
+        if (fileExists)
+            t.writeConfig(SoundSet, lines);
+        Form9 *page = t.screen<Form9>();
+
+        QCOMPARE(page->warningChoice(), warning);
+        QCOMPARE(page->timeUpChoice(), timeUp);
+        QCOMPARE(page->formatChoice(), format);
+        QCOMPARE(page->Check2->isChecked(), timeShown);
+        QCOMPARE(page->systemTimeShown(), timeShown);
+        QCOMPARE(page->Label4->isVisibleTo(page), timeShown);
+        QCOMPARE(page->Label6->text(), sample);
+        QVERIFY(!page->Check1->isChecked());
+        // The boxes hold what was read, recognised or not.
+        QCOMPARE((QStringList{page->Text1->text(), page->Text2->text(), page->Text3->text(), page->Text4->text()}),
+                 lines);
+        QVERIFY(t.platform().sounds.isEmpty());
+        QVERIFY(t.platform().messages.isEmpty());
+        QCOMPARE(page->windowTitle(), QStringLiteral("Dovrel"));
+    }
+
+    void soundClicksStoreKeywordAndPreviewOnlyWhenAsked()
+    {
+        TestApp t;
+        Form9 *page = t.screen<Form9>();
+
+        click(page, QStringLiteral("Option1_2"));
+        QCOMPARE(page->Text1->text(), QStringLiteral("声音二"));
+        QCOMPARE(page->warningChoice(), 2);
+        QVERIFY(t.platform().sounds.isEmpty());
+
+        click(page, QStringLiteral("Check1"));
+        click(page, QStringLiteral("Option2_3"));
+        click(page, QStringLiteral("Option1_1"));
+        click(page, QStringLiteral("Option1_1"));
+        QCOMPARE(page->Text2->text(), QStringLiteral("声音三"));
+        QCOMPARE(page->Text1->text(), QStringLiteral("声音一"));
+        QCOMPARE(page->timeUpChoice(), 3);
+        QCOMPARE(page->warningChoice(), 1);
+        // The page's "Sound\TimeOut\" finds the folder the clocks call "sound\TimeOut\".
+        QCOMPARE(t.platform().sounds, (QStringList{t.dir() + QStringLiteral("/sound/TimeOut/声音三.wav"),
+                                                   t.dir() + QStringLiteral("/sound/30Warn/声音一.wav"),
+                                                   t.dir() + QStringLiteral("/sound/30Warn/声音一.wav")}));
+        QVERIFY(t.platform().messages.isEmpty());
+    }
+
+    void noSoundDeviceIsReportedAndTheChoiceKept()
+    {
+        TestApp t;
+        t.platform().devices = 0;
+        Form9 *page = t.screen<Form9>();
+        click(page, QStringLiteral("Option2_1"));
+        QVERIFY(t.platform().messages.isEmpty());
+
+        click(page, QStringLiteral("Check1"));
+        click(page, QStringLiteral("Option2_0"));
+        QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("检测声音设备出错")});
+        QCOMPARE(t.platform().messages.first().title, QStringLiteral("Dovrel"));
+        QVERIFY(t.platform().sounds.isEmpty());
+        QCOMPARE(page->Text2->text(), QStringLiteral("默认声音"));
+        QCOMPARE(page->timeUpChoice(), 0);
+    }
+
+    void formatAndTimeSwitchFollowClicks()
+    {
+        TestApp t;
+        Form9 *page = t.screen<Form9>();
+
+        click(page, QStringLiteral("Option3_1"));
+        QCOMPARE(page->Text4->text(), QStringLiteral("分\\秒"));
+        QCOMPARE(page->Label6->text(), QStringLiteral("2分02秒"));
+        click(page, QStringLiteral("Option3_0"));
+        QCOMPARE(page->Text4->text(), QStringLiteral("秒"));
+        QCOMPARE(page->Label6->text(), QStringLiteral("122s"));
+        QCOMPARE(page->formatChoice(), 0);
+
+        click(page, QStringLiteral("Check2"));
+        QVERIFY(page->Label4->isVisibleTo(page));
+        QCOMPARE(page->Text3->text(), QStringLiteral("显示"));
+        click(page, QStringLiteral("Check2"));
+        QVERIFY(!page->Label4->isVisibleTo(page));
+        QCOMPARE(page->Text3->text(), QStringLiteral("不显示"));
+        QVERIFY(!page->systemTimeShown());
+        QVERIFY(t.platform().sounds.isEmpty());
+    }
+
+    void soundPageDesignIsFixed()
+    {
+        TestApp t;
+        Form9 *page = t.screen<Form9>();
+        for (QWidget *w : {static_cast<QWidget *>(page->Text1), static_cast<QWidget *>(page->Text2),
+                           static_cast<QWidget *>(page->Text3), static_cast<QWidget *>(page->Text4),
+                           static_cast<QWidget *>(page->Command1), static_cast<QWidget *>(page->Command2)})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        // Each group is exclusive within its own frame only.
+        click(page, QStringLiteral("Option1_3"));
+        click(page, QStringLiteral("Option2_0"));
+        click(page, QStringLiteral("Option3_1"));
+        QCOMPARE(page->warningChoice(), 3);
+        QCOMPARE(page->timeUpChoice(), 0);
+        QCOMPARE(page->formatChoice(), 1);
+        QCOMPARE(page->Option1[0]->parentWidget(), page->Frame1);
+        QCOMPARE(page->Option3[1]->text(), QStringLiteral("***分***秒"));
+    }
+
+    void soundPageSavesKeywords()
+    {
+        TestApp t;
+        Form9 *page = t.screen<Form9>();
+        click(page, QStringLiteral("Command3"));
+        QCOMPARE(t.readConfigBytes(SoundSet), QByteArray("\r\n\r\n\r\n\r\n"));
+
+        click(page, QStringLiteral("Option1_2"));
+        click(page, QStringLiteral("Option2_3"));
+        click(page, QStringLiteral("Check2"));
+        click(page, QStringLiteral("Option3_1"));
+        click(page, QStringLiteral("Command3"));
+        QCOMPARE(t.readConfigBytes(SoundSet), gbBytes({QStringLiteral("声音二"), QStringLiteral("声音三"),
+                                                       QStringLiteral("显示"), QStringLiteral("分\\秒")}));
+        QCOMPARE(t.platform().messages.size(), 2);
+        const MessageRequest &done = t.platform().messages.last();
+        QCOMPARE(done.text, QStringLiteral("数据保存成功！"));
+        QCOMPARE(done.title, QStringLiteral("Dovrel"));
+        QCOMPARE(done.buttons, MessageButtons::Ok);
+    }
+
+    void failedSaveNamesTheFileAndClaimsNoSuccess()
+    {
+        TestApp t(TestApp::Config::Missing);
+        click(t.screen<Form9>(), QStringLiteral("Command3"));
+        click(t.screen<Form3>(), QStringLiteral("Command1"));
+        const QStringList texts = t.platform().messageTexts();
+        QCOMPARE(texts.size(), 2);
+        QVERIFY(texts[0].contains(SoundSet));
+        QVERIFY(texts[1].contains(TimeSet));
+        QVERIFY(!texts.contains(QStringLiteral("数据保存成功！")));
+        QVERIFY(!QFile::exists(t.configPath(SoundSet)));
+    }
+
+    void soundChoicesLiveUntilThePageUnloads()
+    {
+        TestApp t;
+        t.writeSoundSet();
+        Form9 *page = t.screen<Form9>();
+        click(page, QStringLiteral("Option3_1"));
+        page->show();
+
+        click(page, QStringLiteral("Command4"));
+        QVERIFY(t.screen<Form3>()->isVisible());
+        QVERIFY(page->isHidden());
+        QCOMPARE(t.screen<Form9>(), page);
+        QCOMPARE(page->formatChoice(), 1);
+
+        click(page, QStringLiteral("Command5"));
+        flushDeletes();
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form9")));
+        QCOMPARE(t.screen<Form9>()->formatChoice(), 0);
+    }
+
+    void stagesPageLoadsAndSavesEveryLine()
+    {
+        TestApp t;
+        const QStringList lines = stageLines();
+        t.writeConfig(TimeSet, lines);
+        Form3 *page = t.screen<Form3>();
+        for (int n = 1; n <= 21; ++n)
+            QCOMPARE(box(page, n)->text(), lines[n - 1]);
+
+        box(page, 8)->setText(QStringLiteral("120"));
+        click(page, QStringLiteral("Command1"));
+        QStringList expected = lines;
+        expected[7] = QStringLiteral("120");
+        QCOMPARE(t.readConfigBytes(TimeSet), gbBytes(expected));
+        QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("数据保存成功！")});
+        QCOMPARE(t.platform().messages.first().title, QStringLiteral("Dovrel"));
+    }
+
+    void clearingAsksFirst_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("OK") << MessageAnswer::Ok;
+        QTest::newRow("Cancel") << MessageAnswer::Cancel;
+    }
+
+    void clearingAsksFirst()
+    {
+        QFETCH(MessageAnswer, answer);
+        TestApp t;
+        const QStringList lines = stageLines();
+        t.writeConfig(TimeSet, lines);
+        Form3 *page = t.screen<Form3>();
+        t.platform().messageAnswers = {answer};
+        click(page, QStringLiteral("Command4"));
+
+        QCOMPARE(t.platform().messages.size(), 1);
+        const MessageRequest &ask = t.platform().messages.first();
+        QCOMPARE(ask.text, QStringLiteral("是否清空设置？"));
+        QCOMPARE(ask.title, QStringLiteral("提示"));
+        QCOMPARE(ask.icon, MessageIcon::Question);
+        QCOMPARE(ask.buttons, MessageButtons::OkCancel);
+
+        QStringList expected = lines;
+        if (answer == MessageAnswer::Ok) {
+            for (int i = 0; i < expected.size(); ++i) {
+                if (i != 2 && i != 4)
+                    expected[i].clear();
+            }
+        }
+        for (int n = 1; n <= 21; ++n)
+            QCOMPARE(box(page, n)->text(), expected[n - 1]);
+        // Clearing leaves the file alone; the next save writes all 21 lines, empty or not.
+        QCOMPARE(t.readConfigBytes(TimeSet), gbBytes(lines));
+        click(page, QStringLiteral("Command1"));
+        QCOMPARE(t.readConfigBytes(TimeSet), gbBytes(expected));
+    }
+
+    void fixedStageNamesCannotBeTyped()
+    {
+        TestApp t;
+        t.writeConfig(TimeSet, stageLines());
+        Form3 *page = t.screen<Form3>();
+        page->show();
+        for (int n = 1; n <= 21; ++n) {
+            QLineEdit *b = box(page, n);
+            const bool fixed = n == 3 || n == 5;
+            QCOMPARE(b->isReadOnly(), fixed);
+            if (fixed)
+                QCOMPARE(textColour(b), QColor(255, 0, 0));
+        }
+        QTest::keyClicks(page->Text3, QStringLiteral("abc"));
+        QCOMPARE(page->Text3->text(), QStringLiteral("攻辩 "));
+    }
+
+    void fixedStageNamesComeBackWhenTheFileLacksThem_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::newRow("missing file") << false;
+        QTest::newRow("empty name lines") << true;
+    }
+
+    void fixedStageNamesComeBackWhenTheFileLacksThem()
+    {
+        QFETCH(bool, fileExists);
+        TestApp t;
+        QStringList lines = stageLines();
+        lines[2].clear();
+        lines[4].clear();
+        if (fileExists)
+            t.writeConfig(TimeSet, lines);
+        Form3 *page = t.screen<Form3>();
+        QCOMPARE(page->Text3->text(), QStringLiteral("攻辩 "));
+        QCOMPARE(page->Text5->text(), QStringLiteral("自由辩论"));
+        QCOMPARE(page->Text1->text(), fileExists ? lines[0] : QString());
+        QCOMPARE(page->Text21->text(), fileExists ? lines[20] : QString());
+        QVERIFY(t.platform().messages.isEmpty());
+    }
+
+    void unsavedStageEditsLiveUntilThePageUnloads()
+    {
+        TestApp t;
+        const QStringList lines = stageLines();
+        t.writeConfig(TimeSet, lines);
+        Form3 *page = t.screen<Form3>();
+        page->show();
+        page->Text2->setText(QStringLiteral("新环节"));
+
+        click(page, QStringLiteral("Command3"));
+        Form9 *sounds = t.screen<Form9>();
+        QVERIFY(sounds->isVisible());
+        QVERIFY(page->isHidden());
+        click(sounds, QStringLiteral("Command5"));
+        flushDeletes();
+        QCOMPARE(t.screen<Form3>(), page);
+        QCOMPARE(page->Text2->text(), QStringLiteral("新环节"));
+
+        // The previous page is still to come; its button leaves this page as it is.
+        page->show();
+        click(page, QStringLiteral("Command2"));
+        QVERIFY(page->isVisible());
+
+        click(page, QStringLiteral("Command5"));
+        flushDeletes();
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form3")));
+        QCOMPARE(t.screen<Form3>()->Text2->text(), lines[1]);
+
+        t.screen<Form3>()->Text2->setText(QStringLiteral("又一个"));
+        t.screen<Form3>()->close();
+        flushDeletes();
+        QCOMPARE(t.screen<Form3>()->Text2->text(), lines[1]);
+        QCOMPARE(t.readConfigBytes(TimeSet), gbBytes(lines));
+    }
+};
+
+QTEST_MAIN(TestSettingsPages)
+#include "test_settings_pages.moc"
