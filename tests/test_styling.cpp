@@ -150,8 +150,8 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("index");
         QTest::newRow("jpeg only") << false << QStringLiteral("JPG文件(.JPG)|*.JPG") << 1;
-        QTest::newRow("bitmaps, then jpeg") << true << QStringLiteral("位图文件(*.bmp)|*.bmp|JPG文件(*.jpg)|*.jpg|")
-                                            << 2;
+        QTest::newRow("bitmaps, then jpeg")
+            << true << QStringLiteral("位图文件(*.bmp)|*.bmp|JPG文件(*.jpg)|*.jpg|") << 2;
     }
 
     void customBackgroundAsksWithTheScreensFilterAndRemembersTheFile()

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <utility>
+
 namespace Dovrel {
 
 namespace {

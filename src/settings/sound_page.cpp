@@ -85,7 +85,12 @@ void makeOptions(std::array<QRadioButton *, N> &options, QFrame *frame, const QS
 QLabel *makeRowLabel(QWidget *parent, const QString &name, int left, int top, int width, const QString &text)
 {
     QLabel *label = makeLabel(parent, name, left, top, width, 300, text);
-    label->setFont(designFont(QStringLiteral("楷体_GB2312"), 12, true));
+    QFont font = designFont(QStringLiteral("楷体_GB2312"), 12, true);
+    // "剩余30秒时提示音" fills its room to the pixel in the design face and overflows it in wider fallbacks; a
+    // slightly narrower face keeps it on one line beside its options.
+    font.setStretch(96);
+    label->setFont(font);
+    label->setWordWrap(false);
     setTextColour(label, colourFromValue(0x00C00000));
     return label;
 }
@@ -151,7 +156,8 @@ Form9::Form9(Application &app)
     Text3 = makeKeywordBox(this, QStringLiteral("Text3"), 3840, 2520);
     Check1 = makeSwitch(this, QStringLiteral("Check1"), 9240, 2280, 2295, QStringLiteral("开启声音预览"));
 
-    Label3 = makeRowLabel(this, QStringLiteral("Label3"), 2160, 3240, 3360, QStringLiteral("倒计时时显示剩余时间的格式"));
+    Label3 =
+        makeRowLabel(this, QStringLiteral("Label3"), 2160, 3240, 3360, QStringLiteral("倒计时时显示剩余时间的格式"));
     Frame3 = makeFrame(this, QStringLiteral("Frame3"), 5520, 3000, 2655, 615);
     makeOptions(Option3, Frame3, QStringLiteral("Option3"), {QStringLiteral("***秒"), QStringLiteral("***分***秒")},
                 1320);

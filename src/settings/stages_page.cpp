@@ -47,8 +47,8 @@ QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int 
 
 QLabel *makeUnitLabel(QWidget *parent, int index, int left, int top)
 {
-    QLabel *label = makeLabel(parent, arrayName(QStringLiteral("Label1"), index), left, top, 375, 375,
-                              QStringLiteral("S"));
+    QLabel *label =
+        makeLabel(parent, arrayName(QStringLiteral("Label1"), index), left, top, 375, 375, QStringLiteral("S"));
     label->setFont(designFont(QStringLiteral("宋体"), 14.25, true));
     setTextColour(label, colourFromValue(0x00C00000));
     return label;
@@ -99,15 +99,17 @@ Form3::Form3(Application &app)
         int unit;
     };
     const Preset presets[] = {
-        {1, u"开篇陈词（预设）限时", 2520, 720, &Text17, 17, 8}, {2, u"攻辩（预设）限时", 7080, 720, &Text18, 18, 11},
-        {3, u"攻辩小结（预设）限时", 2520, 1200, &Text19, 19, 9}, {4, u"自由辩论（预设）限时", 7080, 1200, &Text20, 20, 12},
+        {1, u"开篇陈词（预设）限时", 2520, 720, &Text17, 17, 8},
+        {2, u"攻辩（预设）限时", 7080, 720, &Text18, 18, 11},
+        {3, u"攻辩小结（预设）限时", 2520, 1200, &Text19, 19, 9},
+        {4, u"自由辩论（预设）限时", 7080, 1200, &Text20, 20, 12},
         {5, u"总结陈词（预设）限时", 2520, 1680, &Text21, 21, 10},
     };
     for (const Preset &p : presets) {
         Label2[p.label] = makeFieldLabel(this, arrayName(QStringLiteral("Label2"), p.label), p.left, p.top, 2400,
                                          QString::fromUtf16(p.caption), Blue);
-        *p.box = makeBox(this, QStringLiteral("Text%1").arg(p.boxNumber), p.left + 2400, p.top - 120, 1215,
-                         PresetBoxColour);
+        *p.box =
+            makeBox(this, QStringLiteral("Text%1").arg(p.boxNumber), p.left + 2400, p.top - 120, 1215, PresetBoxColour);
         Label1[p.unit] = makeUnitLabel(this, p.unit, p.left + 3720, p.top - 120);
     }
 
@@ -123,20 +125,19 @@ Form3::Form3(Application &app)
         limitBox = makeBox(this, QStringLiteral("Text%1").arg(limitBoxNumber), 8640, top, 1215, StageBoxColour);
         Label1[unit] = makeUnitLabel(this, unit, 9960, top);
     };
-    const auto label = [](const QString &name, int index) { return arrayName(name, index); };
-    stageRow(2400, Label2[0], label(QStringLiteral("Label2"), 0), QStringLiteral("环节一"), Text1, 1, Label8,
+    stageRow(2400, Label2[0], arrayName(QStringLiteral("Label2"), 0), QStringLiteral("环节一"), Text1, 1, Label8,
              QStringLiteral("Label8"), Text7, 7, 0, QColor());
     stageRow(2880, Label3, QStringLiteral("Label3"), QStringLiteral("环节二"), Text2, 2, Label9,
              QStringLiteral("Label9"), Text8, 8, 5, QColor());
     stageRow(3360, Label4, QStringLiteral("Label4"), QStringLiteral("环节三"), Text3, 3, Label10,
              QStringLiteral("Label10"), Text9, 9, 4, QColor());
     setTextColour(Label4, Red);
-    stageRow(3840, Label5[0], label(QStringLiteral("Label5"), 0), QStringLiteral("环节四"), Text4, 4, Label11[0],
-             label(QStringLiteral("Label11"), 0), Text10, 10, 3, QColor());
-    stageRow(4320, Label5[1], label(QStringLiteral("Label5"), 1), QStringLiteral("环节五"), Text13, 13, Label11[1],
-             label(QStringLiteral("Label11"), 1), Text15, 15, 6, QColor());
-    stageRow(4800, Label5[2], label(QStringLiteral("Label5"), 2), QStringLiteral("环节六"), Text14, 14, Label11[2],
-             label(QStringLiteral("Label11"), 2), Text16, 16, 7, QColor());
+    stageRow(3840, Label5[0], arrayName(QStringLiteral("Label5"), 0), QStringLiteral("环节四"), Text4, 4, Label11[0],
+             arrayName(QStringLiteral("Label11"), 0), Text10, 10, 3, QColor());
+    stageRow(4320, Label5[1], arrayName(QStringLiteral("Label5"), 1), QStringLiteral("环节五"), Text13, 13, Label11[1],
+             arrayName(QStringLiteral("Label11"), 1), Text15, 15, 6, QColor());
+    stageRow(4800, Label5[2], arrayName(QStringLiteral("Label5"), 2), QStringLiteral("环节六"), Text14, 14, Label11[2],
+             arrayName(QStringLiteral("Label11"), 2), Text16, 16, 7, QColor());
 
     Label14 = makeFieldLabel(this, QStringLiteral("Label14"), 3600, 5640, 7200,
                              QStringLiteral("以下设置用于辩论双方同时计时的环节，如“自由辩论环节”"), Red);

@@ -1,5 +1,6 @@
 #include "shell/application.h"
 
+#include "platform/platform.h"
 #include "shell/splash_screen.h"
 
 namespace Dovrel {
@@ -36,6 +37,18 @@ LayoutBase &Application::layoutBase()
 void Application::start()
 {
     m_screens.screen<Form1>()->show();
+}
+
+void Application::setHelpFile(const QString &helpFile)
+{
+    m_helpFile = helpFile;
+}
+
+void Application::showHelp()
+{
+    // A missing help file is the viewer's to report; the program goes on.
+    if (!m_helpFile.isEmpty())
+        m_platform.openHelp(m_helpFile);
 }
 
 void Application::exitProgram()

@@ -34,6 +34,10 @@ public:
     // Shows the start-up screen; everything else follows from it.
     void start();
 
+    // The help file F1 opens, registered by the main menu.
+    void setHelpFile(const QString &helpFile);
+    void showHelp();
+
     // Ends the program at once: every window goes, and exitRequested tells the event loop to stop.
     void exitProgram();
     bool exiting() const;
@@ -46,6 +50,7 @@ private:
     Platform &m_platform;
     ScreenRegistry m_screens;
     LayoutBase m_layoutBase;
+    QString m_helpFile;
     bool m_exiting = false;
 };
 

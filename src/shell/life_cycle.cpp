@@ -25,13 +25,12 @@ void ReturnToMenu(Screen *screen)
     Application &app = screen->app();
     if (app.exiting())
         return;
-    Form4 *menu = app.screens().screen<Form4>();
-    if (menu != screen) {
-        menu->show();
-        menu->raise();
-        menu->activateWindow();
-    }
+    // The screen goes first, so that the menu, on showing, reads the pages as they are once it is gone.
     app.screens().unload(screen);
+    Form4 *menu = app.screens().screen<Form4>();
+    menu->show();
+    menu->raise();
+    menu->activateWindow();
 }
 
 void SetWindowAlpha(QWidget *screen, int alpha)

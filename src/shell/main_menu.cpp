@@ -1,16 +1,59 @@
 #include "shell/main_menu.h"
 
+#include "clocks/cross_examination_clock.h"
+#include "clocks/dual_clock.h"
+#include "clocks/single_side_clock.h"
+#include "displays/styling.h"
+#include "platform/platform.h"
+#include "settings/sound_page.h"
+#include "settings/stages_page.h"
 #include "shell/application.h"
 #include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
+#include "shell/stage_buttons.h"
+#include "shell/stage_handover.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTime>
 #include <QTimer>
 
 namespace Dovrel {
+
+namespace {
+
+constexpr int ButtonHeight = 375;
+constexpr int LargeWidth = 2775;
+constexpr int SmallWidth = 1215;
+constexpr int SettingsWidth = 855;
+constexpr int LeftColumn = 1560;
+constexpr int RightColumn = 6720;
+// The greyed "设置" buttons stand beside the large buttons of either column.
+constexpr int LeftSettings = 4680;
+constexpr int RightSettings = 9840;
+
+QLineEdit *stagesBox(Form3 *page, int number)
+{
+    return page->findChild<QLineEdit *>(QStringLiteral("Text") + QString::number(number));
+}
+
+// The time of day in the system's long time format, without a time zone.
+QString timeOfDay()
+{
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return QLocale::system().toString(QTime::currentTime(), format.trimmed());
+}
+
+} // namespace
 
 Form4::Form4(Application &app)
     : Screen(app, QStringLiteral("Form4"))
@@ -23,6 +66,7 @@ Form4::Form4(Application &app)
     Image1 = makeControl<QLabel>(this, QStringLiteral("Image1"), 0, 0, DesignWidth, DesignHeight);
     Image1->setScaledContents(true);
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/menu_background.jpg")));
+    Image1->installEventFilter(this);
 
     Label1 = makeLabel(this, QStringLiteral("Label1"), 3960, 240, 4455, 495, QStringLiteral("Dovrel主菜单"));
     Label1->setFont(designFont(QStringLiteral("楷体_GB2312"), 24, true));
@@ -40,14 +84,195 @@ Form4::Form4(Application &app)
 
     Label4 = makeLabel(this, QStringLiteral("Label4"), 240, 120, 1455, 255, QStringLiteral("按F1寻求帮助"));
 
+    createButtons();
+    createMenu();
+    m_styling = std::make_unique<StylingCommands>(*this, bitmapOrJpegPictureFilter());
+
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
     connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 1000, true);
+    connect(Timer2, &QTimer::timeout, this, &Form4::showTimeOfDay);
+}
+
+Form4::~Form4() = default;
+
+QPushButton *Form4::makeButton(const QString &name, int left, int top, int width, const QString &caption)
+{
+    QPushButton *button = makeControl<QPushButton>(this, name, left, top, width, ButtonHeight);
+    button->setText(caption);
+    button->setFont(designFont(QStringLiteral("宋体"), 9));
+    return button;
+}
+
+void Form4::createButtons()
+{
+    const auto large = [this](const QString &name, int left, int top, const QString &caption) {
+        return makeButton(name, left, top, LargeWidth, caption);
+    };
+    Command4 = large(QStringLiteral("Command4"), LeftColumn, 1320, QStringLiteral("辩论赛名称"));
+    Command20 = makeButton(QStringLiteral("Command20"), LeftSettings, 1320, SettingsWidth, QStringLiteral("设置"));
+    Command5 = large(QStringLiteral("Command5"), RightColumn, 1200, QStringLiteral("辩题"));
+    Command6 = large(QStringLiteral("Command6"), LeftColumn, 1800, QStringLiteral("代表对及所持立场"));
+    Command7 = large(QStringLiteral("Command7"), RightColumn, 1680, QStringLiteral("介绍双方队员"));
+    Command8 = large(QStringLiteral("Command8"), LeftColumn, 2280, QStringLiteral("介绍评委"));
+    Command9 = large(QStringLiteral("Command9"), RightColumn, 2160, QStringLiteral("比赛规则"));
+    Command37 = large(QStringLiteral("Command37"), LeftColumn, 3000, QStringLiteral("开篇陈词（预设）"));
+    Command38 = large(QStringLiteral("Command38"), RightColumn, 3000, QStringLiteral("攻辩（预设）"));
+    Command39 = large(QStringLiteral("Command39"), LeftColumn, 3480, QStringLiteral("攻辩小结（预设）"));
+    Command40 = large(QStringLiteral("Command40"), RightColumn, 3480, QStringLiteral("自由辩论（预设）"));
+    Command41 = large(QStringLiteral("Command41"), LeftColumn, 3960, QStringLiteral("总结陈词（预设）"));
+    Command10 = large(QStringLiteral("Command10"), LeftColumn, 4680, QStringLiteral("自定义环节一"));
+    Command11 = large(QStringLiteral("Command11"), RightColumn, 4680, QStringLiteral("自定义环节二"));
+    Command12 = large(QStringLiteral("Command12"), LeftColumn, 5160, QStringLiteral("攻辩"));
+    setBackColour(Command12, QColor(24, 148, 222));
+    Command13 = large(QStringLiteral("Command13"), RightColumn, 5160, QStringLiteral("自定义环节四"));
+    Command14 = large(QStringLiteral("Command14"), LeftColumn, 5640, QStringLiteral("自定义环节五"));
+    Command15 = large(QStringLiteral("Command15"), RightColumn, 5640, QStringLiteral("自定义环节六"));
+    Command42 = large(QStringLiteral("Command42"), LeftColumn, 6120, QStringLiteral("自由辩论"));
+    setBackColour(Command42, QColor(222, 150, 171));
+    Command43 = large(QStringLiteral("Command43"), RightColumn, 6120, QStringLiteral("自定义环节八"));
+    setBackColour(Command43, QColor(222, 150, 171));
+    Command16 = large(QStringLiteral("Command16"), LeftColumn, 6600, QStringLiteral("观众提问"));
+    Command17 = large(QStringLiteral("Command17"), RightColumn, 6600, QStringLiteral("嘉宾点评"));
+    Command18 = large(QStringLiteral("Command18"), LeftColumn, 7080, QStringLiteral("比赛结果"));
+    Command19 = large(QStringLiteral("Command19"), RightColumn, 7080, QStringLiteral("比赛报表"));
+    Command1 = makeButton(QStringLiteral("Command1"), 120, 7080, SmallWidth, QStringLiteral("关于作者"));
+    Command36 = makeButton(QStringLiteral("Command36"), 120, 7560, SmallWidth, QStringLiteral("关于该软件"));
+    Command46 = makeButton(QStringLiteral("Command46"), 120, 8040, SmallWidth, QStringLiteral("查看新版本"));
+    Command2 = makeButton(QStringLiteral("Command2"), 2040, 8040, 1455, QStringLiteral("进入设置界面"));
+
+    // The settings buttons beside the information, custom-stage and result buttons are shown greyed.
+    const QList<QPair<QString, QPushButton *>> greyed = {
+        {QStringLiteral("Command21"), Command5},  {QStringLiteral("Command22"), Command6},
+        {QStringLiteral("Command23"), Command7},  {QStringLiteral("Command24"), Command8},
+        {QStringLiteral("Command25"), Command9},  {QStringLiteral("Command26"), Command10},
+        {QStringLiteral("Command27"), Command11}, {QStringLiteral("Command28"), Command12},
+        {QStringLiteral("Command29"), Command13}, {QStringLiteral("Command30"), Command14},
+        {QStringLiteral("Command31"), Command15}, {QStringLiteral("Command32"), Command16},
+        {QStringLiteral("Command33"), Command17}, {QStringLiteral("Command34"), Command18},
+        {QStringLiteral("Command35"), Command19}, {QStringLiteral("Command44"), Command42},
+        {QStringLiteral("Command45"), Command43},
+    };
+    for (const auto &[name, beside] : greyed) {
+        const QRect design = beside->geometry();
+        const int left = design.x() * 15 == LeftColumn ? LeftSettings : RightSettings;
+        makeButton(name, left, design.y() * 15, SettingsWidth, QStringLiteral("设置"))->setEnabled(false);
+    }
+
+    for (const StageButton &stage : stageButtons()) {
+        const QString name = stage.button;
+        connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, [this, name] { startStage(name); });
+    }
+}
+
+void Form4::createMenu()
+{
+    menu = new QMenu(QStringLiteral("菜单"), this);
+    menu->setObjectName(QStringLiteral("menu"));
+    ghbj = menu->addMenu(QStringLiteral("更换背景"));
+    ghbj->setObjectName(QStringLiteral("ghbj"));
+    const auto entry = [this](QMenu *in, const QString &name, const QString &caption) {
+        QAction *action = in->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    const auto separator = [](QMenu *in, const QString &name) {
+        QAction *action = in->addSeparator();
+        action->setObjectName(name);
+        return action;
+    };
+    no = entry(ghbj, QStringLiteral("no"), QStringLiteral("无背景"));
+    mr = entry(ghbj, QStringLiteral("mr"), QStringLiteral("默认背景"));
+    bj1 = entry(ghbj, QStringLiteral("bj1"), QStringLiteral("背景1"));
+    bj2 = entry(ghbj, QStringLiteral("bj2"), QStringLiteral("背景2"));
+    bj3 = entry(ghbj, QStringLiteral("bj3"), QStringLiteral("背景3"));
+    hh = separator(ghbj, QStringLiteral("hh"));
+    zdy = entry(ghbj, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
+    set = entry(menu, QStringLiteral("set"), QStringLiteral("进入设置界面"));
+    author = entry(menu, QStringLiteral("author"), QStringLiteral("关于作者"));
+    soft = entry(menu, QStringLiteral("soft"), QStringLiteral("关于该软件"));
+    bb = entry(menu, QStringLiteral("bb"), QStringLiteral("查看新版本"));
+    gg = separator(menu, QStringLiteral("gg"));
+    exit = entry(menu, QStringLiteral("exit"), QStringLiteral("退出系统"));
+
+    connect(no, &QAction::triggered, this, [this] { m_styling->noBackground(Image1); });
+    connect(mr, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 4); });
+    connect(bj1, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 1); });
+    connect(bj2, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 2); });
+    connect(bj3, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 3); });
+    connect(zdy, &QAction::triggered, this, [this] { m_styling->customBackground(Image1); });
+    connect(exit, &QAction::triggered, this, &Form4::confirmExit);
 }
 
 void Form4::load()
 {
+    app().setHelpFile(app().paths().helpFile());
     RecordLayout(this);
     setWindowTitle(applicationTitle());
+    refreshStageCaptions();
+}
+
+void Form4::refreshStageCaptions()
+{
+    Form3 *stages = app().screens().screen<Form3>();
+    for (const StageCaption &caption : stageCaptions()) {
+        if (QPushButton *button = findChild<QPushButton *>(caption.button))
+            button->setText(stagesBox(stages, caption.nameBox)->text());
+    }
+}
+
+void Form4::startStage(const QString &button)
+{
+    const StageButton *stage = findStageButton(button);
+    if (!stage)
+        return;
+    ScreenRegistry &screens = app().screens();
+    Form3 *stages = screens.screen<Form3>();
+    Form5 *handover = screens.screen<Form5>();
+    if (!stage->fixedName.isEmpty())
+        handover->Text2->setText(stage->fixedName);
+    handover->Text1->setText(stagesBox(stages, stage->limitBox)->text());
+    if (stage->nameBox)
+        handover->Text2->setText(stagesBox(stages, stage->nameBox)->text());
+
+    Screen *clock = nullptr;
+    switch (stage->clock) {
+    case StageClock::SingleSide:
+        clock = screens.screen<Form17>();
+        break;
+    case StageClock::Dual:
+        clock = screens.screen<Form6>();
+        break;
+    case StageClock::CrossExamination:
+        clock = screens.screen<Form18>();
+        break;
+    }
+    if (!stage->title.isEmpty()) {
+        if (QLabel *title = clock->findChild<QLabel *>(QStringLiteral("Label1")))
+            title->setText(stage->title);
+    }
+    clock->show();
+    clock->raise();
+    clock->activateWindow();
+    hide();
+}
+
+void Form4::showTimeOfDay()
+{
+    Form9 *sounds = app().screens().screen<Form9>();
+    Label2->setVisible(sounds->Text3->text() == QStringLiteral("显示"));
+    Label2->setText(timeOfDay());
+}
+
+void Form4::confirmExit()
+{
+    MessageRequest request;
+    request.text = QStringLiteral("是否退出本系统？");
+    request.title = QStringLiteral("提示");
+    request.buttons = MessageButtons::OkCancel;
+    request.icon = MessageIcon::Question;
+    if (app().platform().showMessage(this, request) == MessageAnswer::Ok)
+        app().exitProgram();
 }
 
 void Form4::closing()
@@ -58,6 +283,32 @@ void Form4::closing()
 void Form4::resized()
 {
     Image1->setGeometry(0, 0, frameGeometry().width(), frameGeometry().height());
+}
+
+void Form4::changeEvent(QEvent *event)
+{
+    Screen::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refreshStageCaptions();
+}
+
+void Form4::showEvent(QShowEvent *event)
+{
+    Screen::showEvent(event);
+    // Returning from another screen brings changed stage names at once, whether or not the system activates us.
+    refreshStageCaptions();
+}
+
+bool Form4::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Image1 && event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == Qt::RightButton) {
+            menu->popup(press->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
 }
 
 } // namespace Dovrel

@@ -6,6 +6,7 @@
 #include "shell/layout_tag.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 namespace Dovrel {
 
@@ -62,6 +63,15 @@ void Screen::closeEvent(QCloseEvent *event)
     }
     event->accept();
     closing();
+}
+
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1) {
+        m_app.showHelp();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Screen::resizeEvent(QResizeEvent *event)

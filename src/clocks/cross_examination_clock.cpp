@@ -1,0 +1,198 @@
+#include "clocks/cross_examination_clock.h"
+
+#include "clocks/countdown_clock.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/life_cycle.h"
+#include "shell/proportional_layout.h"
+#include "shell/stage_handover.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace Dovrel {
+
+namespace {
+
+struct Pairing
+{
+    const char16_t *text;
+    int left;
+    int top;
+};
+
+// The affirmative side questions in the left column, the negative side in the right one.
+constexpr Pairing Pairings[] = {
+    {u"正方二辩选择反方二辩", 1560, 2280},
+    {u"正方二辩选择反方三辩", 1560, 3360},
+    {u"正方三辩选择反方二辩", 1560, 4440},
+    {u"正方三辩选择反方三辩", 1560, 5520},
+    {u"反方二辩选择正方二辩", 6120, 2280},
+    {u"反方二辩选择正方三辩", 6120, 3360},
+    {u"反方三辩选择正方二辩", 6120, 4440},
+    {u"反方三辩选择正方三辩", 6120, 5520},
+};
+
+} // namespace
+
+Form18::Form18(Application &app)
+    : Screen(app, QStringLiteral("Form18"))
+{
+    setDesignClientSize(DesignWidth, DesignHeight);
+    setProportionalLayout(true);
+    setWindowState(Qt::WindowMaximized);
+    setBackColour(this, QColor(24, 148, 222));
+    setFont(designFont(QStringLiteral("宋体"), 9));
+    // Hovering over the pairings must be seen without a button held down.
+    setMouseTracking(true);
+
+    Label9 = makeLabel(this, QStringLiteral("Label9"), 2580, 600, 6735, 885, QStringLiteral("攻辩双方选择菜单"));
+    Label9->setFont(designFont(QStringLiteral("华文行楷"), 42));
+    Label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label9->setWordWrap(false);
+
+    QLabel **members[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8};
+    for (std::size_t i = 0; i < m_pairings.size(); ++i) {
+        const Pairing &pairing = Pairings[i];
+        QLabel *label = makeLabel(this, QStringLiteral("Label%1").arg(i + 1), pairing.left, pairing.top, 4350, 450,
+                                  QString::fromUtf16(pairing.text));
+        label->setFont(designFont(QStringLiteral("华文新魏"), 21.75));
+        // Ten characters fill the box exactly; a wrap would push the last one out of sight.
+        label->setWordWrap(false);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        *members[i] = label;
+        m_pairings[i] = label;
+    }
+
+    Label10 = makeLabel(this, QStringLiteral("Label10"), 120, 2760, 11655, 2895, QStringLiteral("Label10"));
+    Label10->setFont(designFont(QStringLiteral("宋体"), 42));
+    Label10->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label10->setWordWrap(false);
+
+    Command3 = makeControl<QPushButton>(this, QStringLiteral("Command3"), 6720, 7680, 1575, 375);
+    Command3->setText(QStringLiteral("开始计时"));
+    Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"), 3720, 7680, 1815, 375);
+    Command1->setText(QStringLiteral("回前一级菜单"));
+    setTabOrder(Command3, Command1);
+
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000, false);
+    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 500, true);
+    // With no format chosen on the sound page the clock shows plain seconds rather than a stale text.
+    m_clock = new CountdownClock(this, Timer1, Label10, UnsetFormat::ShowSeconds);
+
+    connect(Timer2, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    connect(Command3, &QPushButton::clicked, this, &Form18::startCountdown);
+    connect(Command1, &QPushButton::clicked, this, &Form18::backToMenu);
+}
+
+void Form18::load()
+{
+    RecordLayout(this);
+    readHandedOverLimit();
+    setWindowTitle(applicationTitle());
+    Label10->setText(formatRemaining(m_clock->remaining(), CountdownFormat::Seconds));
+    Command3->hide();
+    Command1->hide();
+    m_clock->stop();
+    Label10->hide();
+}
+
+int Form18::remainingSeconds() const
+{
+    return m_clock->remaining();
+}
+
+bool Form18::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (!label || std::find(m_pairings.begin(), m_pairings.end(), label) == m_pairings.end())
+        return Screen::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseMove) {
+        highlightPairing(label);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        // A click is a left-button release over the label it was pressed on.
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+            choosePairing(label);
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void Form18::mouseMoveEvent(QMouseEvent *event)
+{
+    // Only the bare background clears the highlight; the heading and the clock are left alone.
+    if (!childAt(event->position().toPoint()))
+        highlightPairing(nullptr);
+    Screen::mouseMoveEvent(event);
+}
+
+void Form18::resized()
+{
+    fitHeading();
+}
+
+void Form18::highlightPairing(const QLabel *hovered)
+{
+    for (QLabel *label : m_pairings)
+        setTextColour(label, label == hovered ? QColor(255, 0, 0) : QColor(0, 0, 0));
+}
+
+void Form18::choosePairing(QLabel *pairing)
+{
+    Command1->show();
+    Label9->setText(pairing->text());
+    fitHeading();
+    Label10->show();
+    Command3->show();
+    for (QLabel *label : m_pairings)
+        label->hide();
+    m_clock->showRemaining();
+}
+
+// A pairing is wider than the heading's design box at its large type; the box grows about its centre so the whole
+// pairing stays readable.
+void Form18::fitHeading()
+{
+    const QRect box = Label9->geometry();
+    const int needed = Label9->sizeHint().width();
+    if (needed <= box.width())
+        return;
+    const int widthFitted = std::min(needed, width());
+    const int left = std::clamp(box.center().x() - widthFitted / 2, 0, width() - widthFitted);
+    Label9->setGeometry(left, box.top(), widthFitted, box.height());
+}
+
+void Form18::readHandedOverLimit()
+{
+    m_clock->setRemaining(readLimit(app().screens().screen<Form5>()->Text1->text()));
+}
+
+void Form18::startCountdown()
+{
+    m_clock->start();
+}
+
+void Form18::backToMenu()
+{
+    readHandedOverLimit();
+    m_clock->stop();
+    for (QLabel *label : m_pairings)
+        label->show();
+    Label10->hide();
+    Command3->hide();
+    Command1->hide();
+    setTextColour(Label10, QColor(0, 0, 0));
+}
+
+} // namespace Dovrel

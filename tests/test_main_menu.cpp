@@ -1,0 +1,307 @@
+#include "clocks/cross_examination_clock.h"
+#include "clocks/dual_clock.h"
+#include "clocks/single_side_clock.h"
+#include "displays/styling.h"
+#include "settings/sound_page.h"
+#include "settings/stages_page.h"
+#include "shell/controls.h"
+#include "shell/main_menu.h"
+#include "shell/splash_screen.h"
+#include "shell/stage_handover.h"
+#include "support/test_app.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace Dovrel;
+using namespace Dovrel::Testing;
+
+namespace {
+
+// A contest whose every box says which box it is: names "name1" …, limits 101 … as "1" + box number.
+QStringList numberedTimeSet()
+{
+    QStringList lines;
+    const QList<int> names = {1, 2, 3, 4, 5, 6, 13, 14};
+    for (int box = 1; box <= 21; ++box)
+        lines.append(names.contains(box) ? QStringLiteral("name%1").arg(box) : QStringLiteral("1%1").arg(box, 2, 10, QLatin1Char('0')));
+    return lines;
+}
+
+void writePicture(TestApp &t, const QString &name, const QColor &colour)
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(t.dir() + QStringLiteral("/background/") + name, "JPG"));
+}
+
+QColor centreColour(const QLabel *picture)
+{
+    return picture->pixmap().toImage().pixelColor(picture->pixmap().width() / 2, picture->pixmap().height() / 2);
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 && qAbs(a.blue() - b.blue()) < 24;
+}
+
+} // namespace
+
+class TestMainMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buttonsStandWhereTheDesignPutsThem()
+    {
+        TestApp t;
+        Form4 *menu = t.screen<Form4>();
+        const struct
+        {
+            const char *name;
+            int left, top, width;
+            const char *caption;
+        } expected[] = {
+            {"Command4", 1560, 1320, 2775, "辩论赛名称"}, {"Command20", 4680, 1320, 855, "设置"},
+            {"Command9", 6720, 2160, 2775, "比赛规则"},   {"Command40", 6720, 3480, 2775, "自由辩论（预设）"},
+            {"Command19", 6720, 7080, 2775, "比赛报表"},  {"Command46", 120, 8040, 1215, "查看新版本"},
+            {"Command2", 2040, 8040, 1455, "进入设置界面"},
+        };
+        for (const auto &e : expected) {
+            auto *button = child<QPushButton>(menu, QLatin1String(e.name));
+            QVERIFY2(button, e.name);
+            QCOMPARE(button->geometry(), twipsRect(e.left, e.top, e.width, 375));
+            QCOMPARE(button->text(), QString::fromUtf8(e.caption));
+        }
+        int greyed = 0;
+        for (int n : {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 44, 45}) {
+            auto *button = child<QPushButton>(menu, QStringLiteral("Command%1").arg(n));
+            QVERIFY(button);
+            QCOMPARE(button->text(), QStringLiteral("设置"));
+            greyed += !button->isEnabled();
+        }
+        QCOMPARE(greyed, 17);
+        QVERIFY(menu->Command20->isEnabled());
+        QCOMPARE(backColour(menu->Command12), QColor(24, 148, 222));
+        QCOMPARE(backColour(menu->Command43), QColor(222, 150, 171));
+    }
+
+    void customCaptionsFollowTheStagesPage()
+    {
+        TestApp t;
+        t.writeConfig(QStringLiteral("TimeSet.ini"), numberedTimeSet());
+        Form4 *menu = t.screen<Form4>();
+        QCOMPARE(menu->Command10->text(), QStringLiteral("name1"));
+        QCOMPARE(menu->Command14->text(), QStringLiteral("name13"));
+        QCOMPARE(menu->Command42->text(), QStringLiteral("name5"));
+        QCOMPARE(menu->Command43->text(), QStringLiteral("name6"));
+
+        // An unsaved edit shows while the page stays loaded, and goes with the page.
+        Form3 *stages = t.screen<Form3>();
+        stages->Text13->setText(QStringLiteral("质询"));
+        menu->show();
+        QCOMPARE(menu->Command14->text(), QStringLiteral("质询"));
+        stages->show();
+        menu->hide();
+        stages->close();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->Command14->text(), QStringLiteral("name13"));
+    }
+
+    void stageButtonsHandOverAndOpenTheirClock_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("clock");
+        QTest::addColumn<QString>("title");
+        const QString kept = QStringLiteral("前一环节");
+        QTest::newRow("opening") << QStringLiteral("Command37") << QStringLiteral("117") << QStringLiteral("开篇陈词") << QStringLiteral("Form17") << QStringLiteral("开篇陈词");
+        QTest::newRow("cross-examination") << QStringLiteral("Command38") << QStringLiteral("118") << kept << QStringLiteral("Form18") << QString();
+        QTest::newRow("summary") << QStringLiteral("Command39") << QStringLiteral("119") << QStringLiteral("攻辩小结") << QStringLiteral("Form17") << QStringLiteral("攻辩小结");
+        QTest::newRow("free debate") << QStringLiteral("Command40") << QStringLiteral("120") << kept << QStringLiteral("Form6") << QStringLiteral("自由辩论");
+        QTest::newRow("closing") << QStringLiteral("Command41") << QStringLiteral("121") << QStringLiteral("总结陈词") << QStringLiteral("Form17") << QStringLiteral("总结陈词");
+        QTest::newRow("one") << QStringLiteral("Command10") << QStringLiteral("107") << QStringLiteral("name1") << QStringLiteral("Form17") << QString();
+        QTest::newRow("two") << QStringLiteral("Command11") << QStringLiteral("108") << QStringLiteral("name2") << QStringLiteral("Form17") << QString();
+        QTest::newRow("three") << QStringLiteral("Command12") << QStringLiteral("109") << kept << QStringLiteral("Form18") << QString();
+        QTest::newRow("four") << QStringLiteral("Command13") << QStringLiteral("110") << QStringLiteral("name4") << QStringLiteral("Form17") << QString();
+        QTest::newRow("five") << QStringLiteral("Command14") << QStringLiteral("115") << QStringLiteral("name13") << QStringLiteral("Form17") << QString();
+        QTest::newRow("six") << QStringLiteral("Command15") << QStringLiteral("116") << QStringLiteral("name14") << QStringLiteral("Form17") << QString();
+        QTest::newRow("seven") << QStringLiteral("Command42") << QStringLiteral("111") << kept << QStringLiteral("Form6") << QStringLiteral("自由辩论");
+        QTest::newRow("eight") << QStringLiteral("Command43") << QStringLiteral("112") << QStringLiteral("name6") << QStringLiteral("Form6") << QString();
+    }
+    void stageButtonsHandOverAndOpenTheirClock()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, limit);
+        QFETCH(QString, name);
+        QFETCH(QString, clock);
+        QFETCH(QString, title);
+        TestApp t;
+        t.writeSoundSet();
+        t.writeConfig(QStringLiteral("TimeSet.ini"), numberedTimeSet());
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        t.screen<Form5>()->Text2->setText(QStringLiteral("前一环节"));
+        child<QPushButton>(menu, button)->click();
+
+        Form5 *handover = t.screen<Form5>();
+        QCOMPARE(handover->Text1->text(), limit);
+        QCOMPARE(handover->Text2->text(), name);
+        Screen *opened = t.app().screens().loaded(clock);
+        QVERIFY(opened);
+        QVERIFY(opened->isVisible());
+        QVERIFY(!menu->isVisible());
+        if (clock != QStringLiteral("Form18")) {
+            const QString shown = child<QLabel>(opened, QStringLiteral("Label1"))->text();
+            // The dual clock may name stage eight itself; every fixed title is written by the menu.
+            if (!title.isEmpty() || clock == QStringLiteral("Form17"))
+                QCOMPARE(shown, title);
+        }
+        // The clock read the hand-over at its load.
+        const QString display = clock == QStringLiteral("Form17")   ? QStringLiteral("Label2")
+                                : clock == QStringLiteral("Form6") ? QStringLiteral("Label4")
+                                                                   : QString();
+        if (!display.isEmpty())
+            QCOMPARE(child<QLabel>(opened, display)->text(), limit + QLatin1Char('s'));
+    }
+
+    void timeOfDayFollowsTheSoundPage()
+    {
+        TestApp t;
+        t.writeSoundSet();
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form9")));
+        tick(menu->Timer2);
+        QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form9")));
+        QVERIFY(menu->Label2->isVisible());
+        QVERIFY(!menu->Label2->text().isEmpty());
+        Form9 *sounds = t.screen<Form9>();
+        sounds->Check2->click();
+        QCOMPARE(sounds->Text3->text(), QStringLiteral("不显示"));
+        tick(menu->Timer2);
+        QVERIFY(!menu->Label2->isVisible());
+
+        TestApp empty;
+        Form4 *bare = empty.screen<Form4>();
+        bare->show();
+        tick(bare->Timer2);
+        QVERIFY(!bare->Label2->isVisible());
+        QVERIFY(!bare->Label2->text().isEmpty());
+    }
+
+    void popUpMenuOnlyOnTheBackgroundPicture()
+    {
+        TestApp t;
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        QTest::mouseClick(menu->Image1, Qt::LeftButton, {}, QPoint(400, 500));
+        QVERIFY(!menu->menu->isVisible());
+        QTest::mouseClick(menu->Command4, Qt::RightButton);
+        QTest::mouseClick(menu->Label1, Qt::RightButton);
+        QVERIFY(!menu->menu->isVisible());
+        QTest::mousePress(menu->Image1, Qt::RightButton, {}, QPoint(400, 500));
+        QVERIFY(menu->menu->isVisible());
+        menu->menu->hide();
+        const QStringList names = {QStringLiteral("no"),  QStringLiteral("mr"),     QStringLiteral("bj1"),
+                                   QStringLiteral("bj2"), QStringLiteral("bj3"),    QStringLiteral("zdy"),
+                                   QStringLiteral("set"), QStringLiteral("author"), QStringLiteral("soft"),
+                                   QStringLiteral("bb"),  QStringLiteral("exit")};
+        for (const QString &name : names)
+            QVERIFY2(menu->findChild<QAction *>(name), qPrintable(name));
+    }
+
+    void backgroundChoices()
+    {
+        TestApp t;
+        writePicture(t, QStringLiteral("p4.jpg"), QColor(200, 30, 30));
+        writePicture(t, QStringLiteral("p2.jpg"), QColor(30, 30, 200));
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        QVERIFY(hasPicture(menu->Image1));
+        menu->no->trigger();
+        QVERIFY(!hasPicture(menu->Image1));
+        menu->mr->trigger();
+        QVERIFY(near(centreColour(menu->Image1), QColor(200, 30, 30)));
+        menu->bj2->trigger();
+        QVERIFY(near(centreColour(menu->Image1), QColor(30, 30, 200)));
+        // A missing stock picture keeps the one shown.
+        menu->bj1->trigger();
+        QVERIFY(near(centreColour(menu->Image1), QColor(30, 30, 200)));
+        // The custom background offers bitmaps first and preselects JPEG pictures.
+        menu->zdy->trigger();
+        QCOMPARE(t.platform().openRequests.size(), 1);
+        QCOMPARE(t.platform().openRequests.at(0).filterIndex, 2);
+        QVERIFY(t.platform().openRequests.at(0).filter.startsWith(QStringLiteral("位图文件(*.bmp)|*.bmp|")));
+        QVERIFY(near(centreColour(menu->Image1), QColor(30, 30, 200)));
+    }
+
+    void exitAsksFirstAndHelpOpensOnF1()
+    {
+        TestApp t;
+        QSignalSpy exit(&t.app(), &Application::exitRequested);
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
+        menu->exit->trigger();
+        QCOMPARE(exit.count(), 0);
+        QVERIFY(menu->isVisible());
+        const MessageRequest &question = t.platform().messages.at(0);
+        QCOMPARE(question.text, QStringLiteral("是否退出本系统？"));
+        QCOMPARE(question.title, QStringLiteral("提示"));
+        QCOMPARE(question.buttons, MessageButtons::OkCancel);
+        QCOMPARE(question.icon, MessageIcon::Question);
+
+        QTest::keyClick(menu, Qt::Key_F1);
+        QCOMPARE(t.platform().helpFiles, QStringList{t.dir() + QStringLiteral("/help.chm")});
+
+        menu->exit->trigger();
+        QCOMPARE(exit.count(), 1);
+    }
+
+    void oneStageFromAFreshStartToTimeUpAndBack()
+    {
+        TestApp t;
+        t.writeSoundSet(QStringLiteral("分\\秒"));
+        QStringList times = numberedTimeSet();
+        times[16] = QStringLiteral("32");
+        t.writeConfig(QStringLiteral("TimeSet.ini"), times);
+        t.app().start();
+        Form1 *splash = t.screen<Form1>();
+        QTest::mouseClick(splash, Qt::LeftButton);
+        tick(splash->Timer1, 2);
+        Form4 *menu = t.screen<Form4>();
+        QVERIFY(menu->isVisible());
+
+        menu->Command37->click();
+        Form17 *clock = t.screen<Form17>();
+        QVERIFY(clock->isVisible());
+        QCOMPARE(clock->Label1->text(), QStringLiteral("开篇陈词"));
+        QCOMPARE(clock->Label2->text(), QStringLiteral("0分32秒"));
+        clock->Command2->click();
+        QCOMPARE(clock->Label1->text(), QStringLiteral("反方开篇陈词"));
+        clock->Command3->click();
+        tick(clock->Timer1, 2);
+        QCOMPARE(clock->Label2->text(), QStringLiteral("0分30秒"));
+        QCOMPARE(t.platform().sounds.size(), 1);
+        QVERIFY(t.platform().sounds.at(0).endsWith(QStringLiteral("sound/30Warn/默认声音.wav")));
+        tick(clock->Timer1, 30);
+        QCOMPARE(clock->Label2->text(), QStringLiteral(" 时间到！"));
+        QVERIFY(t.platform().sounds.at(1).endsWith(QStringLiteral("sound/TimeOut/声音一.wav")));
+        clock->close();
+        QVERIFY(menu->isVisible());
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form17")));
+    }
+};
+
+QTEST_MAIN(TestMainMenu)
+#include "test_main_menu.moc"
