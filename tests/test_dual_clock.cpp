@@ -177,8 +177,8 @@ private slots:
         QCOMPARE(running(clock), Running::Affirmative);
 
         // Presses through the window land on whatever label is under them and stop there.
-        const QList<QLabel *> labels{clock->Label1,    clock->Label2,    clock->Label3, clock->Label4,
-                                     clock->Label5,    clock->Label6[0], clock->Label6[1], clock->Label7};
+        const QList<QLabel *> labels{clock->Label1, clock->Label2,    clock->Label3,    clock->Label4,
+                                     clock->Label5, clock->Label6[0], clock->Label6[1], clock->Label7};
         for (QLabel *label : labels) {
             const QPoint at = label->mapTo(clock, label->rect().center());
             QCOMPARE(clock->childAt(at), label);

@@ -23,16 +23,16 @@ public:
     int affirmativeSeconds() const;
     int negativeSeconds() const;
 
-    QLabel *Label1 = nullptr; // stage title, written by the opener
-    QLabel *Label2 = nullptr; // "正方"
-    QLabel *Label4 = nullptr; // affirmative clock
-    QLabel *Label3 = nullptr; // "反方"
-    QLabel *Label5 = nullptr; // negative clock
+    QLabel *Label1 = nullptr;         // stage title, written by the opener
+    QLabel *Label2 = nullptr;         // "正方"
+    QLabel *Label4 = nullptr;         // affirmative clock
+    QLabel *Label3 = nullptr;         // "反方"
+    QLabel *Label5 = nullptr;         // negative clock
     std::array<QLabel *, 2> Label6{}; // the dividing line, in two halves
-    QLabel *Label7 = nullptr; // note over the sensing band
-    QTimer *Timer1 = nullptr; // affirmative countdown
-    QTimer *Timer2 = nullptr; // negative countdown
-    QTimer *Timer3 = nullptr; // caption
+    QLabel *Label7 = nullptr;         // note over the sensing band
+    QTimer *Timer1 = nullptr;         // affirmative countdown
+    QTimer *Timer2 = nullptr;         // negative countdown
+    QTimer *Timer3 = nullptr;         // caption
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
