@@ -31,8 +31,7 @@ long peakResidentKb()
 }
 
 FirstPaint::FirstPaint(std::function<bool(QWidget *)> matches, std::function<void()> then)
-    : m_matches(std::move(matches))
-    , m_then(std::move(then))
+    : m_matches(std::move(matches)), m_then(std::move(then))
 {
 }
 

@@ -9,9 +9,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>

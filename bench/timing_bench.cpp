@@ -43,9 +43,7 @@ public:
     {
         return 1;
     }
-    void playSound(const QString &) override
-    {
-    }
+    void playSound(const QString &) override {}
     Dovrel::MessageAnswer showMessage(QWidget *, const Dovrel::MessageRequest &) override
     {
         return Dovrel::MessageAnswer::Ok;

@@ -38,23 +38,20 @@ void choose(Form18 *clock, int number)
     QTest::mouseClick(pairing(clock, number), Qt::LeftButton);
 }
 
+const QStringList MenuControls =
+    QStringLiteral("Label9 Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8").split(u' ');
+const QStringList ClockControls = QStringLiteral("Label9 Label10 Command3 Command1").split(u' ');
+
 // The controls a timekeeper can see, in a fixed order.
 QStringList visibleControls(Form18 *clock)
 {
     QStringList names;
-    for (const char *name : {"Label9", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8",
-                             "Label10", "Command3", "Command1"}) {
-        if (child<QWidget>(clock, QLatin1String(name))->isVisible())
-            names.append(QLatin1String(name));
+    for (const QString &name : MenuControls + ClockControls.mid(1)) {
+        if (child<QWidget>(clock, name)->isVisible())
+            names.append(name);
     }
     return names;
 }
-
-const QStringList MenuControls = {QStringLiteral("Label9"), QStringLiteral("Label1"), QStringLiteral("Label2"),
-                                  QStringLiteral("Label3"), QStringLiteral("Label4"), QStringLiteral("Label5"),
-                                  QStringLiteral("Label6"), QStringLiteral("Label7"), QStringLiteral("Label8")};
-const QStringList ClockControls = {QStringLiteral("Label9"), QStringLiteral("Label10"), QStringLiteral("Command3"),
-                                   QStringLiteral("Command1")};
 
 QStringList redPairings(Form18 *clock)
 {

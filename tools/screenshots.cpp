@@ -1,6 +1,8 @@
 // Renders screens of the program to PNG files, for looking at what the timekeeper sees:
 //   screenshots OUTPUT_DIR [WIDTHxHEIGHT]
 // The program runs in a fresh copy of the default data, on a silent platform.
+#include "clocks/cross_examination_clock.h"
+#include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
 #include "platform/qt_platform.h"
 #include "settings/sound_page.h"
@@ -97,5 +99,13 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 200; ++i)
         QMetaObject::invokeMethod(single->Timer1, "timeout");
     shoot(single, QStringLiteral("Form17-timeup"));
+
+    Dovrel::Form4 *menu = screens.screen<Dovrel::Form4>();
+    menu->Command40->click();
+    Dovrel::Form6 *dual = screens.screen<Dovrel::Form6>();
+    shoot(dual, QStringLiteral("Form6"));
+    menu->Command38->click();
+    Dovrel::Form18 *cross = screens.screen<Dovrel::Form18>();
+    shoot(cross, QStringLiteral("Form18"));
     return 0;
 }
