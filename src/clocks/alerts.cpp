@@ -2,7 +2,7 @@
 
 #include "platform/platform.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
+#include "shell/messages.h"
 
 namespace Dovrel {
 
@@ -27,10 +27,7 @@ void playAlertFile(Screen *from, const QString &relativePath)
 {
     Platform &platform = from->app().platform();
     if (platform.soundDeviceCount() < 1) {
-        MessageRequest request;
-        request.text = QStringLiteral("检测声音设备出错");
-        request.title = applicationTitle();
-        platform.showMessage(from, request);
+        inform(from, QStringLiteral("检测声音设备出错"));
         return;
     }
     platform.playSound(from->app().paths().dataPath(relativePath));

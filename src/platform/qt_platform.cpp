@@ -53,6 +53,22 @@ QString selectedFilter(const QStringList &filters, int index)
     return index >= 1 && index <= filters.size() ? filters.at(index - 1) : QString();
 }
 
+std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
+{
+    const QStringList filters = qtNameFilters(request.filter);
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(selectedFilter(filters, request.filterIndex));
+    if (!request.initialFile.isEmpty())
+        dialog.selectFile(request.initialFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 QStringList qtNameFilters(const QString &filter)
@@ -113,31 +129,12 @@ MessageAnswer QtPlatform::showMessage(QWidget *parent, const MessageRequest &req
 
 std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &request)
 {
-    const QStringList filters = qtNameFilters(request.filter);
-    QFileDialog dialog(parent, request.title);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(selectedFilter(filters, request.filterIndex));
-    if (!request.initialFile.isEmpty())
-        dialog.selectFile(request.initialFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialogRequest &request)
 {
-    const QStringList filters = qtNameFilters(request.filter);
-    QFileDialog dialog(parent, request.title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(selectedFilter(filters, request.filterIndex));
-    if (!request.initialFile.isEmpty())
-        dialog.selectFile(request.initialFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
 std::optional<QFont> QtPlatform::chooseFont(QWidget *parent, const QFont &initial)

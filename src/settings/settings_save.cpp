@@ -4,6 +4,7 @@
 #include "settings/line_file.h"
 #include "shell/application.h"
 #include "shell/caption_cycle.h"
+#include "shell/messages.h"
 
 namespace Dovrel {
 
@@ -19,6 +20,21 @@ bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &
     request.icon = MessageIcon::Warning;
     page->app().platform().showMessage(page, request);
     return false;
+}
+
+bool saveSettingsPage(Screen *page, const QString &fileName, const QStringList &lines)
+{
+    if (!saveSettingsFile(page, fileName, lines))
+        return false;
+    inform(page, QStringLiteral("数据保存成功！"));
+    repaintMenu(page);
+    return true;
+}
+
+void repaintMenu(Screen *page)
+{
+    if (Screen *menu = page->app().screens().loaded(QStringLiteral("Form4")))
+        menu->update();
 }
 
 } // namespace Dovrel

@@ -11,4 +11,10 @@ class Screen;
 // returned so that the page neither reports success nor changes.
 bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &lines);
 
+// The save button of a settings page: the file, then "数据保存成功！" and a repaint of the main menu.
+bool saveSettingsPage(Screen *page, const QString &fileName, const QStringList &lines);
+
+// Asks the main menu, where it is loaded, to repaint itself.
+void repaintMenu(Screen *page);
+
 } // namespace Dovrel

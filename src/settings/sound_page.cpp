@@ -288,15 +288,7 @@ void Form9::showSystemTime(bool shown)
 
 void Form9::saveSettings()
 {
-    if (!saveSettingsFile(this, SettingsFiles::soundSet(),
-                          {Text1->text(), Text2->text(), Text3->text(), Text4->text()}))
-        return;
-    MessageRequest done;
-    done.text = QStringLiteral("数据保存成功！");
-    done.title = applicationTitle();
-    app().platform().showMessage(this, done);
-    if (Screen *menu = app().screens().loaded(QStringLiteral("Form4")))
-        menu->update();
+    saveSettingsPage(this, SettingsFiles::soundSet(), {Text1->text(), Text2->text(), Text3->text(), Text4->text()});
 }
 
 void Form9::showStages()

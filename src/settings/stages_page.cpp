@@ -8,6 +8,7 @@
 #include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
+#include "shell/messages.h"
 #include "shell/proportional_layout.h"
 
 #include <QApplication>
@@ -196,40 +197,23 @@ std::array<QLineEdit *, 21> Form3::boxesInFileOrder() const
             Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21};
 }
 
-void Form3::repaintMenu()
-{
-    if (Screen *menu = app().screens().loaded(QStringLiteral("Form4")))
-        menu->update();
-}
-
 void Form3::saveSettings()
 {
     QStringList lines;
     for (const QLineEdit *box : boxesInFileOrder())
         lines.append(box->text());
-    if (!saveSettingsFile(this, SettingsFiles::timeSet(), lines))
-        return;
-    MessageRequest done;
-    done.text = QStringLiteral("数据保存成功！");
-    done.title = applicationTitle();
-    app().platform().showMessage(this, done);
-    repaintMenu();
+    saveSettingsPage(this, SettingsFiles::timeSet(), lines);
 }
 
 void Form3::clearSettings()
 {
-    MessageRequest ask;
-    ask.text = QStringLiteral("是否清空设置？");
-    ask.title = QStringLiteral("提示");
-    ask.buttons = MessageButtons::OkCancel;
-    ask.icon = MessageIcon::Question;
-    if (app().platform().showMessage(this, ask) == MessageAnswer::Ok) {
+    if (confirm(this, QStringLiteral("是否清空设置？"))) {
         for (QLineEdit *box : boxesInFileOrder()) {
             if (box != Text3 && box != Text5)
                 box->clear();
         }
     }
-    repaintMenu();
+    repaintMenu(this);
 }
 
 void Form3::showContestDetails()

@@ -78,7 +78,6 @@ private slots:
 private:
     // Text1 … Text21 in the order of the lines of TimeSet.ini.
     std::array<QLineEdit *, 21> boxesInFileOrder() const;
-    void repaintMenu();
 };
 
 } // namespace Dovrel

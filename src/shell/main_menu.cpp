@@ -11,6 +11,7 @@
 #include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
+#include "shell/messages.h"
 #include "shell/proportional_layout.h"
 #include "shell/stage_buttons.h"
 #include "shell/stage_handover.h"
@@ -266,12 +267,7 @@ void Form4::showTimeOfDay()
 
 void Form4::confirmExit()
 {
-    MessageRequest request;
-    request.text = QStringLiteral("是否退出本系统？");
-    request.title = QStringLiteral("提示");
-    request.buttons = MessageButtons::OkCancel;
-    request.icon = MessageIcon::Question;
-    if (app().platform().showMessage(this, request) == MessageAnswer::Ok)
+    if (confirm(this, QStringLiteral("是否退出本系统？")))
         app().exitProgram();
 }
 

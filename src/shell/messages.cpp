@@ -1,0 +1,27 @@
+#include "shell/messages.h"
+
+#include "platform/platform.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+
+namespace Dovrel {
+
+void inform(Screen *from, const QString &text)
+{
+    MessageRequest request;
+    request.text = text;
+    request.title = applicationTitle();
+    from->app().platform().showMessage(from, request);
+}
+
+bool confirm(Screen *from, const QString &text)
+{
+    MessageRequest request;
+    request.text = text;
+    request.title = QStringLiteral("提示");
+    request.buttons = MessageButtons::OkCancel;
+    request.icon = MessageIcon::Question;
+    return from->app().platform().showMessage(from, request) == MessageAnswer::Ok;
+}
+
+} // namespace Dovrel
