@@ -1,3 +1,4 @@
+#include "settings/system_colour.h"
 #include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
@@ -7,6 +8,7 @@
 #include "shell/stage_handover.h"
 #include "support/test_app.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -73,6 +75,19 @@ class TestScreenFramework : public QObject
     Q_OBJECT
 
 private slots:
+    void storedColourValuesAndSystemColours()
+    {
+        QCOMPARE(colourForValue(255), QColor(255, 0, 0));
+        QCOMPARE(colourForValue(0x00C00000), QColor(0, 0, 192));
+        QCOMPARE(colourForValue(0x00FFFF00), QColor(0, 255, 255));
+        const QPalette palette = QApplication::palette();
+        // Window text (index 8), button face (15) and highlight (13) as the palette gives them.
+        QCOMPARE(colourForValue(qint32(0x80000008)), palette.color(QPalette::Active, QPalette::WindowText));
+        QCOMPARE(colourForValue(qint32(0x8000000F)), palette.color(QPalette::Active, QPalette::Window));
+        QCOMPARE(colourForValue(qint32(0x8000000D)), palette.color(QPalette::Active, QPalette::Highlight));
+        QCOMPARE(colourValue(colourFromValue(0x00DE9418)), 0x00DE9418u);
+    }
+
     void registryLoadsUnseenOnceAndAfreshAfterUnload()
     {
         TestApp t;
