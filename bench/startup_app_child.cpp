@@ -12,7 +12,6 @@
 #include "shell/splash_screen.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <string>
 
@@ -20,11 +19,7 @@ int main(int argc, char *argv[])
 {
     Dovrel::Bench::reportLine("main");
     QApplication qtApp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dovrel"));
-    QApplication::setApplicationVersion(QStringLiteral(DOVREL_VERSION));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Dovrel::installFontSubstitutes();
+    Dovrel::setUpQtApplication();
 
     const QStringList args = QApplication::arguments();
     const QString directory = args.size() > 1 ? args.at(1) : QApplication::applicationDirPath();

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -58,8 +57,7 @@ void copyTree(const QString &from, const QString &to)
 int main(int argc, char *argv[])
 {
     QApplication qtApp(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    Dovrel::installFontSubstitutes();
+    Dovrel::setUpQtApplication();
     const QStringList args = QApplication::arguments();
     const QString out = args.value(1, QStringLiteral("."));
     const QStringList size = args.value(2, QStringLiteral("792x566")).split(QLatin1Char('x'));

@@ -57,4 +57,8 @@ private:
 // Gives the five font names of the designs installed fallbacks, so the look holds where they are missing.
 void installFontSubstitutes();
 
+// The process-wide settings of the program's Qt application: names, style, fonts, and no quitting on the last
+// window closed (the program ends when the main menu says so).
+void setUpQtApplication();
+
 } // namespace Dovrel

@@ -78,6 +78,8 @@ Form4::Form4(Application &app)
     Label2->setFont(designFont(QStringLiteral("楷体_GB2312"), 15.75, true));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setBackColour(Label2, QColor(255, 128, 0));
+    // The first tick decides whether the time of day shows; until then no empty box stands in the corner.
+    Label2->hide();
 
     Label3 = makeLabel(this, QStringLiteral("Label3"), 360, 480, 2175, 375, QStringLiteral("版本：2.2.0.5"));
     Label3->setFont(designFont(QStringLiteral("宋体"), 12, true));

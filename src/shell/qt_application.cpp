@@ -1,6 +1,8 @@
 #include "shell/application.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QStyleFactory>
 #include <QFontDatabase>
 
 namespace Dovrel {
@@ -29,6 +31,15 @@ void installFontSubstitutes()
         }
         QFont::insertSubstitutions(name, installed.isEmpty() ? fallbacks : installed);
     }
+}
+
+void setUpQtApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Dovrel"));
+    QApplication::setApplicationVersion(QStringLiteral(DOVREL_VERSION));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutes();
 }
 
 } // namespace Dovrel
