@@ -1,3 +1,4 @@
+#include "platform/qt_platform.h"
 #include "settings/system_colour.h"
 #include "shell/caption_cycle.h"
 #include "shell/controls.h"
@@ -86,6 +87,17 @@ private slots:
         QCOMPARE(colourForValue(qint32(0x8000000F)), palette.color(QPalette::Active, QPalette::Window));
         QCOMPARE(colourForValue(qint32(0x8000000D)), palette.color(QPalette::Active, QPalette::Highlight));
         QCOMPARE(colourValue(colourFromValue(0x00DE9418)), 0x00DE9418u);
+    }
+
+    void dialogFiltersBecomeQtNameFiltersMatchingEitherCase()
+    {
+        QCOMPARE(qtNameFilters(QStringLiteral("JPG文件(.JPG)|*.JPG")),
+                 QStringList{QStringLiteral("JPG文件(.JPG) (*.JPG *.jpg)")});
+        QCOMPARE(qtNameFilters(QStringLiteral("位图文件(*.bmp)|*.bmp|JPG文件(*.jpg)|*.jpg|")),
+                 (QStringList{QStringLiteral("位图文件(*.bmp) (*.bmp *.BMP)"),
+                              QStringLiteral("JPG文件(*.jpg) (*.jpg *.JPG)")}));
+        QCOMPARE(qtNameFilters(QStringLiteral("全部文件(*.*)|*.*|文本文件(*.TXT)|*.TXT|")).size(), 2);
+        QVERIFY(qtNameFilters(QString()).isEmpty());
     }
 
     void registryLoadsUnseenOnceAndAfreshAfterUnload()
