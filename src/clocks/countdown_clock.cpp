@@ -5,8 +5,10 @@
 #include "settings/sound_page.h"
 #include "shell/application.h"
 #include "shell/controls.h"
+#include "shell/stage_handover.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace Dovrel {
@@ -14,8 +16,8 @@ namespace Dovrel {
 namespace {
 constexpr int ClockPoints = 120;
 constexpr int StepMs = 1000;
-} // namespace
 
+// The countdown format chosen on the sound page, read afresh each time (loading the page unseen if needed).
 CountdownFormat chosenFormat(Screen *screen)
 {
     switch (screen->app().screens().screen<Form9>()->formatChoice()) {
@@ -26,6 +28,13 @@ CountdownFormat chosenFormat(Screen *screen)
     default:
         return CountdownFormat::None;
     }
+}
+
+} // namespace
+
+int handedOverLimit(Screen *screen)
+{
+    return readLimit(screen->app().screens().screen<Form5>()->Text1->text());
 }
 
 void ShowRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset)

@@ -14,8 +14,8 @@ class Screen;
 // What a clock shows while the sound page has no countdown format selected.
 enum class UnsetFormat { KeepText, ShowSeconds };
 
-// The countdown format chosen on the sound page, read afresh each time (loading the page unseen if needed).
-CountdownFormat chosenFormat(Screen *screen);
+// The starting count of a clock: the limit text the main menu handed over.
+int handedOverLimit(Screen *screen);
 
 // Writes `seconds` into a clock label at 120 points in the chosen format.
 void ShowRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset = UnsetFormat::KeepText);

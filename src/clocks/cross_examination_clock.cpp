@@ -6,10 +6,8 @@
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
-#include "shell/stage_handover.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -170,7 +168,7 @@ void Form18::fitHeading()
 
 void Form18::readHandedOverLimit()
 {
-    m_clock->setRemaining(readLimit(app().screens().screen<Form5>()->Text1->text()));
+    m_clock->setRemaining(handedOverLimit(this));
 }
 
 void Form18::startCountdown()

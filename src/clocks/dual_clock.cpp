@@ -78,15 +78,14 @@ void Form6::load()
     m_negative->stop();
     RecordLayout(this);
     setWindowTitle(applicationTitle());
-    const Form5 *handover = app().screens().screen<Form5>();
-    const int limit = readLimit(handover->Text1->text());
+    const int limit = handedOverLimit(this);
     m_affirmative->setRemaining(limit);
     m_negative->setRemaining(limit);
     m_affirmative->showRemaining();
     m_negative->showRemaining();
     // A stage opened without a title (custom stage eight) shows the name it handed over; openers that give a
     // title write it right after this load and so replace it.
-    Label1->setText(handover->Text2->text());
+    Label1->setText(app().screens().screen<Form5>()->Text2->text());
 }
 
 int Form6::affirmativeSeconds() const

@@ -73,7 +73,7 @@ int Form17::remainingSeconds() const
 
 void Form17::readHandedOverLimit()
 {
-    m_clock->setRemaining(readLimit(app().screens().screen<Form5>()->Text1->text()));
+    m_clock->setRemaining(handedOverLimit(this));
     m_clock->showRemaining();
 }
 

@@ -188,11 +188,6 @@ bool StylingCommands::chooseBackColour(QWidget *target)
     return colour.has_value();
 }
 
-const PictureFilter &StylingCommands::pictureFilter() const
-{
-    return m_filter;
-}
-
 QString StylingCommands::lastFileName() const
 {
     return m_lastFileName;

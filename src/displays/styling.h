@@ -49,7 +49,6 @@ public:
     // Shows `fileName` on the target; a file that cannot be read leaves the target's picture as it was.
     static bool loadPicture(QWidget *target, const QString &fileName);
 
-    const PictureFilter &pictureFilter() const;
     QString lastFileName() const;
     std::optional<QFont> lastFont() const;
     QColor lastColour() const;

@@ -27,11 +27,6 @@ AppPaths::AppPaths(QString root)
 {
 }
 
-QString AppPaths::root() const
-{
-    return m_root;
-}
-
 QString AppPaths::configFile(const QString &fileName) const
 {
     return dataPath(QStringLiteral("config\\") + fileName);

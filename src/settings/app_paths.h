@@ -10,8 +10,6 @@ class AppPaths
 public:
     explicit AppPaths(QString root);
 
-    QString root() const;
-
     // A settings file under config/, spelled exactly as given ("NumSet.ini").
     QString configFile(const QString &fileName) const;
 

@@ -263,7 +263,7 @@ void Form4::startStage(const QString &button)
 void Form4::showTimeOfDay()
 {
     Form9 *sounds = app().screens().screen<Form9>();
-    Label2->setVisible(sounds->Text3->text() == QStringLiteral("显示"));
+    Label2->setVisible(sounds->systemTimeShown());
     Label2->setText(timeOfDay());
 }
 
