@@ -4,12 +4,13 @@
 // with the stages and sound pages loaded and prints "hwm <kB>", the peak resident set, before it ends.
 #include "child_report.h"
 
+#include "menu/main_menu.h"
+#include "menu/splash_screen.h"
+#include "menu/start_up.h"
 #include "platform/qt_platform.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/application.h"
-#include "shell/main_menu.h"
-#include "shell/splash_screen.h"
 
 #include <QApplication>
 
@@ -46,6 +47,6 @@ int main(int argc, char *argv[])
                                           });
     qtApp.installEventFilter(&splashShown);
 
-    app.start();
+    Dovrel::startProgram(app);
     return QApplication::exec();
 }

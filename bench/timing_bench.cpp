@@ -5,9 +5,9 @@
 #include "bench_support.h"
 
 #include "clocks/single_side_clock.h"
+#include "clocks/stage_handover.h"
 #include "platform/qt_platform.h"
 #include "shell/application.h"
-#include "shell/stage_handover.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 #include "clocks/dual_clock.h"
+#include "clocks/stage_handover.h"
+#include "menu/main_menu.h"
 #include "shell/controls.h"
-#include "shell/main_menu.h"
-#include "shell/stage_handover.h"
 #include "support/test_app.h"
 
 #include <QKeyEvent>

@@ -1,13 +1,14 @@
 #include "clocks/cross_examination_clock.h"
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
+#include "clocks/stage_handover.h"
 #include "displays/styling.h"
+#include "menu/main_menu.h"
+#include "menu/splash_screen.h"
+#include "menu/start_up.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/controls.h"
-#include "shell/main_menu.h"
-#include "shell/splash_screen.h"
-#include "shell/stage_handover.h"
 #include "support/test_app.h"
 
 #include <QAction>
@@ -275,7 +276,7 @@ private slots:
         QStringList times = numberedTimeSet();
         times[16] = QStringLiteral("32");
         t.writeConfig(QStringLiteral("TimeSet.ini"), times);
-        t.app().start();
+        startProgram(t.app());
         Form1 *splash = t.screen<Form1>();
         QTest::mouseClick(splash, Qt::LeftButton);
         tick(splash->Timer1, 2);

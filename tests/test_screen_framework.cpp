@@ -1,12 +1,13 @@
+#include "clocks/stage_handover.h"
+#include "menu/main_menu.h"
+#include "menu/splash_screen.h"
+#include "menu/start_up.h"
 #include "platform/qt_platform.h"
 #include "settings/system_colour.h"
 #include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
-#include "shell/main_menu.h"
 #include "shell/proportional_layout.h"
-#include "shell/splash_screen.h"
-#include "shell/stage_handover.h"
 #include "support/test_app.h"
 
 #include <QApplication>
@@ -140,7 +141,7 @@ private slots:
     void splashFadesInRestsAndOpensTheMenuOnlyAfterFadingOut()
     {
         TestApp t;
-        t.app().start();
+        startProgram(t.app());
         Form1 *splash = t.screen<Form1>();
         QVERIFY(splash->isVisible());
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
@@ -173,7 +174,7 @@ private slots:
     void clickDuringFadeInFadesOutFromThere()
     {
         TestApp t;
-        t.app().start();
+        startProgram(t.app());
         Form1 *splash = t.screen<Form1>();
         tick(splash->Timer1, 50);
         QCOMPARE(windowAlpha(splash), 100);

@@ -1,6 +1,6 @@
+#include "menu/splash_fade.h"
 #include "shell/caption_cycle.h"
 #include "shell/layout_tag.h"
-#include "shell/splash_fade.h"
 
 #include <QTest>
 

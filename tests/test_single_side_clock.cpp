@@ -1,8 +1,8 @@
 #include "clocks/countdown_clock.h"
 #include "clocks/single_side_clock.h"
+#include "clocks/stage_handover.h"
+#include "menu/main_menu.h"
 #include "shell/controls.h"
-#include "shell/main_menu.h"
-#include "shell/stage_handover.h"
 #include "support/test_app.h"
 
 #include <QLabel>

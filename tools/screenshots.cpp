@@ -4,13 +4,13 @@
 #include "clocks/cross_examination_clock.h"
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
+#include "clocks/stage_handover.h"
+#include "menu/main_menu.h"
+#include "menu/splash_screen.h"
 #include "platform/qt_platform.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/application.h"
-#include "shell/main_menu.h"
-#include "shell/splash_screen.h"
-#include "shell/stage_handover.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,3 +1,4 @@
+#include "menu/start_up.h"
 #include "platform/qt_platform.h"
 #include "shell/application.h"
 
@@ -11,6 +12,6 @@ int main(int argc, char *argv[])
     Dovrel::QtPlatform platform;
     Dovrel::Application app(QApplication::applicationDirPath(), platform);
     QObject::connect(&app, &Dovrel::Application::exitRequested, &qtApp, [] { QApplication::exit(0); });
-    app.start();
+    Dovrel::startProgram(app);
     return QApplication::exec();
 }

@@ -1,11 +1,11 @@
 #include "clocks/countdown_clock.h"
 
 #include "clocks/alerts.h"
+#include "clocks/stage_handover.h"
 #include "platform/platform.h"
 #include "settings/sound_page.h"
 #include "shell/application.h"
 #include "shell/controls.h"
-#include "shell/stage_handover.h"
 
 #include <QLabel>
 #include <QLineEdit>

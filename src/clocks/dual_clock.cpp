@@ -1,12 +1,12 @@
 #include "clocks/dual_clock.h"
 
 #include "clocks/countdown_clock.h"
+#include "clocks/stage_handover.h"
 #include "shell/application.h"
 #include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
-#include "shell/stage_handover.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,7 +1,6 @@
 #include "shell/application.h"
 
 #include "platform/platform.h"
-#include "shell/splash_screen.h"
 
 namespace Dovrel {
 
@@ -34,9 +33,14 @@ LayoutBase &Application::layoutBase()
     return m_layoutBase;
 }
 
-void Application::start()
+void Application::setMainMenu(std::function<Screen *()> loader)
 {
-    m_screens.screen<Form1>()->show();
+    m_mainMenu = std::move(loader);
+}
+
+Screen *Application::mainMenu()
+{
+    return m_mainMenu ? m_mainMenu() : nullptr;
 }
 
 void Application::setHelpFile(const QString &helpFile)

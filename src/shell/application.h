@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 namespace Dovrel {
 
 class Platform;
@@ -31,8 +33,11 @@ public:
     ScreenRegistry &screens();
     LayoutBase &layoutBase();
 
-    // Shows the start-up screen; everything else follows from it.
-    void start();
+    // The hub every closed screen returns to. The framework knows it only as a screen: the menu above the
+    // screens tells the application how to load it.
+    void setMainMenu(std::function<Screen *()> loader);
+    // The main menu, loaded unseen when it is not loaded; null until one is set.
+    Screen *mainMenu();
 
     // The help file F1 opens, registered by the main menu.
     void setHelpFile(const QString &helpFile);
@@ -50,6 +55,7 @@ private:
     Platform &m_platform;
     ScreenRegistry m_screens;
     LayoutBase m_layoutBase;
+    std::function<Screen *()> m_mainMenu;
     QString m_helpFile;
     bool m_exiting = false;
 };

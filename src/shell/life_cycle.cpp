@@ -2,7 +2,6 @@
 
 #include "shell/application.h"
 #include "shell/caption_cycle.h"
-#include "shell/main_menu.h"
 
 #include <QGuiApplication>
 #include <QVariant>
@@ -27,7 +26,9 @@ void ReturnToMenu(Screen *screen)
         return;
     // The screen goes first, so that the menu, on showing, reads the pages as they are once it is gone.
     app.screens().unload(screen);
-    Form4 *menu = app.screens().screen<Form4>();
+    Screen *menu = app.mainMenu();
+    if (!menu)
+        return;
     menu->show();
     menu->raise();
     menu->activateWindow();

@@ -1,9 +1,9 @@
 #include "shell/screen.h"
 
 #include "shell/application.h"
+#include "shell/layout_tag.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
-#include "shell/layout_tag.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,9 +1,11 @@
-#include "shell/main_menu.h"
+#include "menu/main_menu.h"
 
 #include "clocks/cross_examination_clock.h"
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
+#include "clocks/stage_handover.h"
 #include "displays/styling.h"
+#include "menu/stage_buttons.h"
 #include "platform/platform.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
@@ -11,10 +13,9 @@
 #include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
+#include "shell/menus.h"
 #include "shell/messages.h"
 #include "shell/proportional_layout.h"
-#include "shell/stage_buttons.h"
-#include "shell/stage_handover.h"
 
 #include <QAction>
 #include <QLabel>
@@ -172,31 +173,20 @@ void Form4::createMenu()
 {
     menu = new QMenu(QStringLiteral("菜单"), this);
     menu->setObjectName(QStringLiteral("menu"));
-    ghbj = menu->addMenu(QStringLiteral("更换背景"));
-    ghbj->setObjectName(QStringLiteral("ghbj"));
-    const auto entry = [this](QMenu *in, const QString &name, const QString &caption) {
-        QAction *action = in->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    const auto separator = [](QMenu *in, const QString &name) {
-        QAction *action = in->addSeparator();
-        action->setObjectName(name);
-        return action;
-    };
-    no = entry(ghbj, QStringLiteral("no"), QStringLiteral("无背景"));
-    mr = entry(ghbj, QStringLiteral("mr"), QStringLiteral("默认背景"));
-    bj1 = entry(ghbj, QStringLiteral("bj1"), QStringLiteral("背景1"));
-    bj2 = entry(ghbj, QStringLiteral("bj2"), QStringLiteral("背景2"));
-    bj3 = entry(ghbj, QStringLiteral("bj3"), QStringLiteral("背景3"));
-    hh = separator(ghbj, QStringLiteral("hh"));
-    zdy = entry(ghbj, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
-    set = entry(menu, QStringLiteral("set"), QStringLiteral("进入设置界面"));
-    author = entry(menu, QStringLiteral("author"), QStringLiteral("关于作者"));
-    soft = entry(menu, QStringLiteral("soft"), QStringLiteral("关于该软件"));
-    bb = entry(menu, QStringLiteral("bb"), QStringLiteral("查看新版本"));
-    gg = separator(menu, QStringLiteral("gg"));
-    exit = entry(menu, QStringLiteral("exit"), QStringLiteral("退出系统"));
+    ghbj = addSubmenu(menu, QStringLiteral("ghbj"), QStringLiteral("更换背景"));
+    no = addEntry(ghbj, QStringLiteral("no"), QStringLiteral("无背景"));
+    mr = addEntry(ghbj, QStringLiteral("mr"), QStringLiteral("默认背景"));
+    bj1 = addEntry(ghbj, QStringLiteral("bj1"), QStringLiteral("背景1"));
+    bj2 = addEntry(ghbj, QStringLiteral("bj2"), QStringLiteral("背景2"));
+    bj3 = addEntry(ghbj, QStringLiteral("bj3"), QStringLiteral("背景3"));
+    hh = addSeparator(ghbj, QStringLiteral("hh"));
+    zdy = addEntry(ghbj, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
+    set = addEntry(menu, QStringLiteral("set"), QStringLiteral("进入设置界面"));
+    author = addEntry(menu, QStringLiteral("author"), QStringLiteral("关于作者"));
+    soft = addEntry(menu, QStringLiteral("soft"), QStringLiteral("关于该软件"));
+    bb = addEntry(menu, QStringLiteral("bb"), QStringLiteral("查看新版本"));
+    gg = addSeparator(menu, QStringLiteral("gg"));
+    exit = addEntry(menu, QStringLiteral("exit"), QStringLiteral("退出系统"));
 
     connect(no, &QAction::triggered, this, [this] { m_styling->noBackground(Image1); });
     connect(mr, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 4); });

@@ -1,9 +1,9 @@
-#include "shell/splash_screen.h"
+#include "menu/splash_screen.h"
 
+#include "menu/main_menu.h"
 #include "shell/application.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
-#include "shell/main_menu.h"
 
 #include <QGuiApplication>
 #include <QPainter>

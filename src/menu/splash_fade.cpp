@@ -1,4 +1,4 @@
-#include "shell/splash_fade.h"
+#include "menu/splash_fade.h"
 
 namespace Dovrel {
 

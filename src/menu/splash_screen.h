@@ -1,7 +1,7 @@
 #pragma once
 
+#include "menu/splash_fade.h"
 #include "shell/screen.h"
-#include "shell/splash_fade.h"
 
 #include <QPixmap>
 

@@ -1,4 +1,4 @@
-#include "shell/stage_buttons.h"
+#include "menu/stage_buttons.h"
 
 namespace Dovrel {
 

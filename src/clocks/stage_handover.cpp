@@ -1,4 +1,4 @@
-#include "shell/stage_handover.h"
+#include "clocks/stage_handover.h"
 
 #include "shell/controls.h"
 

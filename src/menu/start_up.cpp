@@ -1,0 +1,20 @@
+#include "menu/start_up.h"
+
+#include "menu/main_menu.h"
+#include "menu/splash_screen.h"
+#include "shell/application.h"
+
+namespace Dovrel {
+
+void installMainMenu(Application &app)
+{
+    app.setMainMenu([&app] { return app.screens().screen<Form4>(); });
+}
+
+void startProgram(Application &app)
+{
+    installMainMenu(app);
+    app.screens().screen<Form1>()->show();
+}
+
+} // namespace Dovrel
