@@ -17,7 +17,8 @@ private slots:
         QTest::addColumn<int>("seconds");
         QTest::newRow("plain") << QStringLiteral("90") << 90;
         QTest::newRow("blank inside") << QStringLiteral("1 20") << 120;
-        QTest::newRow("tabs and line feeds anywhere") << QStringLiteral(" \t1\n2\r\n0 ") << 120;
+        QTest::newRow("tabs and line feeds anywhere") << QStringLiteral(" \t1\n2\n0 ") << 120;
+        QTest::newRow("a carriage return ends the number") << QStringLiteral("1\r20") << 1;
         QTest::newRow("stops at a colon") << QStringLiteral("1:30") << 1;
         QTest::newRow("trailing unit") << QStringLiteral("180秒") << 180;
         QTest::newRow("letters") << QStringLiteral("abc") << 0;

@@ -1,3 +1,4 @@
+#include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "support/test_app.h"
@@ -338,10 +339,13 @@ private slots:
         QCOMPARE(t.screen<Form3>(), page);
         QCOMPARE(page->Text2->text(), QStringLiteral("新环节"));
 
-        // The previous page is still to come; its button leaves this page as it is.
+        // Back to the contest details page: this page is hidden and stays loaded with its edits.
         page->show();
         click(page, QStringLiteral("Command2"));
-        QVERIFY(page->isVisible());
+        QVERIFY(page->isHidden());
+        QVERIFY(t.screen<Form2>()->isVisible());
+        QCOMPARE(t.screen<Form3>(), page);
+        page->show();
 
         click(page, QStringLiteral("Command5"));
         flushDeletes();

@@ -1,6 +1,7 @@
 #include "settings/stages_page.h"
 
 #include "platform/platform.h"
+#include "settings/contest_details_page.h"
 #include "settings/settings_files.h"
 #include "settings/settings_save.h"
 #include "settings/sound_page.h"
@@ -218,7 +219,8 @@ void Form3::clearSettings()
 
 void Form3::showContestDetails()
 {
-    // The contest details page is not part of the program yet; until it is, this button does nothing.
+    app().screens().screen<Form2>()->show();
+    hide();
 }
 
 void Form3::showSoundPage()

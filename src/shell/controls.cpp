@@ -12,7 +12,8 @@ namespace Dovrel {
 
 namespace {
 constexpr char ControlProperty[] = "dovrelControl";
-}
+constexpr char SizedToTextProperty[] = "dovrelSizedToText";
+} // namespace
 
 void markControl(QWidget *widget)
 {
@@ -52,6 +53,30 @@ QLabel *makeLabel(QWidget *parent, const QString &name, int left, int top, int w
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+void setSizedToText(QLabel *label)
+{
+    label->setProperty(SizedToTextProperty, true);
+    label->setWordWrap(false);
+    fitToText(label);
+}
+
+bool isSizedToText(const QWidget *widget)
+{
+    return widget->property(SizedToTextProperty).toBool();
+}
+
+void setLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    if (isSizedToText(label))
+        fitToText(label);
+}
+
+void fitToText(QLabel *label)
+{
+    label->resize(label->sizeHint());
 }
 
 QTimer *makeTimer(QObject *parent, const QString &name, int intervalMs, bool enabled)

@@ -42,6 +42,14 @@ template <class W> W *makeControl(QWidget *parent, const QString &name, int left
 QLabel *makeLabel(QWidget *parent, const QString &name, int left, int top, int width, int height,
                   const QString &text = QString());
 
+// A label sized to its text: its box follows the text on one line (or its own line breaks), growing to the right
+// and down from its top left corner; the proportional layout moves it and sizes it to its text again.
+void setSizedToText(QLabel *label);
+bool isSizedToText(const QWidget *widget);
+// Sets a label's text; a label sized to its text is fitted to it at once.
+void setLabelText(QLabel *label, const QString &text);
+void fitToText(QLabel *label);
+
 QTimer *makeTimer(QObject *parent, const QString &name, int intervalMs, bool enabled);
 
 QFont designFont(const QString &family, double points, bool bold = false);

@@ -4,6 +4,7 @@
 #include "shell/controls.h"
 #include "shell/layout_tag.h"
 
+#include <QLabel>
 #include <QVariant>
 
 #include <cmath>
@@ -46,6 +47,9 @@ void ApplyLayout(Screen *screen)
     for (QWidget *control : screenControls(screen)) {
         const TagGeometry design = parseLayoutTag(control->property(LayoutTagProperty).toString());
         control->setGeometry(scaledGeometry(design, rx, ry));
+        // A label sized to its text keeps the size of its text wherever the layout puts it.
+        if (auto *label = qobject_cast<QLabel *>(control); label && isSizedToText(label))
+            fitToText(label);
     }
 }
 
