@@ -53,7 +53,11 @@ SaveResult writeLineFile(const QString &path, const QStringList &lines)
         bytes += encodeAnsi(line);
         bytes += "\r\n";
     }
+    return writeFileAtomically(path, bytes);
+}
 
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
     const QFileInfo info(path);
     if (!info.absoluteDir().exists())
         return {false, QStringLiteral("folder does not exist")};

@@ -28,4 +28,8 @@ struct SaveResult
 // Writes every line followed by CR LF, replacing the file atomically. The folder is never created.
 SaveResult writeLineFile(const QString &path, const QStringList &lines);
 
+// Replaces the file with `bytes` atomically: a crash mid-save leaves the old file whole. The folder is never
+// created, and a file marked read-only is left as it is.
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes);
+
 } // namespace Dovrel

@@ -10,7 +10,11 @@ namespace Dovrel {
 
 bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &lines)
 {
-    const SaveResult result = writeLineFile(page->app().paths().configFile(fileName), lines);
+    return reportSettingsSave(page, fileName, writeLineFile(page->app().paths().configFile(fileName), lines));
+}
+
+bool reportSettingsSave(Screen *page, const QString &fileName, const SaveResult &result)
+{
     if (result.ok)
         return true;
     MessageRequest request;

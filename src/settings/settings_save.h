@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/line_file.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,10 @@ class Screen;
 // Saves a settings page's file. When the file cannot be written the timekeeper is told which file, and false is
 // returned so that the page neither reports success nor changes.
 bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &lines);
+
+// Tells the timekeeper, when `result` is a failure, that the settings file could not be saved; returns whether it
+// was saved. For screens that write their file themselves (the styled displays write it on every close).
+bool reportSettingsSave(Screen *from, const QString &fileName, const SaveResult &result);
 
 // The save button of a settings page: the file, then "数据保存成功！" and a repaint of the main menu.
 bool saveSettingsPage(Screen *page, const QString &fileName, const QStringList &lines);
