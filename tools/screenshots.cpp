@@ -8,6 +8,7 @@
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
 #include "platform/qt_platform.h"
+#include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/application.h"
@@ -83,6 +84,7 @@ int main(int argc, char *argv[])
     Dovrel::ScreenRegistry &screens = app.screens();
     shoot(screens.screen<Dovrel::Form1>(), QStringLiteral("Form1"), false);
     shoot(screens.screen<Dovrel::Form4>(), QStringLiteral("Form4"));
+    shoot(screens.screen<Dovrel::Form2>(), QStringLiteral("Form2"));
     shoot(screens.screen<Dovrel::Form3>(), QStringLiteral("Form3"));
     shoot(screens.screen<Dovrel::Form9>(), QStringLiteral("Form9"));
 

@@ -7,6 +7,7 @@
 #include "displays/styling.h"
 #include "menu/stage_buttons.h"
 #include "platform/platform.h"
+#include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/application.h"
@@ -163,6 +164,8 @@ void Form4::createButtons()
         makeButton(name, left, design.y() * 15, SettingsWidth, QStringLiteral("设置"))->setEnabled(false);
     }
 
+    connect(Command2, &QPushButton::clicked, this, [this] { openInPlace(app().screens().screen<Form2>()); });
+
     for (const StageButton &stage : stageButtons()) {
         const QString name = stage.button;
         connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, [this, name] { startStage(name); });
@@ -195,6 +198,7 @@ void Form4::createMenu()
     connect(bj3, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 3); });
     connect(zdy, &QAction::triggered, this, [this] { m_styling->customBackground(Image1); });
     connect(exit, &QAction::triggered, this, &Form4::confirmExit);
+    connect(set, &QAction::triggered, Command2, &QPushButton::click);
 }
 
 void Form4::load()
@@ -244,9 +248,14 @@ void Form4::startStage(const QString &button)
         if (QLabel *title = clock->findChild<QLabel *>(QStringLiteral("Label1")))
             title->setText(stage->title);
     }
-    clock->show();
-    clock->raise();
-    clock->activateWindow();
+    openInPlace(clock);
+}
+
+void Form4::openInPlace(Screen *screen)
+{
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
     hide();
 }
 

@@ -101,6 +101,8 @@ private:
     void createButtons();
     void createMenu();
     void refreshStageCaptions();
+    // Shows a screen opened from the menu and hides the menu.
+    void openInPlace(Screen *screen);
 
     std::unique_ptr<StylingCommands> m_styling;
 };

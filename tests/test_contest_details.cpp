@@ -1,0 +1,172 @@
+#include "menu/main_menu.h"
+#include "settings/contest_details_page.h"
+#include "settings/stages_page.h"
+#include "shell/controls.h"
+#include "support/test_app.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Dovrel;
+using namespace Dovrel::Testing;
+
+namespace {
+
+const QString NumSet = QStringLiteral("NumSet.ini");
+
+QStringList contestLines()
+{
+    QStringList lines;
+    for (int i = 1; i <= 23; ++i)
+        lines.append(QStringLiteral("项%1").arg(i));
+    lines[0] = QStringLiteral("第二届“明理杯”大学生辩论邀请赛");
+    lines[22] = QString();
+    return lines;
+}
+
+QLineEdit *box(Form2 *page, int number)
+{
+    return child<QLineEdit>(page, QStringLiteral("Text%1").arg(number));
+}
+
+} // namespace
+
+class TestContestDetails : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void boxesAndLabelsStandAtTheirDesignPlaces()
+    {
+        TestApp t;
+        Form2 *page = t.screen<Form2>();
+        const struct
+        {
+            int box, left, top, width;
+        } boxes[] = {{1, 4080, 600, 7335},  {6, 4080, 3720, 7335}, {7, 4440, 4560, 1095},  {10, 10320, 4560, 1095},
+                     {11, 4440, 5040, 1095}, {15, 4560, 5880, 1335}, {20, 10080, 6360, 1335}, {23, 10080, 6840, 1335}};
+        for (const auto &b : boxes)
+            QCOMPARE(box(page, b.box)->geometry(), twipsRect(b.left, b.top, b.width, 405));
+        const struct
+        {
+            const char *name, *text;
+            int left, top;
+        } labels[] = {{"Label27", "辩论赛名称", 2160, 600}, {"Label13", "反方队员", 2160, 5040},
+                      {"Label14", "一辩", 3720, 4680},       {"Label19", "四辩", 9720, 5160},
+                      {"Label17", "评委", 2160, 5880},       {"Label2", "评委八", 6480, 6960},
+                      {"Label5", "评委九", 9240, 6960}};
+        for (const auto &l : labels) {
+            auto *label = child<QLabel>(page, QLatin1String(l.name));
+            QVERIFY2(label, l.name);
+            QCOMPARE(label->text(), QString::fromUtf8(l.text));
+            QCOMPARE(label->pos(), twipsRect(l.left, l.top, 0, 0).topLeft());
+            QCOMPARE(textColour(label), colourFromValue(0x00C00000));
+        }
+        const QStringList captions = {QStringLiteral("保存设置"), QStringLiteral("下一步>>"), QStringLiteral("清空设置"),
+                                      QStringLiteral("返回主菜单")};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(child<QPushButton>(page, QStringLiteral("Command%1").arg(i + 1))->text(), captions[i]);
+        QCOMPARE(backColour(page), colourFromValue(0x00FFFF00));
+        QCOMPARE(backColour(box(page, 3)), colourFromValue(0x00EAF189));
+    }
+
+    void loadsSavesAndClears()
+    {
+        TestApp t;
+        const QStringList lines = contestLines();
+        t.writeConfig(NumSet, lines);
+        Form2 *page = t.screen<Form2>();
+        for (int i = 1; i <= 23; ++i)
+            QCOMPARE(page->detail(i), lines[i - 1]);
+
+        // Clear asks first; Cancel keeps everything, and the file is untouched either way.
+        t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
+        page->Command3->click();
+        QCOMPARE(page->detail(1), lines[0]);
+        QCOMPARE(t.platform().messages.at(0).text, QStringLiteral("是否清空设置？"));
+        QCOMPARE(t.platform().messages.at(0).title, QStringLiteral("提示"));
+        QCOMPARE(t.platform().messages.at(0).icon, MessageIcon::Question);
+        page->Command3->click();
+        for (int i = 1; i <= 23; ++i)
+            QVERIFY(page->detail(i).isEmpty());
+        QCOMPARE(t.readConfigBytes(NumSet), gbBytes(lines));
+
+        // Saving every box empty writes 23 empty lines.
+        page->Command1->click();
+        QCOMPARE(t.readConfigBytes(NumSet), QByteArray("\r\n").repeated(23));
+        QCOMPARE(t.platform().messages.last().text, QStringLiteral("数据保存成功！"));
+        QCOMPARE(t.platform().messages.last().buttons, MessageButtons::Ok);
+
+        // Text of any kind is kept as typed, beyond the code page too.
+        page->Text4->setText(QStringLiteral("  反方：网络使人更疏远 😀 "));
+        page->Command1->click();
+        QCOMPARE(t.readConfigBytes(NumSet).count("\r\n"), 23);
+        page->close();
+        flushDeletes();
+        QCOMPARE(t.screen<Form2>()->detail(4), QStringLiteral("  反方：网络使人更疏远 😀 "));
+    }
+
+    void missingFileOrFolder()
+    {
+        TestApp t(TestApp::Config::Missing);
+        Form2 *page = t.screen<Form2>();
+        for (int i = 1; i <= 23; ++i)
+            QVERIFY(page->detail(i).isEmpty());
+        // Without a config folder nothing is saved and success is never claimed.
+        page->Text1->setText(QStringLiteral("赛"));
+        page->Command1->click();
+        QCOMPARE(t.platform().messages.size(), 1);
+        QVERIFY(t.platform().messages.at(0).text.contains(QStringLiteral("config\\NumSet.ini")));
+        QVERIFY(!QFile::exists(t.configPath(NumSet)));
+        QCOMPARE(page->detail(1), QStringLiteral("赛"));
+    }
+
+    void theWizardIsWalkedWithItsButtons()
+    {
+        TestApp t;
+        t.writeConfig(NumSet, contestLines());
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        menu->Command2->click();
+        Form2 *details = t.screen<Form2>();
+        QVERIFY(details->isVisible());
+        QVERIFY(!menu->isVisible());
+        details->Text5->setText(QStringLiteral("复旦大学"));
+
+        details->Command2->click();
+        Form3 *stages = t.screen<Form3>();
+        QVERIFY(stages->isVisible());
+        QVERIFY(details->isHidden());
+        stages->Command2->click();
+        QVERIFY(details->isVisible());
+        QVERIFY(stages->isHidden());
+        QCOMPARE(details->Text5->text(), QStringLiteral("复旦大学"));
+
+        // Back to the menu from the next page leaves this page loaded with its unsaved edit.
+        details->Command2->click();
+        stages->Command5->click();
+        flushDeletes();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(t.screen<Form2>(), details);
+        QCOMPARE(details->detail(5), QStringLiteral("复旦大学"));
+
+        // Its own "返回主菜单" drops the edit; the next reader loads the file again.
+        details->show();
+        details->Command4->click();
+        flushDeletes();
+        QVERIFY(menu->isVisible());
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form2")));
+        QCOMPARE(t.screen<Form2>()->detail(5), contestLines()[4]);
+
+        // The pop-up entry opens the page as the button does.
+        menu->set->trigger();
+        QVERIFY(t.screen<Form2>()->isVisible());
+        QVERIFY(!menu->isVisible());
+    }
+};
+
+QTEST_MAIN(TestContestDetails)
+#include "test_contest_details.moc"
