@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace Dovrel {
+
+// One copy of an information screen's load step: value label `label` takes the text of box `Text<box>` of the
+// contest details page.
+struct InfoCopy
+{
+    QString label;
+    int box = 0;
+
+    friend bool operator==(const InfoCopy &, const InfoCopy &) = default;
+};
+
+// The copies of each information screen, in the order its load makes them.
+QList<InfoCopy> motionsCopies();  // Form7
+QList<InfoCopy> teamsCopies();    // Form8
+QList<InfoCopy> speakersCopies(); // Form14
+QList<InfoCopy> judgesCopies();   // Form15
+
+} // namespace Dovrel

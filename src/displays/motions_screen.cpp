@@ -1,0 +1,65 @@
+#include "displays/motions_screen.h"
+
+#include "displays/styling.h"
+#include "shell/controls.h"
+#include "shell/menus.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace Dovrel {
+
+Form7::Form7(Application &app)
+    : InfoScreen(app, QStringLiteral("Form7"), motionsCopies()),
+      m_styling(std::make_unique<StylingCommands>(*this, jpegPictureFilter()))
+{
+    const QString kai = QStringLiteral("楷体_GB2312");
+    const QString song = QStringLiteral("宋体");
+    const QColor blue(0, 0, 255);
+
+    Label1 = makeSizedLabel(QStringLiteral("Label1"), 4560, 600, 2955, 720, QStringLiteral("双方辩题"),
+                            designFont(kai, 36, true), QColor(0, 0, 192), Qt::AlignHCenter);
+    Label2 = makeSizedLabel(QStringLiteral("Label2"), 840, 2160, 2220, 525, QStringLiteral("正方辩题"),
+                            designFont(kai, 26.25, true), blue);
+    Label3 = makeBoxLabel(QStringLiteral("Label3"), 3120, 2160, 8535, 2175, designFont(song, 26.25, true));
+    Label4 = makeSizedLabel(QStringLiteral("Label4"), 840, 4920, 2220, 525, QStringLiteral("反方辩题"),
+                            designFont(kai, 26.25, true), blue);
+    Label5 = makeBoxLabel(QStringLiteral("Label5"), 3120, 4920, 8535, 2175, designFont(song, 26.25, true));
+
+    createMenu();
+}
+
+Form7::~Form7() = default;
+
+void Form7::createMenu()
+{
+    // The background entries work here as on the other display screens, so a motion can be put over the
+    // contest's own artwork; the picture lasts while the screen is open.
+    menu = new QMenu(QStringLiteral("菜单"), this);
+    menu->setObjectName(QStringLiteral("menu"));
+    bj = addSubmenu(menu, QStringLiteral("bj"), QStringLiteral("背景桌面"));
+    bj1 = addEntry(bj, QStringLiteral("bj1"), QStringLiteral("背景1"));
+    bj2 = addEntry(bj, QStringLiteral("bj2"), QStringLiteral("背景2"));
+    bj3 = addEntry(bj, QStringLiteral("bj3"), QStringLiteral("背景3"));
+    bj4 = addEntry(bj, QStringLiteral("bj4"), QStringLiteral("背景4"));
+    bj5 = addEntry(bj, QStringLiteral("bj5"), QStringLiteral("背景5"));
+    s = addSeparator(bj, QStringLiteral("s"));
+    zdy = addEntry(bj, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
+
+    int number = 1;
+    for (QAction *entry : {bj1, bj2, bj3, bj4, bj5}) {
+        connect(entry, &QAction::triggered, this, [this, number] { m_styling->stockBackground(this, number); });
+        ++number;
+    }
+    connect(zdy, &QAction::triggered, this, [this] { m_styling->customBackground(this); });
+}
+
+void Form7::mousePressEvent(QMouseEvent *event)
+{
+    if (!popUpOnSurface(this, menu, event))
+        InfoScreen::mousePressEvent(event);
+}
+
+} // namespace Dovrel

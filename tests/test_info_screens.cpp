@@ -1,0 +1,269 @@
+#include "displays/info_copies.h"
+#include "displays/judges_screen.h"
+#include "displays/motions_screen.h"
+#include "displays/speakers_screen.h"
+#include "displays/styling.h"
+#include "displays/teams_screen.h"
+#include "menu/main_menu.h"
+#include "settings/contest_details_page.h"
+#include "shell/controls.h"
+#include "support/test_app.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+using namespace Dovrel;
+using namespace Dovrel::Testing;
+
+using Copies = QList<InfoCopy>;
+Q_DECLARE_METATYPE(Copies)
+
+namespace {
+
+const QString NumSet = QStringLiteral("NumSet.ini");
+
+// Twenty-three different lines, so that every label shows which box it was filled from.
+QStringList distinctDetails()
+{
+    QStringList lines;
+    for (int n = 1; n <= 23; ++n)
+        lines.append(QStringLiteral("第%1栏").arg(n));
+    return lines;
+}
+
+InfoScreen *openInfo(TestApp &t, const QString &name)
+{
+    InfoScreen *screen = nullptr;
+    if (name == QLatin1String("Form7"))
+        screen = t.screen<Form7>();
+    else if (name == QLatin1String("Form8"))
+        screen = t.screen<Form8>();
+    else if (name == QLatin1String("Form14"))
+        screen = t.screen<Form14>();
+    else
+        screen = t.screen<Form15>();
+    screen->show();
+    return screen;
+}
+
+QLabel *label(QWidget *screen, const QString &name)
+{
+    return child<QLabel>(screen, name);
+}
+
+void writePicture(const TestApp &t, int number, const QColor &colour)
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(colour);
+    image.save(t.dir() + QStringLiteral("/background/p%1.jpg").arg(number), "JPG");
+}
+
+Copies numbered(int firstLabel, int firstBox, int count)
+{
+    Copies copies;
+    for (int i = 0; i < count; ++i)
+        copies.append({QStringLiteral("Label%1").arg(firstLabel + i), firstBox + i});
+    return copies;
+}
+
+} // namespace
+
+class TestInfoScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valueLabelsHoldTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<Copies>("copies");
+        QTest::addColumn<Copies>("expected");
+        QTest::newRow("motions") << "Form7" << motionsCopies()
+                                 << Copies{{QStringLiteral("Label3"), 3}, {QStringLiteral("Label5"), 4}};
+        QTest::newRow("teams") << "Form8" << teamsCopies()
+                               << Copies{{QStringLiteral("Label4"), 5}, {QStringLiteral("Label5"), 6}};
+        QTest::newRow("speakers") << "Form14" << speakersCopies() << numbered(5, 7, 8);
+        QTest::newRow("judges") << "Form15" << judgesCopies() << numbered(1, 15, 9);
+    }
+
+    void valueLabelsHoldTheirBoxes()
+    {
+        QFETCH(QString, screen);
+        QFETCH(Copies, copies);
+        QFETCH(Copies, expected);
+        QCOMPARE(copies, expected);
+
+        TestApp t;
+        t.writeConfig(NumSet, distinctDetails());
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form2")));
+        InfoScreen *info = openInfo(t, screen);
+        for (const InfoCopy &copy : expected)
+            QCOMPARE(label(info, copy.label)->text(), QStringLiteral("第%1栏").arg(copy.box));
+        // The page was read unseen.
+        QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form2")));
+        QVERIFY(!t.screen<Form2>()->isVisible());
+        QCOMPARE(info->windowTitle(), QStringLiteral("Dovrel"));
+        QVERIFY(info->windowState() & Qt::WindowMaximized);
+    }
+
+    void showsThePageAsItIsAtOpening()
+    {
+        TestApp t;
+        t.writeConfig(NumSet, distinctDetails());
+        t.screen<Form2>()->Text7->setText(QStringLiteral("改过的名字"));
+        Form14 *speakers = t.screen<Form14>();
+        QCOMPARE(speakers->Label5->text(), QStringLiteral("改过的名字"));
+        // An open screen does not follow later edits.
+        t.screen<Form2>()->Text8->setText(QStringLiteral("又改"));
+        QCOMPARE(speakers->Label6->text(), QStringLiteral("第8栏"));
+
+        TestApp missing(TestApp::Config::Missing);
+        Form7 *motions = missing.screen<Form7>();
+        QCOMPARE(motions->Label3->text(), QString());
+        QCOMPARE(motions->Label5->text(), QString());
+        QCOMPARE(motions->Label2->text(), QStringLiteral("正方辩题"));
+        QCOMPARE(motions->Label3->geometry(), twipsRect(3120, 2160, 8535, 2175));
+    }
+
+    void fiveJudgesFillTheFirstFiveCells()
+    {
+        TestApp t;
+        QStringList lines = distinctDetails().mid(0, 14);
+        lines << QStringLiteral("张三") << QStringLiteral("李四") << QStringLiteral("王五") << QStringLiteral("赵六")
+              << QStringLiteral("孙七");
+        t.writeConfig(NumSet, lines);
+        Form15 *judges = t.screen<Form15>();
+        const QStringList shown = {judges->Label1->text(), judges->Label2->text(), judges->Label3->text(),
+                                   judges->Label4->text(), judges->Label5->text(), judges->Label6->text(),
+                                   judges->Label7->text(), judges->Label8->text(), judges->Label9->text()};
+        QCOMPARE(shown, QStringList({QStringLiteral("张三"), QStringLiteral("李四"), QStringLiteral("王五"),
+                                     QStringLiteral("赵六"), QStringLiteral("孙七"), QString(), QString(), QString(),
+                                     QString()}));
+        // Empty cells keep their place in the grid.
+        QCOMPARE(judges->Label9->geometry(), twipsRect(8040, 5760, 3135, 975));
+        QVERIFY(!judges->Label9->isHidden());
+    }
+
+    void sizedLabelsGrowRightAndBoxesKeepTheirBox()
+    {
+        TestApp t;
+        QStringList lines = distinctDetails();
+        lines[2] = QStringLiteral("人工智能的发展利大于弊，") + QString(40, QChar(0x5B57));
+        lines[6] = QStringLiteral("欧阳诸葛司马长名字");
+        lines[7] = QString();
+        t.writeConfig(NumSet, lines);
+
+        Form14 *speakers = t.screen<Form14>();
+        const QRect design = twipsRect(3000, 2715, 2250, 720);
+        QCOMPARE(speakers->Label5->pos(), design.topLeft());
+        QVERIFY(speakers->Label5->width() > design.width());
+        QVERIFY(speakers->Label6->width() < speakers->Label5->width());
+        QCOMPARE(speakers->Label6->x(), design.x());
+        QCOMPARE(speakers->Label4[5]->objectName(), QStringLiteral("Label4_5"));
+        QCOMPARE(speakers->Label4[5]->text(), QStringLiteral("一辩"));
+
+        Form7 *motions = t.screen<Form7>();
+        QCOMPARE(motions->Label3->geometry(), twipsRect(3120, 2160, 8535, 2175));
+        QVERIFY(motions->Label3->wordWrap());
+
+        // A run without blanks still breaks inside the box rather than leaving it at the right.
+        motions->Label5->setText(QString(60, QLatin1Char('W')));
+        motions->show();
+        const QImage shot = motions->Label5->grab().toImage();
+        bool secondLine = false;
+        for (int x = 0; x < shot.width() && !secondLine; ++x)
+            secondLine = shot.pixelColor(x, shot.height() / 2).blue() < 100;
+        QVERIFY(secondLine);
+    }
+
+    void relaysInProportionWithFontsKept()
+    {
+        TestApp t;
+        t.writeConfig(NumSet, distinctDetails());
+        Form8 *teams = t.screen<Form8>();
+        teams->setWindowState(Qt::WindowNoState);
+        teams->show();
+        const QSize sized = teams->Label2->size();
+
+        teams->resize(2 * 792, 2 * 566);
+        const QRect design = twipsRect(3240, 2160, 7815, 2295);
+        QCOMPARE(teams->Label4->geometry(), QRect(design.topLeft() * 2, design.size() * 2));
+        QCOMPARE(teams->Label2->pos(), twipsRect(720, 2280, 1, 1).topLeft() * 2);
+        QCOMPARE(teams->Label2->size(), sized);
+        QCOMPARE(teams->Label4->font().pointSizeF(), 36.0);
+
+        teams->resize(792, 566);
+        QCOMPARE(teams->Label4->geometry(), design);
+    }
+
+    void closingReturnsToTheMenuAndUnloads_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const char *name : {"Form7", "Form8", "Form14", "Form15"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void closingReturnsToTheMenuAndUnloads()
+    {
+        QFETCH(QString, screen);
+        TestApp t;
+        t.screen<Form4>()->hide();
+        InfoScreen *info = openInfo(t, screen);
+        QCOMPARE(info->Timer1->interval(), 500);
+        tick(info->Timer1, 2);
+        QCOMPARE(info->windowTitle(), QStringLiteral("D"));
+        // Only the motions screen offers styling.
+        QCOMPARE(info->findChild<QMenu *>() != nullptr, screen == QLatin1String("Form7"));
+
+        info->close();
+        flushDeletes();
+        QVERIFY(t.screen<Form4>()->isVisible());
+        QVERIFY(!t.app().screens().isLoaded(screen));
+    }
+
+    void motionsMenuOpensOnTheSurfaceAndSetsThePicture()
+    {
+        TestApp t;
+        for (int n = 1; n <= 5; ++n)
+            writePicture(t, n, QColor(40 * n, 0, 0));
+        Form7 *motions = t.screen<Form7>();
+        motions->setWindowState(Qt::WindowNoState);
+        motions->show();
+
+        QTest::mousePress(motions->Label3, Qt::RightButton, {}, QPoint(10, 10));
+        QVERIFY(!motions->menu->isVisible());
+        QTest::mousePress(motions, Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(!motions->menu->isVisible());
+        QTest::mousePress(motions, Qt::RightButton, {}, QPoint(20, 20));
+        QVERIFY(motions->menu->isVisible());
+        motions->menu->close();
+
+        const QList<QAction *> stock = {motions->bj1, motions->bj2, motions->bj3, motions->bj4, motions->bj5};
+        for (int n = 1; n <= 5; ++n) {
+            stock[n - 1]->trigger();
+            QVERIFY(hasPicture(motions));
+            QVERIFY(qAbs(picture(motions).toImage().pixelColor(5, 5).red() - 40 * n) <= 8);
+        }
+
+        const QString custom = t.dir() + QStringLiteral("/background/p2.jpg");
+        t.platform().openAnswers.append(custom);
+        motions->zdy->trigger();
+        QCOMPARE(t.platform().openRequests.size(), 1);
+        QCOMPARE(t.platform().openRequests[0].filter, jpegPictureFilter().filter);
+        QVERIFY(qAbs(picture(motions).toImage().pixelColor(5, 5).red() - 80) <= 8);
+        QVERIFY(motions->s->isSeparator());
+
+        // The picture is not kept for the next opening.
+        motions->close();
+        flushDeletes();
+        QVERIFY(!hasPicture(t.screen<Form7>()));
+    }
+};
+
+QTEST_MAIN(TestInfoScreens)
+#include "test_info_screens.moc"
