@@ -1,0 +1,44 @@
+#pragma once
+
+#include "displays/styling.h"
+#include "shell/screen.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+
+namespace Dovrel {
+
+// The rules text screen: the imported rules in one large editable text box, styled from its menu while open.
+class Form10 : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit Form10(Application &app);
+    void load() override;
+
+    QPlainTextEdit *Text1 = nullptr;
+    QTimer *Timer1 = nullptr; // caption
+
+    QMenu *menu = nullptr;
+    QAction *font = nullptr;
+    QAction *color = nullptr;
+    QAction *bc = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void chooseTextFont();
+    void chooseTextColour();
+    void chooseTextBackColour();
+
+private:
+    void createMenu();
+
+    StylingCommands m_styling;
+};
+
+} // namespace Dovrel
