@@ -13,3 +13,7 @@ if(DOVREL_SANITIZE)
                                                     -fno-sanitize-recover=undefined)
     target_link_options(dovrel_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The program's own web page. The about screen links to it and the new-version page lies under it, so a distributor
+# sets this one address.
+set(DOVREL_HOME_URL "https://dovrel.example.org" CACHE STRING "Web address of the program's home page")

@@ -1,0 +1,123 @@
+#include "about/about_author.h"
+
+#include "about/web_addresses.h"
+#include "platform/platform.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/life_cycle.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace Dovrel {
+
+namespace {
+
+constexpr int LineLeft = 600;
+constexpr int FirstLineTop = 960;
+constexpr int LineStep = 360;
+
+} // namespace
+
+void fixAboutWindow(QWidget *window)
+{
+    setBackColour(window, QColor(152, 218, 216));
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setFixedSize(window->size());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+QLabel *makeAboutHeading(QWidget *window, const QString &text, int widthTwips)
+{
+    QLabel *heading = makeLabel(window, QStringLiteral("Label1"), 0, 240, widthTwips, 480, text);
+    heading->setFont(designFont(QStringLiteral("楷体_GB2312"), 15, true));
+    setTextColour(heading, QColor(0, 0, 255));
+    setSizedToText(heading);
+    heading->move((window->width() - heading->width()) / 2, heading->y());
+    return heading;
+}
+
+Form19::Form19(Application &app) : Screen(app, QStringLiteral("Form19"))
+{
+    setDesignClientSize(5880, 3510);
+    setFont(designFont(QStringLiteral("宋体"), 10.5));
+    fixAboutWindow(this);
+    setMouseTracking(true);
+
+    Label1 = makeAboutHeading(this, QStringLiteral("作者信息"), 5880);
+
+    // The program is made by its project, not by one person: the lines name the project and its page.
+    const QString lines[] = {
+        QStringLiteral("姓    名：Dovrel 开发组"),        QStringLiteral("单    位：Dovrel 开源项目"),
+        QStringLiteral("主修专业：辩论赛计时与演示软件"), QStringLiteral("QQ：无"),
+        QStringLiteral("电子邮箱：请见项目主页"),         QStringLiteral("个人博客：") + homeAddress(),
+    };
+    QLabel **members[] = {&Label2, &Label3, &Label4, &Label5, &Label6, &Label7};
+    for (int i = 0; i < 6; ++i) {
+        QLabel *line = makeLabel(this, QStringLiteral("Label%1").arg(i + 2), LineLeft, FirstLineTop + i * LineStep,
+                                 4800, 300, lines[i]);
+        setSizedToText(line);
+        setTextColour(line, QColor(0, 0, 0));
+        line->setMouseTracking(true);
+        line->installEventFilter(this);
+        *members[i] = line;
+        m_lines.append(line);
+    }
+    Label7->setToolTip(QStringLiteral("单击访问作者博客"));
+    Label7->setCursor(Qt::PointingHandCursor);
+
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+}
+
+void Form19::load()
+{
+    setWindowTitle(applicationTitle());
+}
+
+bool Form19::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (const QLabel *line = qobject_cast<QLabel *>(watched); line && m_lines.contains(line)) {
+            highlightLine(line);
+            return true;
+        }
+    }
+    if (watched == Label7 && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && Label7->rect().contains(mouse->position().toPoint()))
+            openBlog();
+        return true;
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void Form19::mouseMoveEvent(QMouseEvent *event)
+{
+    // Only the bare background clears the lines; the heading is neither a line nor background.
+    if (!childAt(event->position().toPoint()))
+        highlightLine(nullptr);
+    Screen::mouseMoveEvent(event);
+}
+
+void Form19::highlightLine(const QLabel *line)
+{
+    for (QLabel *each : std::as_const(m_lines)) {
+        const QColor colour = each == line ? QColor(255, 0, 0) : QColor(0, 0, 0);
+        if (textColour(each) != colour)
+            setTextColour(each, colour);
+    }
+}
+
+void Form19::openBlog()
+{
+    // A browser that cannot be started is no concern of the contest: nothing is said.
+    app().platform().openUrl(homeAddress());
+}
+
+} // namespace Dovrel

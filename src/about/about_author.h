@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shell/screen.h"
+
+#include <QList>
+
+class QLabel;
+class QTimer;
+
+namespace Dovrel {
+
+// About the author: who makes the program and where its page is; it opens over the main menu.
+class Form19 : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit Form19(Application &app);
+    void load() override;
+
+    QLabel *Label1 = nullptr; // heading
+    QLabel *Label2 = nullptr; // name
+    QLabel *Label3 = nullptr; // institution
+    QLabel *Label4 = nullptr; // subject
+    QLabel *Label5 = nullptr; // messaging number
+    QLabel *Label6 = nullptr; // e-mail
+    QLabel *Label7 = nullptr; // blog, a link
+    QTimer *Timer1 = nullptr; // caption
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    // Turns `line` red and the other detail lines black; null turns them all black.
+    void highlightLine(const QLabel *line);
+    void openBlog();
+
+    QList<QLabel *> m_lines;
+};
+
+// The look both about windows share: pale cyan, fixed at its design size, no maximise button, centred on the screen.
+void fixAboutWindow(QWidget *window);
+
+// The blue heading of an about window, centred across its width.
+QLabel *makeAboutHeading(QWidget *window, const QString &text, int widthTwips);
+
+} // namespace Dovrel

@@ -1,0 +1,67 @@
+#include "about/about_software.h"
+
+#include "about/about_author.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/life_cycle.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace Dovrel {
+
+namespace {
+
+constexpr int Width = 7560;
+constexpr int LineLeft = 240;
+constexpr int LineWidth = Width - 2 * LineLeft;
+constexpr int LineHeight = 285;
+
+// One line of text that never wraps: each paragraph is set line by line.
+QLabel *makeLine(QWidget *parent, int number, int top, const QString &text)
+{
+    QLabel *line = makeLabel(parent, QStringLiteral("Label%1").arg(number), LineLeft, top, LineWidth, LineHeight, text);
+    line->setWordWrap(false);
+    return line;
+}
+
+} // namespace
+
+Form21::Form21(Application &app) : Screen(app, QStringLiteral("Form21"))
+{
+    setDesignClientSize(Width, 3765);
+    // The longest line of the text just fits at 10 points.
+    setFont(designFont(QStringLiteral("宋体"), 10));
+    fixAboutWindow(this);
+
+    Label1 = makeAboutHeading(this, QStringLiteral("关于该软件"), Width);
+    Label2 = makeLine(this, 2, 840, QStringLiteral("软件版本：2.2.0.5"));
+    Label3 = makeLine(this, 3, 1140, QStringLiteral("运行时内存占用率非常低，兼容性好。"));
+    Label4 = makeLine(this, 4, 1500, QStringLiteral("该版本增添了如“比赛结果”、“比赛报表”等实用功能，自定义比赛环"));
+    Label5 =
+        makeLine(this, 5, 1800, QStringLiteral("节、各环节限制时间，有四组提示音可供选择，自定义设置可以保存，以方便"));
+    Label6 = makeLine(this, 6, 2100, QStringLiteral("下次使用。"));
+    Label7 =
+        makeLine(this, 7, 2460, QStringLiteral("由于本人水平有限，本软件中错误在所难免，还望指正。如果您有好的建"));
+    Label8 = makeLine(this, 8, 2760, QStringLiteral("议或者意见，还望与本人联系。本人将不胜感激！"));
+    // Signed by the project, dated with this version's release.
+    Label9 = makeLine(this, 9, 3240, QStringLiteral("Dovrel 开发组　2026年12月"));
+    Label9->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+}
+
+void Form21::load()
+{
+    setWindowTitle(applicationTitle());
+}
+
+void Form21::closing()
+{
+    // The main menu stayed visible behind this window: closing only unloads it.
+    app().screens().unload(this);
+}
+
+} // namespace Dovrel
