@@ -7,14 +7,17 @@
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
+#include "menu/start_up.h"
 #include "platform/qt_platform.h"
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/application.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,10 +27,15 @@
 
 namespace {
 
-// Real dialogs would block an unattended run.
+// Real dialogs would block an unattended run; the rules import is given the sample rules file.
 class SilentPlatform : public Dovrel::QtPlatform
 {
 public:
+    QString rulesFile;
+    std::optional<QString> openFileName(QWidget *, const Dovrel::FileDialogRequest &) override
+    {
+        return rulesFile;
+    }
     int soundDeviceCount() override
     {
         return 1;
@@ -69,7 +77,17 @@ int main(int argc, char *argv[])
     for (const char *folder : {"config", "sound", "background"})
         copyTree(QStringLiteral(DOVREL_ASSETS_DIR "/") + QLatin1String(folder), dir.path() + QLatin1Char('/') + QLatin1String(folder));
     SilentPlatform platform;
+    platform.rulesFile = dir.path() + QStringLiteral("/rules.txt");
+    QFile rules(platform.rulesFile);
+    if (rules.open(QIODevice::WriteOnly))
+        rules.write(QStringLiteral("一、比赛流程\r\n1. 开篇陈词：正反双方一辩各发言三分钟。\r\n"
+                                   "2. 攻辩：正反双方二辩、三辩轮流提问，每次一分半钟。\r\n"
+                                   "3. 自由辩论：双方各四分钟，交替发言。\r\n4. 总结陈词：双方四辩各四分钟。\r\n\r\n"
+                                   "二、评分\r\n评委根据论点、论据、辩驳与风度评分，总分高者获胜。\r\n")
+                        .toUtf8());
+    rules.close();
     Dovrel::Application app(dir.path(), platform);
+    Dovrel::installMainMenu(app);
 
     const auto shoot = [&](QWidget *screen, const QString &name, bool resize = true) {
         screen->setWindowState(Qt::WindowNoState);
@@ -100,12 +118,44 @@ int main(int argc, char *argv[])
         QMetaObject::invokeMethod(single->Timer1, "timeout");
     shoot(single, QStringLiteral("Form17-timeup"));
 
+    // The rest opens as the timekeeper opens it: from the main menu's buttons.
     Dovrel::Form4 *menu = screens.screen<Dovrel::Form4>();
-    menu->Command40->click();
-    Dovrel::Form6 *dual = screens.screen<Dovrel::Form6>();
-    shoot(dual, QStringLiteral("Form6"));
-    menu->Command38->click();
-    Dovrel::Form18 *cross = screens.screen<Dovrel::Form18>();
-    shoot(cross, QStringLiteral("Form18"));
+    menu->show();
+    const auto open = [&](const char *button, const char *screen) -> Dovrel::Screen * {
+        menu->findChild<QAbstractButton *>(QLatin1String(button))->click();
+        return screens.loaded(QLatin1String(screen));
+    };
+    const auto openAndShoot = [&](const char *button, const char *screen, bool resize = true) {
+        if (Dovrel::Screen *opened = open(button, screen)) {
+            shoot(opened, QLatin1String(screen), resize);
+            opened->close();
+        }
+    };
+    openAndShoot("Command40", "Form6");
+    openAndShoot("Command38", "Form18");
+    openAndShoot("Command5", "Form7");
+    openAndShoot("Command6", "Form8");
+    openAndShoot("Command7", "Form14");
+    openAndShoot("Command8", "Form15");
+    openAndShoot("Command20", "Form13");
+    openAndShoot("Command9", "Form10");
+    openAndShoot("Command17", "Form20");
+    if (Dovrel::Screen *entry = open("Command18", "Form16")) {
+        shoot(entry, QStringLiteral("Form16"), false);
+        const QStringList scores = {QStringLiteral("87.5"), QStringLiteral("87.5"), QStringLiteral("86"),
+                                    QStringLiteral("86")};
+        for (int box = 0; box < 4; ++box)
+            entry->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(box + 1))->setText(scores[box]);
+        entry->findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+        if (Dovrel::Screen *result = screens.loaded(QStringLiteral("Form11"))) {
+            for (const char *reveal : {"Command1", "Command2", "Command3"})
+                result->findChild<QAbstractButton *>(QLatin1String(reveal))->click();
+            shoot(result, QStringLiteral("Form11"));
+            result->close();
+        }
+    }
+    openAndShoot("Command19", "Form12", false);
+    openAndShoot("Command1", "Form19", false);
+    openAndShoot("Command36", "Form21", false);
     return 0;
 }

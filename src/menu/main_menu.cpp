@@ -1,10 +1,18 @@
 #include "menu/main_menu.h"
 
+#include "about/about_author.h"
+#include "about/about_software.h"
+#include "about/version_link.h"
 #include "clocks/cross_examination_clock.h"
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
+#include "displays/judges_screen.h"
+#include "displays/motions_screen.h"
+#include "displays/rules_import.h"
+#include "displays/speakers_screen.h"
 #include "displays/styling.h"
+#include "displays/teams_screen.h"
 #include "menu/stage_buttons.h"
 #include "platform/platform.h"
 #include "settings/contest_details_page.h"
@@ -56,6 +64,13 @@ QString timeOfDay()
     return QLocale::system().toString(QTime::currentTime(), format.trimmed());
 }
 
+void showOver(Screen *screen)
+{
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
 } // namespace
 
 Form4::Form4(Application &app)
@@ -92,6 +107,7 @@ Form4::Form4(Application &app)
     createButtons();
     createMenu();
     m_styling = std::make_unique<StylingCommands>(*this, bitmapOrJpegPictureFilter());
+    m_rulesImport = std::make_unique<RulesImport>(*this);
 
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
     connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
@@ -164,7 +180,17 @@ void Form4::createButtons()
         makeButton(name, left, design.y() * 15, SettingsWidth, QStringLiteral("设置"))->setEnabled(false);
     }
 
-    connect(Command2, &QPushButton::clicked, this, [this] { openInPlace(app().screens().screen<Form2>()); });
+    ScreenRegistry &screens = app().screens();
+    connect(Command2, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form2>()); });
+    connect(Command5, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form7>()); });
+    connect(Command6, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form8>()); });
+    connect(Command7, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form14>()); });
+    connect(Command8, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form15>()); });
+    connect(Command9, &QPushButton::clicked, this, [this] { m_rulesImport->run(); });
+    // The about screens open over the menu, which stays visible behind them.
+    connect(Command1, &QPushButton::clicked, this, [&screens] { showOver(screens.screen<Form19>()); });
+    connect(Command36, &QPushButton::clicked, this, [&screens] { showOver(screens.screen<Form21>()); });
+    connect(Command46, &QPushButton::clicked, this, [this] { openNewVersionPage(this); });
 
     for (const StageButton &stage : stageButtons()) {
         const QString name = stage.button;
@@ -199,6 +225,9 @@ void Form4::createMenu()
     connect(zdy, &QAction::triggered, this, [this] { m_styling->customBackground(Image1); });
     connect(exit, &QAction::triggered, this, &Form4::confirmExit);
     connect(set, &QAction::triggered, Command2, &QPushButton::click);
+    connect(author, &QAction::triggered, Command1, &QPushButton::click);
+    connect(soft, &QAction::triggered, Command36, &QPushButton::click);
+    connect(bb, &QAction::triggered, Command46, &QPushButton::click);
 }
 
 void Form4::load()
@@ -253,9 +282,7 @@ void Form4::startStage(const QString &button)
 
 void Form4::openInPlace(Screen *screen)
 {
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
+    showOver(screen);
     hide();
 }
 

@@ -12,6 +12,7 @@ class QTimer;
 
 namespace Dovrel {
 
+class RulesImport;
 class StylingCommands;
 
 // The main menu: the hub every other screen is opened from; closing it ends the program.
@@ -105,6 +106,7 @@ private:
     void openInPlace(Screen *screen);
 
     std::unique_ptr<StylingCommands> m_styling;
+    std::unique_ptr<RulesImport> m_rulesImport;
 };
 
 } // namespace Dovrel
