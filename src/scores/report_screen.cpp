@@ -1,0 +1,145 @@
+#include "scores/report_screen.h"
+
+#include "platform/platform.h"
+#include "scores/report_text.h"
+#include "scores/result_screen.h"
+#include "settings/contest_details_page.h"
+#include "settings/line_file.h"
+#include "settings/text_encoding.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/life_cycle.h"
+#include "shell/messages.h"
+#include "shell/proportional_layout.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace Dovrel {
+
+namespace {
+
+// The report lines up by blanks, which needs 宋体's Latin letters and blanks at half the width of a Chinese
+// character. Where 宋体 is not installed, a face of that kind stands in before the general substitutes, whose
+// blanks are narrow.
+QFont reportFont()
+{
+    QFont font = designFont(QStringLiteral("宋体"), 12);
+    const QStringList installed = QFontDatabase::families();
+    if (installed.contains(QStringLiteral("宋体")) || installed.contains(QStringLiteral("SimSun"), Qt::CaseInsensitive))
+        return font;
+    for (const QString &face : {QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans Mono CJK SC"),
+                                QStringLiteral("WenQuanYi Zen Hei Mono")}) {
+        if (installed.contains(face, Qt::CaseInsensitive)) {
+            font.setFamily(face);
+            break;
+        }
+    }
+    return font;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, int left, const QString &text)
+{
+    QPushButton *button = makeControl<QPushButton>(parent, name, left, 8040, 1575, 375);
+    button->setText(text);
+    // Buttons keep the system's button face rather than the screen's colour.
+    setBackColour(button, QApplication::palette().color(QPalette::Button));
+    button->setAutoFillBackground(false);
+    return button;
+}
+
+} // namespace
+
+Form12::Form12(Application &app) : Screen(app, QStringLiteral("Form12"))
+{
+    setDesignClientSize(DesignWidth, DesignHeight);
+    setProportionalLayout(true);
+    setBackColour(this, QColor(24, 148, 222));
+    setFont(designFont(QStringLiteral("宋体"), 9));
+
+    Text1 = makeControl<QPlainTextEdit>(this, QStringLiteral("Text1"), 720, 240, 10455, 7575);
+    Text1->setFont(reportFont());
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The box is white as a text box is, not in the screen's colour.
+    setBackColour(Text1, QApplication::palette().color(QPalette::Base));
+
+    Command1 = makeButton(this, QStringLiteral("Command1"), 3480, QStringLiteral("复制此处内容"));
+    Command3 = makeButton(this, QStringLiteral("Command3"), 5400, QStringLiteral("另存为文本文件"));
+    // Printing is not part of the program; the button is shown greyed.
+    Command2 = makeButton(this, QStringLiteral("Command2"), 7200, QStringLiteral("打印"));
+    Command2->setEnabled(false);
+
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+
+    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    connect(Command1, &QPushButton::clicked, this, &Form12::copyReport);
+    connect(Command3, &QPushButton::clicked, this, &Form12::saveReport);
+}
+
+void Form12::load()
+{
+    RecordLayout(this);
+    setWindowTitle(applicationTitle());
+    const ShownResult result = storedResult(app());
+    const Form2 *page = app().screens().screen<Form2>();
+    QStringList details;
+    for (int number = 1; number <= Form2::Fields; ++number)
+        details.append(page->detail(number));
+    const QString text =
+        Dovrel::reportText({details, result.affirmativeTotal, result.negativeTotal, result.winner, reportStamp()});
+    // The box keeps its lines as paragraphs; line ends go back to CR LF when the text leaves it.
+    Text1->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+QString Form12::reportText() const
+{
+    return Text1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void Form12::showEvent(QShowEvent *event)
+{
+    Screen::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+}
+
+void Form12::copyReport()
+{
+    app().platform().setClipboardText(reportText());
+    inform(this, QStringLiteral("文本已复制到剪切板"));
+}
+
+void Form12::saveReport()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("另存为");
+    request.filter = QStringLiteral("文本文件(*.TXT)|*.TXT");
+    request.initialFile = m_lastFileName;
+    const std::optional<QString> chosen = app().platform().saveFileName(this, request);
+    // A cancelled dialog writes nothing, even when a file was chosen earlier on this screen.
+    if (!chosen || chosen->isEmpty())
+        return;
+    m_lastFileName = *chosen;
+    const SaveResult saved = writeFileAtomically(*chosen, encodeAnsi(reportText() + QStringLiteral("\r\n")));
+    if (saved.ok)
+        return;
+    MessageRequest message;
+    message.text = QStringLiteral("无法保存文件 ") + QDir::toNativeSeparators(*chosen) +
+                   QStringLiteral("，报表未保存。\n请检查文件夹是否存在、文件是否只读。");
+    message.title = applicationTitle();
+    message.icon = MessageIcon::Warning;
+    app().platform().showMessage(this, message);
+}
+
+} // namespace Dovrel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "shell/screen.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace Dovrel {
+
+// The contest report: a plain-text summary built at load, editable, to copy to the clipboard or save as a file.
+class Form12 : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit Form12(Application &app);
+    void load() override;
+
+    // The report as it stands in the box, edits included, every line ended by CR LF.
+    QString reportText() const;
+
+    QPlainTextEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QTimer *Timer1 = nullptr; // caption
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void copyReport();
+    void saveReport();
+
+private:
+    QString m_lastFileName;
+};
+
+} // namespace Dovrel

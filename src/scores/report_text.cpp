@@ -1,0 +1,100 @@
+#include "scores/report_text.h"
+
+#include <QLocale>
+
+namespace Dovrel {
+
+namespace {
+
+constexpr int DetailCount = 23;
+
+QString blanks(int count)
+{
+    return QString(count, QLatin1Char(' '));
+}
+
+// A row of captioned details from detail number `first` on: seven blanks in front, four between a value and the
+// next caption whatever the value's length (no columns).
+QString captionRow(const QStringList &captions, const QStringList &details, int first)
+{
+    QString row = blanks(7);
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        if (i > 0)
+            row += blanks(4);
+        row += captions.at(i) + QStringLiteral("：") + details.at(first - 1 + i);
+    }
+    return row;
+}
+
+} // namespace
+
+ReportStamp reportStamp(const QDateTime &moment)
+{
+    const QLocale locale = QLocale::system();
+    // The long time format carries the time zone ("t"), which a report stamp does without.
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1Char('t'));
+    return {locale.toString(moment.date(), QLocale::ShortFormat), locale.toString(moment.time(), timeFormat.trimmed())};
+}
+
+QStringList reportLines(const ReportFacts &facts)
+{
+    QStringList d = facts.details;
+    while (d.size() < DetailCount)
+        d.append(QString());
+    const QStringList speakers{QStringLiteral("一辩"), QStringLiteral("二辩"), QStringLiteral("三辩"),
+                               QStringLiteral("四辩")};
+
+    return {
+        QString(),
+        blanks(35) + QStringLiteral("辩论赛报表"),
+        QString(),
+        blanks(55) + facts.stamp.date + QLatin1Char('-') + facts.stamp.time,
+        QString(76, QLatin1Char('_')),
+        QString(),
+        QStringLiteral("比赛名称：") + d.at(0),
+        QStringLiteral("组织单位名称：") + d.at(1),
+        QString(),
+        QStringLiteral("正方辩题：") + d.at(2),
+        QStringLiteral("反方辩题：") + d.at(3),
+        QString(),
+        QStringLiteral("正方代表队名称：") + d.at(4),
+        QStringLiteral("反方代表队名称：") + d.at(5),
+        QString(),
+        QStringLiteral("正方队员"),
+        QString(),
+        captionRow(speakers, d, 7),
+        QString(),
+        QStringLiteral("反方队员"),
+        QString(),
+        captionRow(speakers, d, 11),
+        QString(),
+        QStringLiteral("评 委"),
+        QString(),
+        captionRow(
+            {QStringLiteral("评委一"), QStringLiteral("评委二"), QStringLiteral("评委三"), QStringLiteral("评委四")}, d,
+            15),
+        QString(),
+        captionRow(
+            {QStringLiteral("评委五"), QStringLiteral("评委六"), QStringLiteral("评委七"), QStringLiteral("评委八")}, d,
+            19),
+        QString(),
+        captionRow({QStringLiteral("评委九")}, d, 23),
+        QString(),
+        QStringLiteral("双方最终得分"),
+        blanks(12) + QStringLiteral("正方总成绩：") + facts.affirmativeTotal,
+        blanks(12) + QStringLiteral("反方总成绩：") + facts.negativeTotal,
+        QString(),
+        QStringLiteral("比赛获胜方：") + facts.winner,
+    };
+}
+
+QString reportText(const ReportFacts &facts)
+{
+    QString text;
+    for (const QString &line : reportLines(facts))
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+} // namespace Dovrel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace Dovrel {
+
+// The moment a report is made, in the system's short date format and its time format.
+struct ReportStamp
+{
+    QString date;
+    QString time;
+};
+
+ReportStamp reportStamp(const QDateTime &moment = QDateTime::currentDateTime());
+
+// What a report is made of: the 23 contest details in the order of the details page (fewer are taken as empty),
+// the two totals and the winner as the result rule gives them, and the moment.
+struct ReportFacts
+{
+    QStringList details;
+    QString affirmativeTotal;
+    QString negativeTotal;
+    QString winner;
+    ReportStamp stamp;
+};
+
+inline constexpr int ReportLineCount = 36;
+
+// The 36 lines of the contest report, without line ends.
+QStringList reportLines(const ReportFacts &facts);
+
+// The report as text: every line followed by CR LF, the last one included.
+QString reportText(const ReportFacts &facts);
+
+} // namespace Dovrel

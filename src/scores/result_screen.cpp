@@ -1,0 +1,127 @@
+#include "scores/result_screen.h"
+
+#include "scores/score_rule.h"
+#include "settings/contest_details_page.h"
+#include "settings/settings_files.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/life_cycle.h"
+#include "shell/proportional_layout.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace Dovrel {
+
+namespace {
+
+constexpr int AffirmativeTeam = 5;
+constexpr int NegativeTeam = 6;
+
+QLabel *makeHeading(QWidget *parent, const QString &name, int left, int top, int width, int height, const QString &text,
+                    const QFont &font, const QColor &colour)
+{
+    QLabel *label = makeLabel(parent, name, left, top, width, height, text);
+    label->setFont(font);
+    setTextColour(label, colour);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setSizedToText(label);
+    return label;
+}
+
+QLabel *makeValue(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    QLabel *label = makeLabel(parent, name, left, top, width, height);
+    label->setFont(designFont(QStringLiteral("宋体"), 51.75));
+    // A total is one line; a long one runs past its box rather than breaking.
+    label->setWordWrap(false);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, int left, int width, const QString &text)
+{
+    QPushButton *button = makeControl<QPushButton>(parent, name, left, 7920, width, 375);
+    button->setText(text);
+    // Buttons keep the system's button face rather than the screen's colour.
+    setBackColour(button, QApplication::palette().color(QPalette::Button));
+    button->setAutoFillBackground(false);
+    return button;
+}
+
+} // namespace
+
+ShownResult storedResult(Application &app)
+{
+    const QStringList lines = readTextSettings(app.paths(), SettingsFiles::score(), SettingsFiles::ScoreLines);
+    const ContestResult result = contestResult(lines.at(0), lines.at(1));
+    const Form2 *details = app.screens().screen<Form2>();
+    return {result.affirmativeTotal, result.negativeTotal,
+            winnerText(result.winner, details->detail(AffirmativeTeam), details->detail(NegativeTeam))};
+}
+
+Form11::Form11(Application &app) : Screen(app, QStringLiteral("Form11"))
+{
+    setDesignClientSize(DesignWidth, DesignHeight);
+    setProportionalLayout(true);
+    setWindowState(Qt::WindowMaximized);
+    setBackColour(this, QColor(68, 158, 232));
+    setFont(designFont(QStringLiteral("宋体"), 9));
+
+    const QFont headingFont = designFont(QStringLiteral("宋体"), 27.75, true);
+    const QColor headingColour(0, 0, 255);
+    Label1 = makeHeading(this, QStringLiteral("Label1"), 4470, 240, 2895, 720, QStringLiteral("比赛结果"),
+                         designFont(QStringLiteral("隶书"), 36), QColor(0, 0, 0));
+    Label2 = makeHeading(this, QStringLiteral("Label2"), 1125, 1560, 2850, 555, QStringLiteral("正方总成绩"),
+                         headingFont, headingColour);
+    Label6 = makeValue(this, QStringLiteral("Label6"), 4680, 1320, 5295, 975);
+    Label3 = makeHeading(this, QStringLiteral("Label3"), 1125, 3120, 2850, 555, QStringLiteral("反方总成绩"),
+                         headingFont, headingColour);
+    Label7 = makeValue(this, QStringLiteral("Label7"), 4680, 2880, 5415, 1215);
+    Label4 = makeHeading(this, QStringLiteral("Label4"), 5295, 4440, 1710, 555, QStringLiteral("获胜方"), headingFont,
+                         headingColour);
+    Label5 = makeLabel(this, QStringLiteral("Label5"), 120, 5520, 11640, 2205);
+    Label5->setFont(designFont(QStringLiteral("华文行楷"), 42));
+    setTextColour(Label5, QColor(255, 0, 0));
+    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Command1 = makeButton(this, QStringLiteral("Command1"), 4680, 1575, QStringLiteral("正方总成绩"));
+    Command2 = makeButton(this, QStringLiteral("Command2"), 6480, 1575, QStringLiteral("反方总成绩"));
+    Command3 = makeButton(this, QStringLiteral("Command3"), 8400, 1455, QStringLiteral("获胜方"));
+
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+
+    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    // Each value is revealed by its own button, in any order, and stays shown until the screen closes.
+    connect(Command1, &QPushButton::clicked, Label6, &QWidget::show);
+    connect(Command2, &QPushButton::clicked, Label7, &QWidget::show);
+    connect(Command3, &QPushButton::clicked, Label5, &QWidget::show);
+}
+
+void Form11::load()
+{
+    Label5->hide();
+    Label6->hide();
+    Label7->hide();
+    RecordLayout(this);
+    setWindowTitle(applicationTitle());
+    const ShownResult result = storedResult(app());
+    Label6->setText(result.affirmativeTotal);
+    Label7->setText(result.negativeTotal);
+    Label5->setText(result.winner);
+}
+
+void Form11::resized()
+{
+    // At the design size the affirmative total's box is shorter than its 51.75-point line; it grows downwards to
+    // the line's height so that the digits are never cut.
+    for (QLabel *value : {Label6, Label7}) {
+        const int lineHeight = value->sizeHint().height();
+        if (value->height() < lineHeight)
+            value->resize(value->width(), lineHeight);
+    }
+}
+
+} // namespace Dovrel

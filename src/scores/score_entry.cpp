@@ -1,0 +1,100 @@
+#include "scores/score_entry.h"
+
+#include "scores/result_screen.h"
+#include "settings/settings_files.h"
+#include "settings/settings_save.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/layout_tag.h"
+#include "shell/messages.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace Dovrel {
+
+namespace {
+
+constexpr int DialogWidth = 6180;
+constexpr int DialogHeight = 3525;
+
+QLabel *makePrompt(QWidget *parent, int index, int top, const QString &text)
+{
+    QLabel *label = makeLabel(parent, arrayName(QStringLiteral("Label1"), index), 600, top, 0, 0, text);
+    label->setFont(designFont(QStringLiteral("宋体"), 10.5));
+    setTextColour(label, QColor(0, 0, 255));
+    setSizedToText(label);
+    return label;
+}
+
+QLineEdit *makeScoreBox(QWidget *parent, const QString &name, int top)
+{
+    QLineEdit *box = makeControl<QLineEdit>(parent, name, 3960, top, 1575, 375);
+    box->setEchoMode(QLineEdit::Password);
+    // The style's own mask is a dot; every typed character shows as "*".
+    box->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    return box;
+}
+
+} // namespace
+
+Form16::Form16(Application &app) : Screen(app, QStringLiteral("Form16"))
+{
+    // Borderless, so there is no close button: the dialog is left through "确认".
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFixedSize(twipsToPixels(DialogWidth), twipsToPixels(DialogHeight));
+    setWindowTitle(applicationTitle());
+    setFont(designFont(QStringLiteral("宋体"), 9));
+
+    Label1_0 = makePrompt(this, 0, 480, QStringLiteral("请键入正方代表队的最后得分"));
+    Text1 = makeScoreBox(this, QStringLiteral("Text1"), 360);
+    Label1_1 = makePrompt(this, 1, 960, QStringLiteral("请再次键入正方代表队的最后得分"));
+    Text2 = makeScoreBox(this, QStringLiteral("Text2"), 840);
+    Label1_2 = makePrompt(this, 2, 1920, QStringLiteral("请键入反方代表队的最后得分"));
+    Text3 = makeScoreBox(this, QStringLiteral("Text3"), 1800);
+    Label1_3 = makePrompt(this, 3, 2400, QStringLiteral("请再次键入反方代表队的最后得分"));
+    Text4 = makeScoreBox(this, QStringLiteral("Text4"), 2280);
+    Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"), 4680, 3000, 1095, 375);
+    Command1->setText(QStringLiteral("确认"));
+
+    // Focus starts on the button; Tab then runs through the four boxes in order.
+    setTabOrder(Command1, Text1);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Text4);
+    Command1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form16::confirmScores);
+}
+
+void Form16::showEvent(QShowEvent *event)
+{
+    Screen::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form16::confirmScores()
+{
+    // Texts are compared exactly as typed: "90" and "90.0" disagree although they are the same number.
+    if (Text2->text() != Text1->text() || Text4->text() != Text3->text()) {
+        inform(this, QStringLiteral("数据前后输入不一致，请重新输入！"));
+        for (QLineEdit *box : {Text1, Text2, Text3, Text4})
+            box->clear();
+        return;
+    }
+    // A file that cannot be written has been told; the dialog stays with its entries so they can be tried again.
+    if (!saveSettingsFile(this, SettingsFiles::score(), {Text1->text(), Text3->text()}))
+        return;
+    app().screens().screen<Form11>()->show();
+    app().screens().unload(this);
+}
+
+} // namespace Dovrel

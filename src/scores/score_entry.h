@@ -1,0 +1,37 @@
+#pragma once
+
+#include "shell/screen.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace Dovrel {
+
+// The score entry: both totals typed twice into masked boxes; when both pairs agree they are stored and the result
+// screen opens.
+class Form16 : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit Form16(Application &app);
+
+    QLabel *Label1_0 = nullptr;
+    QLabel *Label1_1 = nullptr;
+    QLabel *Label1_2 = nullptr;
+    QLabel *Label1_3 = nullptr;
+    QLineEdit *Text1 = nullptr; // affirmative, first entry
+    QLineEdit *Text2 = nullptr; // affirmative, second entry
+    QLineEdit *Text3 = nullptr; // negative, first entry
+    QLineEdit *Text4 = nullptr; // negative, second entry
+    QPushButton *Command1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void confirmScores();
+};
+
+} // namespace Dovrel

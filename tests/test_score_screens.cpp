@@ -1,0 +1,440 @@
+#include "menu/main_menu.h"
+#include "scores/report_screen.h"
+#include "scores/report_text.h"
+#include "scores/result_screen.h"
+#include "scores/score_entry.h"
+#include "settings/contest_details_page.h"
+#include "settings/text_encoding.h"
+#include "support/test_app.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Dovrel;
+using namespace Dovrel::Testing;
+
+namespace {
+
+const QString Score = QStringLiteral("Score.ini");
+const QString NumSet = QStringLiteral("NumSet.ini");
+
+QStringList contestDetails()
+{
+    QStringList lines;
+    for (int n = 1; n <= 23; ++n)
+        lines.append(QStringLiteral("项%1").arg(n));
+    lines[4] = QStringLiteral("红队");
+    lines[5] = QStringLiteral("蓝队");
+    lines[22] = QString();
+    return lines;
+}
+
+QStringList texts(std::initializer_list<const char *> list)
+{
+    QStringList out;
+    for (const char *text : list)
+        out.append(QString::fromUtf8(text));
+    return out;
+}
+
+// Types `text` key by key; keys without a key code of their own come as typed text, as from an input method.
+void type(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// The score entry as the main menu opens it: the menu hidden, the dialog shown.
+Form16 *openEntry(TestApp &t)
+{
+    t.screen<Form4>()->hide();
+    Form16 *entry = t.screen<Form16>();
+    entry->show();
+    return entry;
+}
+
+void enter(Form16 *entry, const QStringList &texts)
+{
+    const QList<QLineEdit *> boxes{entry->Text1, entry->Text2, entry->Text3, entry->Text4};
+    for (int i = 0; i < 4; ++i)
+        type(boxes.at(i), texts.at(i));
+}
+
+QStringList boxTexts(const Form16 *entry)
+{
+    return {entry->Text1->text(), entry->Text2->text(), entry->Text3->text(), entry->Text4->text()};
+}
+
+bool loaded(TestApp &t, const QString &name)
+{
+    return t.app().screens().isLoaded(name);
+}
+
+void revealAll(Form11 *result)
+{
+    result->Command3->click();
+    result->Command1->click();
+    result->Command2->click();
+}
+
+// The report without its time stamp, which follows the clock.
+QStringList unstamped(const QString &text)
+{
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (lines.size() > 3)
+        lines[3] = lines[3].left(55);
+    return lines;
+}
+
+} // namespace
+
+class TestScoreScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void entryIsAMaskedBorderlessDialog()
+    {
+        TestApp t;
+        Form16 *entry = openEntry(t);
+        QVERIFY(entry->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(entry->size(), QSize(412, 235));
+        QCOMPARE(entry->minimumSize(), entry->maximumSize());
+        QVERIFY(!entry->usesProportionalLayout());
+        QCOMPARE(entry->Label1_2->text(), QStringLiteral("请键入反方代表队的最后得分"));
+        QCOMPARE(entry->Label1_3->objectName(), QStringLiteral("Label1_3"));
+
+        type(entry->Text1, QStringLiteral("87.5分"));
+        QCOMPARE(entry->Text1->text(), QStringLiteral("87.5分"));
+        QCOMPARE(entry->Text1->displayText(), QStringLiteral("*****"));
+
+        // Focus starts on the button, then Tab runs through the four boxes in order.
+        QCOMPARE(entry->focusWidget(), entry->Command1);
+        for (QWidget *next : {entry->Text1, entry->Text2, entry->Text3, entry->Text4}) {
+            QTest::keyClick(entry->focusWidget(), Qt::Key_Tab);
+            QCOMPARE(entry->focusWidget(), next);
+        }
+    }
+
+    void agreeingEntriesAreStoredAsTypedAndTheResultOpens_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("shown");
+
+        QTest::newRow("affirmative wins") << texts({"87.5", "87.5", "86", "86"}) << texts({" 87.5分", " 86分", "红队"});
+        QTest::newRow("unit typed along") << texts({"88分", "88分", "90", "90"}) << texts({" 88分", " 90分", "蓝队"});
+        QTest::newRow("equal") << texts({"100", "100", "100", "100"}) << texts({" 100分", " 100分", "互为平手！"});
+        QTest::newRow("nothing typed") << texts({"", "", "", ""}) << texts({" 0分", " 0分", "互为平手！"});
+    }
+
+    void agreeingEntriesAreStoredAsTypedAndTheResultOpens()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, shown);
+
+        TestApp t;
+        t.writeConfig(NumSet, contestDetails());
+        Form16 *entry = openEntry(t);
+        enter(entry, typed);
+        entry->Command1->click();
+
+        QCOMPARE(t.readConfigBytes(Score), gbBytes({typed.at(0), typed.at(2)}));
+        QVERIFY(t.platform().messages.isEmpty());
+        QVERIFY(!loaded(t, QStringLiteral("Form16")));
+        auto *result = static_cast<Form11 *>(t.app().screens().loaded(QStringLiteral("Form11")));
+        QVERIFY(result);
+        QVERIFY(result->isVisible());
+        QVERIFY(!t.screen<Form4>()->isVisible());
+
+        revealAll(result);
+        QCOMPARE((QStringList{result->Label6->text(), result->Label7->text(), result->Label5->text()}), shown);
+    }
+
+    void disagreeingEntriesAreEmptiedAndNothingIsWritten_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+
+        QTest::newRow("same number, other text") << texts({"90", "90.0", "80", "80"});
+        QTest::newRow("negative side") << texts({"80", "80", "90", "90 "});
+        QTest::newRow("second entry missing") << texts({"80", "", "90", "90"});
+    }
+
+    void disagreeingEntriesAreEmptiedAndNothingIsWritten()
+    {
+        QFETCH(QStringList, typed);
+
+        TestApp t;
+        t.writeConfig(Score, {QStringLiteral("1"), QStringLiteral("2")});
+        Form16 *entry = openEntry(t);
+        enter(entry, typed);
+        entry->Command1->click();
+
+        QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("数据前后输入不一致，请重新输入！")});
+        QCOMPARE(t.platform().messages.constFirst().buttons, MessageButtons::Ok);
+        QCOMPARE(boxTexts(entry), (texts({"", "", "", ""})));
+        QCOMPARE(t.readConfigBytes(Score), gbBytes({QStringLiteral("1"), QStringLiteral("2")}));
+        QVERIFY(entry->isVisible());
+        QVERIFY(!loaded(t, QStringLiteral("Form11")));
+
+        // The next attempt goes through.
+        enter(entry, texts({"75", "75", "76", "76"}));
+        entry->Command1->click();
+        QCOMPARE(t.readConfigBytes(Score), gbBytes({QStringLiteral("75"), QStringLiteral("76")}));
+    }
+
+    void scoresThatCannotBeWrittenKeepTheDialog()
+    {
+        TestApp t(TestApp::Config::Missing);
+        Form16 *entry = openEntry(t);
+        enter(entry, texts({"87.5", "87.5", "86", "86"}));
+        entry->Command1->click();
+
+        QCOMPARE(t.platform().messages.size(), 1);
+        QVERIFY(t.platform().messages.constFirst().text.contains(QStringLiteral("Score.ini")));
+        QVERIFY(!QFile::exists(t.configPath(Score)));
+        QVERIFY(entry->isVisible());
+        QCOMPARE(boxTexts(entry), (texts({"87.5", "87.5", "86", "86"})));
+        QVERIFY(!loaded(t, QStringLiteral("Form11")));
+    }
+
+    void closingTheEntryOtherwiseReturnsToTheMenu()
+    {
+        TestApp t;
+        Form16 *entry = openEntry(t);
+        enter(entry, texts({"87.5", "87.5", "86", "86"}));
+        entry->close();
+        flushDeletes();
+
+        QVERIFY(!loaded(t, QStringLiteral("Form16")));
+        QVERIFY(!loaded(t, QStringLiteral("Form11")));
+        QVERIFY(t.screen<Form4>()->isVisible());
+        QVERIFY(!QFile::exists(t.configPath(Score)));
+    }
+
+    void resultRevealsEachValueByItsButton()
+    {
+        TestApp t;
+        t.writeConfig(NumSet, contestDetails());
+        t.writeConfig(Score, {QStringLiteral("86"), QStringLiteral("87.35")});
+        Form11 *result = t.screen<Form11>();
+        result->show();
+
+        QVERIFY(result->windowState() & Qt::WindowMaximized);
+        QVERIFY(result->usesProportionalLayout());
+        QCOMPARE(result->windowTitle(), QStringLiteral("Dovrel"));
+        QVERIFY(result->Timer1->isActive());
+        QCOMPARE(result->Timer1->interval(), 500);
+        // The details page was read for the team names, and stays out of sight.
+        QVERIFY(loaded(t, QStringLiteral("Form2")));
+        QVERIFY(!t.screen<Form2>()->isVisible());
+
+        QList<QLabel *> values{result->Label6, result->Label7, result->Label5};
+        for (QLabel *value : values)
+            QVERIFY(!value->isVisible());
+        for (QLabel *heading : {result->Label1, result->Label2, result->Label3, result->Label4})
+            QVERIFY(heading->isVisible());
+
+        result->Command2->click();
+        QVERIFY(result->Label7->isVisible());
+        QVERIFY(!result->Label6->isVisible() && !result->Label5->isVisible());
+        QCOMPARE(result->Label7->text(), QStringLiteral(" 87.35分"));
+        result->Command3->click();
+        result->Command3->click();
+        QVERIFY(result->Label5->isVisible());
+        QCOMPARE(result->Label5->text(), QStringLiteral("蓝队"));
+        result->Command1->click();
+        QCOMPARE(result->Label6->text(), QStringLiteral(" 86分"));
+        for (QLabel *value : values)
+            QVERIFY(value->isVisible());
+
+        result->close();
+        flushDeletes();
+        QVERIFY(t.screen<Form4>()->isVisible());
+        QVERIFY(!loaded(t, QStringLiteral("Form11")));
+    }
+
+    void resultWithoutStoredScoresIsADraw_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("shown");
+
+        QTest::newRow("no file") << false << QStringList() << texts({" 0分", " 0分", "互为平手！"});
+        QTest::newRow("one line") << true << texts({"3"}) << texts({" 3分", " 0分", "红队"});
+        QTest::newRow("not numbers") << true << texts({"甲", "乙"}) << texts({" 0分", " 0分", "互为平手！"});
+    }
+
+    void resultWithoutStoredScoresIsADraw()
+    {
+        QFETCH(bool, fileExists);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, shown);
+
+        TestApp t;
+        t.writeConfig(NumSet, contestDetails());
+        if (fileExists)
+            t.writeConfig(Score, lines);
+        Form11 *result = t.screen<Form11>();
+        result->show();
+        revealAll(result);
+        QCOMPARE((QStringList{result->Label6->text(), result->Label7->text(), result->Label5->text()}), shown);
+    }
+
+    void resultNamesTheTeamAsItStandsOnThePage()
+    {
+        TestApp t;
+        t.writeConfig(NumSet, contestDetails());
+        t.writeConfig(Score, {QStringLiteral("80"), QStringLiteral("90")});
+        t.screen<Form2>()->Text6->setText(QStringLiteral("未保存的队名"));
+        Form11 *result = t.screen<Form11>();
+        QCOMPARE(result->Label5->text(), QStringLiteral("未保存的队名"));
+
+        // An empty team name gives an empty winner line.
+        TestApp e;
+        e.writeConfig(Score, {QStringLiteral("80"), QStringLiteral("90")});
+        QCOMPARE(e.screen<Form11>()->Label5->text(), QString());
+    }
+
+    void reportIsBuiltFromTheDetailsAndScores()
+    {
+        TestApp t;
+        t.writeConfig(NumSet, contestDetails());
+        t.writeConfig(Score, {QStringLiteral("87.5"), QStringLiteral("86")});
+        t.screen<Form2>()->Text1->setText(QStringLiteral("未保存的赛名"));
+        Form12 *report = t.screen<Form12>();
+        report->show();
+
+        QStringList details = contestDetails();
+        details[0] = QStringLiteral("未保存的赛名");
+        const QString expected =
+            reportText({details, QStringLiteral(" 87.5分"), QStringLiteral(" 86分"), QStringLiteral("红队"), {}});
+        QCOMPARE(unstamped(report->reportText()), unstamped(expected));
+        const QString stamp = report->reportText().split(QStringLiteral("\r\n")).at(3);
+        QVERIFY2(stamp.startsWith(QString(55, QLatin1Char(' '))) && stamp.at(55) != QLatin1Char(' ') &&
+                     stamp.contains(QLatin1Char('-')),
+                 qPrintable(stamp));
+
+        QVERIFY(!(report->windowState() & Qt::WindowMaximized));
+        QCOMPARE(report->size(), QSize(792, 566));
+        QVERIFY(report->usesProportionalLayout());
+        QCOMPARE(report->windowTitle(), QStringLiteral("Dovrel"));
+        QCOMPARE(report->Text1->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(!report->Text1->isReadOnly());
+        QVERIFY(!report->Command2->isEnabled());
+        QVERIFY(report->Timer1->isActive());
+
+        // Without stored scores the totals are 0 and the contest a draw.
+        TestApp e;
+        const QStringList lines = e.screen<Form12>()->reportText().split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 37);
+        QCOMPARE(lines.at(32), QStringLiteral("            正方总成绩： 0分"));
+        QCOMPARE(lines.at(35), QStringLiteral("比赛获胜方：互为平手！"));
+        QCOMPARE(lines.at(29), QStringLiteral("       评委九："));
+    }
+
+    void copyTakesTheEditedText()
+    {
+        TestApp t;
+        Form12 *report = t.screen<Form12>();
+        report->show();
+        QTextCursor cursor = report->Text1->textCursor();
+        cursor.movePosition(QTextCursor::End);
+        report->Text1->setTextCursor(cursor);
+        type(report->Text1, QStringLiteral("补记"));
+        QTest::keyClick(report->Text1, Qt::Key_Return);
+        report->Command1->click();
+
+        const QString copied = t.platform().clipboard;
+        QVERIFY(copied.endsWith(QStringLiteral("互为平手！\r\n补记\r\n")));
+        QCOMPARE(copied.count(QStringLiteral("\r\n")), 37);
+        QCOMPARE(copied.count(QLatin1Char('\n')), 37);
+        QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("文本已复制到剪切板")});
+    }
+
+    void saveWritesTheTextAndOneMoreLineEnd()
+    {
+        TestApp t;
+        t.writeConfig(NumSet, contestDetails());
+        Form12 *report = t.screen<Form12>();
+        const QString path = t.dir() + QStringLiteral("/报表.TXT");
+        t.platform().saveAnswers = {path};
+        report->Command3->click();
+
+        QCOMPARE(t.platform().saveRequests.size(), 1);
+        QCOMPARE(t.platform().saveRequests.constFirst().title, QStringLiteral("另存为"));
+        QCOMPARE(t.platform().saveRequests.constFirst().filter, QStringLiteral("文本文件(*.TXT)|*.TXT"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+        QCOMPARE(bytes, encodeAnsi(report->reportText() + QStringLiteral("\r\n")));
+        QVERIFY(bytes.endsWith("\r\n\r\n"));
+        QVERIFY(bytes.contains(encodeAnsi(QStringLiteral("正方代表队名称：红队\r\n"))));
+        QVERIFY(t.platform().messages.isEmpty());
+
+        // A cancelled or empty answer writes nothing, even after a file was chosen.
+        report->Text1->setPlainText(QStringLiteral("改过"));
+        t.platform().saveAnswers = {std::nullopt, QString()};
+        report->Command3->click();
+        report->Command3->click();
+        QCOMPARE(t.platform().saveRequests.size(), 3);
+        QCOMPARE(t.platform().saveRequests.at(1).initialFile, path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+        QVERIFY(t.platform().messages.isEmpty());
+    }
+
+    void saveThatFailsSaysSoAndKeepsTheScreen_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("missing folder") << false;
+        QTest::newRow("read-only file") << true;
+    }
+
+    void saveThatFailsSaysSoAndKeepsTheScreen()
+    {
+        QFETCH(bool, readOnly);
+
+        TestApp t;
+        Form12 *report = t.screen<Form12>();
+        report->show();
+        QString path = t.dir() + QStringLiteral("/无此文件夹/报表.TXT");
+        if (readOnly) {
+            path = t.dir() + QStringLiteral("/只读.TXT");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old");
+            file.close();
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
+        }
+        const QString before = report->reportText();
+        t.platform().saveAnswers = {path};
+        report->Command3->click();
+
+        QCOMPARE(t.platform().messages.size(), 1);
+        QVERIFY2(t.platform().messages.constFirst().text.contains(QDir::toNativeSeparators(path)),
+                 qPrintable(t.platform().messages.constFirst().text));
+        QCOMPARE(report->reportText(), before);
+        QVERIFY(report->isVisible());
+        QFile file(path);
+        if (readOnly) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("old"));
+        } else {
+            QVERIFY(!file.exists());
+        }
+    }
+};
+
+QTEST_MAIN(TestScoreScreens)
+#include "test_score_screens.moc"
