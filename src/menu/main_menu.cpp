@@ -15,6 +15,8 @@
 #include "displays/teams_screen.h"
 #include "menu/stage_buttons.h"
 #include "platform/platform.h"
+#include "scores/report_screen.h"
+#include "scores/score_entry.h"
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
@@ -187,6 +189,8 @@ void Form4::createButtons()
     connect(Command7, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form14>()); });
     connect(Command8, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form15>()); });
     connect(Command9, &QPushButton::clicked, this, [this] { m_rulesImport->run(); });
+    connect(Command18, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form16>()); });
+    connect(Command19, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form12>()); });
     // The about screens open over the menu, which stays visible behind them.
     connect(Command1, &QPushButton::clicked, this, [&screens] { showOver(screens.screen<Form19>()); });
     connect(Command36, &QPushButton::clicked, this, [&screens] { showOver(screens.screen<Form21>()); });
