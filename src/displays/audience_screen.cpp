@@ -1,0 +1,148 @@
+#include "displays/audience_screen.h"
+
+#include "displays/elapsed_time.h"
+#include "settings/settings_save.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/life_cycle.h"
+#include "shell/menus.h"
+#include "shell/proportional_layout.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace Dovrel {
+
+Form20::Form20(Application &app) : Screen(app, QStringLiteral("Form20")), m_styling(*this)
+{
+    setDesignClientSize(DesignWidth, DesignHeight);
+    setProportionalLayout(true);
+    // Shown to the whole hall like the other display screens, so it fills the screen.
+    setWindowState(Qt::WindowMaximized);
+    setBackColour(this, QColor(156, 235, 243));
+    setTextColour(this, QColor(128, 0, 128));
+    setFont(designFont(QStringLiteral("宋体"), 9));
+
+    Label1 = makeLabel(this, QStringLiteral("Label1"), 2640, 1320, 6615, 1695, QStringLiteral("观众提问"));
+    Label1->setFont(designFont(QStringLiteral("华文行楷"), 72, true));
+    // The box is centred on the screen; centring the text in it keeps the heading in the middle whatever font
+    // the timekeeper chooses.
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(Label1, colourFromValue(255));
+
+    Label2 = makeLabel(this, QStringLiteral("Label2"), 9600, 120, 2175, 375);
+    Label2->setFont(designFont(QStringLiteral("宋体"), 21.75, true));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setWordWrap(false);
+    // Black reads best on the orange box; the screen's purple is for nothing but the heading's design.
+    setTextColour(Label2, Qt::black);
+    setBackColour(Label2, QColor(255, 128, 0));
+
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 1000, false);
+
+    createMenu();
+
+    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    connect(Timer2, &QTimer::timeout, this, &Form20::countSecond);
+}
+
+void Form20::createMenu()
+{
+    menu = new QMenu(QStringLiteral("菜单"), this);
+    menu->setObjectName(QStringLiteral("menu"));
+    s = addSubmenu(menu, QStringLiteral("s"), QStringLiteral("字体设置"));
+    zt = addEntry(s, QStringLiteral("zt"), QStringLiteral("字体"));
+    ztys = addEntry(s, QStringLiteral("ztys"), QStringLiteral("字体颜色"));
+    bj = addSubmenu(menu, QStringLiteral("bj"), QStringLiteral("背景桌面"));
+    QAction **stock[] = {&bj1, &bj2, &bj3, &bj4, &bj5};
+    for (int number = 1; number <= 5; ++number) {
+        QAction *entry = addEntry(bj, QStringLiteral("bj%1").arg(number), QStringLiteral("背景%1").arg(number));
+        connect(entry, &QAction::triggered, this, [this, number] { m_styling.stockBackground(this, number); });
+        *stock[number - 1] = entry;
+    }
+    j = addSeparator(bj, QStringLiteral("j"));
+    zdy = addEntry(bj, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
+    a = addSeparator(menu, QStringLiteral("a"));
+    bjys = addEntry(menu, QStringLiteral("bjys"), QStringLiteral("背景颜色"));
+    wbj = addEntry(menu, QStringLiteral("wbj"), QStringLiteral("无背景桌面"));
+
+    connect(zt, &QAction::triggered, this, &Form20::chooseHeadingFont);
+    connect(ztys, &QAction::triggered, this, &Form20::chooseHeadingColour);
+    connect(zdy, &QAction::triggered, this, [this] { m_styling.customBackground(this); });
+    connect(bjys, &QAction::triggered, this, &Form20::chooseBackgroundColour);
+    connect(wbj, &QAction::triggered, this, [this] { m_styling.noBackground(this); });
+}
+
+Form20::Variables &Form20::variables() const
+{
+    return app().screens().variables<Form20>();
+}
+
+void Form20::load()
+{
+    Timer2->start();
+    RecordLayout(this);
+    setWindowTitle(applicationTitle());
+    m_style = readAudienceStyle(app().paths());
+    applyStoredStyle(Label1, m_style.text);
+    applyStoredBackground(this, m_style.background);
+}
+
+const AudienceStyle &Form20::audienceStyle() const
+{
+    return m_style;
+}
+
+int Form20::elapsedSeconds() const
+{
+    return variables().elapsedSeconds;
+}
+
+void Form20::countSecond()
+{
+    Variables &counted = variables();
+    counted.elapsedSeconds = nextElapsedSeconds(counted.elapsedSeconds);
+    Label2->setText(formatElapsed(counted.elapsedSeconds));
+}
+
+void Form20::closing()
+{
+    Application &program = app();
+    const SaveResult saved = writeAudienceStyle(program.paths(), m_style);
+    ReturnToMenu(this);
+    // The screen is gone by now, so a failed save is told over the main menu rather than in front of the hall,
+    // and nothing the timekeeper answers can hold the screen open.
+    if (!saved.ok && !program.exiting()) {
+        Screen *menuScreen = program.mainMenu();
+        reportSettingsSave(menuScreen ? menuScreen : this, SettingsFiles::viwerSet(), saved);
+    }
+}
+
+void Form20::mousePressEvent(QMouseEvent *event)
+{
+    popUpOnSurface(this, menu, event);
+}
+
+void Form20::chooseHeadingFont()
+{
+    if (m_styling.chooseFont(Label1))
+        storeFont(m_style.text, Label1);
+}
+
+void Form20::chooseHeadingColour()
+{
+    if (m_styling.chooseTextColour(Label1))
+        storeTextColour(m_style.text, Label1);
+}
+
+void Form20::chooseBackgroundColour()
+{
+    if (m_styling.chooseBackColour(this))
+        m_style.background = static_cast<qint32>(colourValue(backColour(this)));
+}
+
+} // namespace Dovrel

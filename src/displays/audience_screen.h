@@ -1,0 +1,73 @@
+#pragma once
+
+#include "displays/styling.h"
+#include "settings/settings_files.h"
+#include "shell/screen.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace Dovrel {
+
+// The audience questions and guest comments screen: one large heading and the time elapsed since it was first
+// opened in this run. The heading's font and colour and the background colour are kept in ViwerSet.ini.
+class Form20 : public Screen
+{
+    Q_OBJECT
+
+public:
+    struct Variables
+    {
+        // Runs on across closing and reopening for the whole run.
+        qint16 elapsedSeconds = 0;
+    };
+
+    explicit Form20(Application &app);
+    void load() override;
+
+    // The styling as it will be written on close.
+    const AudienceStyle &audienceStyle() const;
+    int elapsedSeconds() const;
+
+    QLabel *Label1 = nullptr; // heading
+    QLabel *Label2 = nullptr; // elapsed time
+    QTimer *Timer1 = nullptr; // caption
+    QTimer *Timer2 = nullptr; // elapsed time
+
+    QMenu *menu = nullptr;
+    QMenu *s = nullptr;
+    QAction *zt = nullptr;
+    QAction *ztys = nullptr;
+    QMenu *bj = nullptr;
+    QAction *bj1 = nullptr;
+    QAction *bj2 = nullptr;
+    QAction *bj3 = nullptr;
+    QAction *bj4 = nullptr;
+    QAction *bj5 = nullptr;
+    QAction *j = nullptr;
+    QAction *zdy = nullptr;
+    QAction *a = nullptr;
+    QAction *bjys = nullptr;
+    QAction *wbj = nullptr;
+
+protected:
+    void closing() override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private slots:
+    void countSecond();
+    void chooseHeadingFont();
+    void chooseHeadingColour();
+    void chooseBackgroundColour();
+
+private:
+    void createMenu();
+    Variables &variables() const;
+
+    StylingCommands m_styling;
+    AudienceStyle m_style;
+};
+
+} // namespace Dovrel

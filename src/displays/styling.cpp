@@ -1,6 +1,8 @@
 #include "displays/styling.h"
 
 #include "platform/platform.h"
+#include "settings/settings_files.h"
+#include "settings/system_colour.h"
 #include "shell/application.h"
 #include "shell/controls.h"
 #include "shell/screen.h"
@@ -15,6 +17,9 @@
 namespace Dovrel {
 
 namespace {
+
+// The largest size the system's font dialog offers; anything above it in a file is taken for a typing slip.
+constexpr double LargestFontSize = 1638;
 
 const QString SurfacePictureName = QStringLiteral("dovrelSurfacePicture");
 
@@ -201,6 +206,39 @@ std::optional<QFont> StylingCommands::lastFont() const
 QColor StylingCommands::lastColour() const
 {
     return m_lastColour;
+}
+
+void applyStoredStyle(QWidget *target, TextStyle &style)
+{
+    QFont font = target->font();
+    if (style.fontName.isEmpty())
+        style.fontName = font.family();
+    if (!style.fontSize || !(*style.fontSize > 0 && *style.fontSize <= LargestFontSize))
+        style.fontSize = font.pointSizeF();
+    if (!style.colour)
+        style.colour = static_cast<qint32>(colourValue(textColour(target)));
+    font.setFamily(style.fontName);
+    font.setPointSizeF(*style.fontSize);
+    target->setFont(font);
+    setTextColour(target, colourForValue(*style.colour));
+}
+
+void applyStoredBackground(QWidget *surface, std::optional<qint32> &colour)
+{
+    if (!colour)
+        colour = static_cast<qint32>(colourValue(backColour(surface)));
+    setBackColour(surface, colourForValue(*colour));
+}
+
+void storeFont(TextStyle &style, const QWidget *target)
+{
+    style.fontName = target->font().family();
+    style.fontSize = target->font().pointSizeF();
+}
+
+void storeTextColour(TextStyle &style, const QWidget *target)
+{
+    style.colour = static_cast<qint32>(colourValue(textColour(target)));
 }
 
 } // namespace Dovrel

@@ -12,6 +12,7 @@ class QWidget;
 namespace Dovrel {
 
 class Screen;
+struct TextStyle;
 
 // The file types offered by a custom-background dialog and the entry preselected in it (counted from 1).
 struct PictureFilter
@@ -63,5 +64,16 @@ private:
     // The colour dialog starts at black until a colour has been chosen on this screen.
     QColor m_lastColour = Qt::black;
 };
+
+// A styled text's stored look (the lines of a screen's settings file) and the label that shows it.
+// Puts `style` on the target; what the file did not give or gave unusable (an empty font name, a size no font
+// dialog offers) is taken from the target's design look instead, so that `style` then says what the target shows.
+void applyStoredStyle(QWidget *target, TextStyle &style);
+// A stored background colour put on a surface, or the surface's design colour taken into it when there is none.
+void applyStoredBackground(QWidget *surface, std::optional<qint32> &colour);
+
+// The target's font name and size, or its text colour, taken into its stored style after a styling command.
+void storeFont(TextStyle &style, const QWidget *target);
+void storeTextColour(TextStyle &style, const QWidget *target);
 
 } // namespace Dovrel

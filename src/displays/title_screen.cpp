@@ -1,0 +1,177 @@
+#include "displays/title_screen.h"
+
+#include "displays/scrolling_note.h"
+#include "settings/contest_details_page.h"
+#include "settings/settings_save.h"
+#include "shell/application.h"
+#include "shell/caption_cycle.h"
+#include "shell/controls.h"
+#include "shell/layout_tag.h"
+#include "shell/life_cycle.h"
+#include "shell/menus.h"
+#include "shell/proportional_layout.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cmath>
+
+namespace Dovrel {
+
+namespace {
+constexpr int NoteLeft = 5280;
+}
+
+Form13::Form13(Application &app) : Screen(app, QStringLiteral("Form13")), m_styling(*this), m_noteLeft(NoteLeft)
+{
+    setDesignClientSize(DesignWidth, DesignHeight);
+    setProportionalLayout(true);
+    setWindowState(Qt::WindowMaximized);
+    setBackColour(this, QColor(94, 200, 109));
+    setFont(designFont(QStringLiteral("宋体"), 9));
+
+    // The zones' font until NameSet.ini gives one: a plain 宋体, large enough to be read from the back of a hall.
+    Label1 = makeLabel(this, QStringLiteral("Label1"), 120, 1440, 11625, 4620);
+    Label1->setFont(designFont(QStringLiteral("宋体"), 36));
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(Label1, Qt::black);
+
+    Label2 = makeLabel(this, QStringLiteral("Label2"), 960, 6960, 10455, 975);
+    Label2->setFont(designFont(QStringLiteral("宋体"), 24));
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    setTextColour(Label2, Qt::black);
+
+    Label3 = makeLabel(this, QStringLiteral("Label3"), NoteLeft, 360, 5100, 285,
+                       QStringLiteral("设计阶段，请确保前期设置已经无误！"));
+    Label3->setFont(designFont(QStringLiteral("楷体_GB2312"), 14.25));
+    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(Label3, Qt::black);
+    setSizedToText(Label3);
+
+    const auto makeButton = [this](const QString &name, int left, int width, const QString &caption) {
+        QPushButton *button = makeControl<QPushButton>(this, name, left, 7920, width, 375);
+        button->setText(caption);
+        return button;
+    };
+    Command1 = makeButton(QStringLiteral("Command1"), 1200, 1335, QStringLiteral("一区文字字体"));
+    Command2 = makeButton(QStringLiteral("Command2"), 2640, 1335, QStringLiteral("一区文字颜色"));
+    Command3 = makeButton(QStringLiteral("Command3"), 4680, 1215, QStringLiteral("二区文字字体"));
+    Command4 = makeButton(QStringLiteral("Command4"), 6000, 1215, QStringLiteral("二区文字颜色"));
+    Command5 = makeButton(QStringLiteral("Command5"), 8880, 1335, QStringLiteral("背景颜色"));
+
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 20, true);
+    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 500, true);
+
+    createMenu();
+
+    connect(Timer1, &QTimer::timeout, this, &Form13::scrollNote);
+    connect(Timer2, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    connect(Command1, &QPushButton::clicked, this, &Form13::chooseZoneOneFont);
+    connect(Command2, &QPushButton::clicked, this, &Form13::chooseZoneOneColour);
+    connect(Command3, &QPushButton::clicked, this, &Form13::chooseZoneTwoFont);
+    connect(Command4, &QPushButton::clicked, this, &Form13::chooseZoneTwoColour);
+    connect(Command5, &QPushButton::clicked, this, &Form13::chooseBackgroundColour);
+}
+
+void Form13::createMenu()
+{
+    menu = new QMenu(QStringLiteral("菜单"), this);
+    menu->setObjectName(QStringLiteral("menu"));
+    bj = addSubmenu(menu, QStringLiteral("bj"), QStringLiteral("背景桌面"));
+    QAction **stock[] = {&bj1, &bj2, &bj3, &bj4, &bj5};
+    for (int number = 1; number <= 5; ++number) {
+        QAction *entry = addEntry(bj, QStringLiteral("bj%1").arg(number), QStringLiteral("背景%1").arg(number));
+        connect(entry, &QAction::triggered, this, [this, number] { m_styling.stockBackground(this, number); });
+        *stock[number - 1] = entry;
+    }
+    s = addSeparator(bj, QStringLiteral("s"));
+    zdy = addEntry(bj, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
+    w = addEntry(menu, QStringLiteral("w"), QStringLiteral("无背景桌面"));
+
+    connect(zdy, &QAction::triggered, this, [this] { m_styling.customBackground(this); });
+    connect(w, &QAction::triggered, this, [this] { m_styling.noBackground(this); });
+}
+
+void Form13::load()
+{
+    RecordLayout(this);
+    setWindowTitle(applicationTitle());
+    Form2 *details = app().screens().screen<Form2>();
+    Label1->setText(details->detail(1));
+    Label2->setText(details->detail(2));
+    m_style = readTitleStyle(app().paths());
+    applyStoredStyle(Label1, m_style.zoneOne);
+    applyStoredStyle(Label2, m_style.zoneTwo);
+    applyStoredBackground(this, m_style.background);
+}
+
+const TitleStyle &Form13::titleStyle() const
+{
+    return m_style;
+}
+
+void Form13::closing()
+{
+    Application &program = app();
+    const SaveResult saved = writeTitleStyle(program.paths(), m_style);
+    ReturnToMenu(this);
+    // The screen is gone by now, so a failed save is told over the main menu rather than in front of the hall,
+    // and nothing the timekeeper answers can hold the screen open.
+    if (!saved.ok && !program.exiting()) {
+        Screen *menuScreen = program.mainMenu();
+        reportSettingsSave(menuScreen ? menuScreen : this, SettingsFiles::nameSet(), saved);
+    }
+}
+
+void Form13::resized()
+{
+    // The layout has just put the reminder back at its scaled design place; it scrolls on from there.
+    m_noteLeft = static_cast<int>(std::lround(pixelsToTwips(Label3->x())));
+}
+
+void Form13::mousePressEvent(QMouseEvent *event)
+{
+    popUpOnSurface(this, menu, event);
+}
+
+void Form13::scrollNote()
+{
+    m_noteLeft = nextNoteLeft(m_noteLeft, static_cast<int>(pixelsToTwips(Label3->width())),
+                              static_cast<int>(pixelsToTwips(frameGeometry().width())));
+    Label3->move(twipsToPixels(m_noteLeft), Label3->y());
+}
+
+void Form13::chooseZoneOneFont()
+{
+    if (m_styling.chooseFont(Label1))
+        storeFont(m_style.zoneOne, Label1);
+}
+
+void Form13::chooseZoneOneColour()
+{
+    if (m_styling.chooseTextColour(Label1))
+        storeTextColour(m_style.zoneOne, Label1);
+}
+
+void Form13::chooseZoneTwoFont()
+{
+    if (m_styling.chooseFont(Label2))
+        storeFont(m_style.zoneTwo, Label2);
+}
+
+void Form13::chooseZoneTwoColour()
+{
+    if (m_styling.chooseTextColour(Label2))
+        storeTextColour(m_style.zoneTwo, Label2);
+}
+
+void Form13::chooseBackgroundColour()
+{
+    if (m_styling.chooseBackColour(this))
+        m_style.background = static_cast<qint32>(colourValue(backColour(this)));
+}
+
+} // namespace Dovrel

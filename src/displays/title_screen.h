@@ -1,0 +1,73 @@
+#pragma once
+
+#include "displays/styling.h"
+#include "settings/settings_files.h"
+#include "shell/screen.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace Dovrel {
+
+// The contest title screen: the contest name and the organiser in two styled zones. In design use five buttons
+// style the zones and a reminder scrolls across the top; the main menu hides both for presentation. The zones'
+// fonts and colours and the background colour are kept in NameSet.ini from one opening to the next.
+class Form13 : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit Form13(Application &app);
+    void load() override;
+
+    // The styling as it will be written on close.
+    const TitleStyle &titleStyle() const;
+
+    QLabel *Label1 = nullptr; // zone one: the contest name
+    QLabel *Label2 = nullptr; // zone two: the organiser
+    QLabel *Label3 = nullptr; // the scrolling reminder
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QTimer *Timer1 = nullptr; // reminder scrolling
+    QTimer *Timer2 = nullptr; // caption
+
+    QMenu *menu = nullptr;
+    QMenu *bj = nullptr;
+    QAction *bj1 = nullptr;
+    QAction *bj2 = nullptr;
+    QAction *bj3 = nullptr;
+    QAction *bj4 = nullptr;
+    QAction *bj5 = nullptr;
+    QAction *s = nullptr;
+    QAction *zdy = nullptr;
+    QAction *w = nullptr;
+
+protected:
+    void closing() override;
+    void resized() override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private slots:
+    void scrollNote();
+    void chooseZoneOneFont();
+    void chooseZoneOneColour();
+    void chooseZoneTwoFont();
+    void chooseZoneTwoColour();
+    void chooseBackgroundColour();
+
+private:
+    void createMenu();
+
+    StylingCommands m_styling;
+    TitleStyle m_style;
+    // The reminder's left edge in twips: a step is less than a pixel, so the pixel position cannot hold it.
+    int m_noteLeft = 0;
+};
+
+} // namespace Dovrel

@@ -1,0 +1,250 @@
+#include "displays/scrolling_note.h"
+#include "displays/styling.h"
+#include "displays/title_screen.h"
+#include "settings/contest_details_page.h"
+#include "settings/system_colour.h"
+#include "shell/controls.h"
+#include "shell/layout_tag.h"
+#include "support/test_app.h"
+
+#include <QAction>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Dovrel;
+using namespace Dovrel::Testing;
+
+namespace {
+
+const QString NameSet = QStringLiteral("NameSet.ini");
+// What a first close writes: the zones' design font, black text, the design background (94, 200, 109).
+const QStringList DesignLines = {QStringLiteral("宋体"),   QStringLiteral("36"), QStringLiteral("0"),
+                                 QStringLiteral("宋体"),   QStringLiteral("24"), QStringLiteral("0"),
+                                 QStringLiteral("7194718")};
+const QPoint Bare(40, 500);
+
+QByteArray assetBytes(const QString &fileName)
+{
+    QFile file(QStringLiteral(DOVREL_ASSETS_DIR "/config/") + fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write a test file");
+}
+
+Form13 *openTitle(TestApp &t)
+{
+    Form13 *title = t.screen<Form13>();
+    title->show();
+    return title;
+}
+
+void closeScreen(Screen *screen)
+{
+    screen->close();
+    flushDeletes();
+}
+
+} // namespace
+
+class TestTitleScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scrollStep_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("outer");
+        QTest::addColumn<int>("next");
+        QTest::newRow("on the screen") << 5280 << 11880 << 5270;
+        QTest::newRow("one twip short of out") << -5099 << 11880 << -5109;
+        QTest::newRow("exactly out") << -5100 << 11880 << 11870;
+        QTest::newRow("beyond, wider window") << -5107 << 28800 << 28790;
+    }
+
+    void scrollStep()
+    {
+        QFETCH(int, left);
+        QFETCH(int, outer);
+        QFETCH(int, next);
+        QCOMPARE(nextNoteLeft(left, 5100, outer), next);
+    }
+
+    void reminderReentersAtTheRightEdgeWithoutAGap()
+    {
+        TestApp t;
+        Form13 *title = t.screen<Form13>();
+        QLabel *note = title->Label3;
+        QCOMPARE(note->x(), 352);
+        tick(title->Timer1, 3); // 30 twips: two pixels
+        QCOMPARE(note->x(), 350);
+        int before = note->x();
+        for (int steps = 0; note->x() <= before && steps < 5000; ++steps) {
+            before = note->x();
+            tick(title->Timer1);
+        }
+        // The step before re-entering it had just left the screen completely.
+        QVERIFY2(before == -note->width() || before == -note->width() - 1, qPrintable(QString::number(before)));
+        const int outer = static_cast<int>(pixelsToTwips(title->frameGeometry().width()));
+        QCOMPARE(note->x(), twipsToPixels(outer - 10));
+        // 500 twips a second: about 24 seconds across a design-size screen.
+        tick(title->Timer1, (outer - 10) / 10);
+        QCOMPARE(note->x(), 0);
+    }
+
+    void stylingFileRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("written");
+        const QByteArray assets = assetBytes(NameSet);
+        const QByteArray fraction = gbBytes(
+            {QStringLiteral("隶书"), QStringLiteral("10.5"), QStringLiteral("-2147483640"), QStringLiteral("Arial"),
+             QStringLiteral("48"), QStringLiteral("65535"), QStringLiteral("-2147483633")});
+        QStringList mended = DesignLines;
+        mended[0] = QStringLiteral("隶书");
+        mended[1] = QStringLiteral("48");
+        QTest::newRow("installed file") << assets << assets;
+        QTest::newRow("fraction and system colours") << fraction << fraction;
+        QTest::newRow("missing file") << QByteArray() << gbBytes(DesignLines);
+        QTest::newRow("short file, blanks and junk") << gbBytes({QStringLiteral("隶书"), QStringLiteral(" 48 "),
+                                                                 QStringLiteral("red"), QString(), QStringLiteral("0")})
+                                                     << gbBytes(mended);
+    }
+
+    void stylingFileRoundTrip()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, written);
+        TestApp t;
+        if (!file.isEmpty())
+            writeBytes(t.configPath(NameSet), file);
+        Form13 *title = openTitle(t);
+        const TitleStyle &style = title->titleStyle();
+        QCOMPARE(title->Label1->font().family(), style.zoneOne.fontName);
+        QCOMPARE(title->Label1->font().pointSizeF(), *style.zoneOne.fontSize);
+        QCOMPARE(textColour(title->Label1), colourForValue(*style.zoneOne.colour));
+        QCOMPARE(textColour(title->Label2), colourForValue(*style.zoneTwo.colour));
+        QCOMPARE(backColour(title), colourForValue(*style.background));
+        closeScreen(title);
+        QCOMPARE(t.readConfigBytes(NameSet), written);
+        QVERIFY(t.platform().messages.isEmpty());
+    }
+
+    void stylingLastsButThePictureDoesNot()
+    {
+        TestApp t;
+        QImage picture(60, 40, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(t.dir() + QStringLiteral("/background/p1.jpg"), "JPG"));
+        Form13 *title = openTitle(t);
+        QFont italic = designFont(QStringLiteral("隶书"), 48);
+        italic.setItalic(true);
+        t.platform().fontAnswers = {italic, std::nullopt};
+        t.platform().colourAnswers = {QColor(10, 20, 30), QColor(200, 0, 0), std::nullopt};
+        title->Command1->click();
+        title->Command3->click(); // cancelled
+        title->Command5->click();
+        title->Command4->click();
+        title->Command2->click(); // cancelled
+        title->bj1->trigger();
+        QVERIFY(hasPicture(title));
+        title->zdy->trigger();
+        QCOMPARE(t.platform().openRequests.value(0).filter, QStringLiteral("JPG文件(.JPG)|*.JPG"));
+        closeScreen(title);
+        QCOMPARE(t.readConfigBytes(NameSet),
+                 gbBytes({QStringLiteral("隶书"), QStringLiteral("48"), QStringLiteral("0"), QStringLiteral("宋体"),
+                          QStringLiteral("24"), QStringLiteral("200"), QStringLiteral("1971210")}));
+
+        Form13 *again = openTitle(t);
+        QCOMPARE(again->Label1->font().family(), QStringLiteral("隶书"));
+        QVERIFY(!again->Label1->font().italic());
+        QCOMPARE(backColour(again), QColor(10, 20, 30));
+        QVERIFY(!hasPicture(again));
+        again->bj1->trigger();
+        again->w->trigger();
+        QVERIFY(!hasPicture(again));
+    }
+
+    void presentationAndDesignUse()
+    {
+        TestApp t;
+        Form2 *details = t.screen<Form2>();
+        details->Text1->setText(QStringLiteral("第十二届明理杯大学生辩论赛决赛"));
+        details->Text2->setText(QStringLiteral("明理大学学生会"));
+        // Presentation, as the main menu opens it: loaded unseen, the design controls hidden, then shown.
+        Form13 *title = t.screen<Form13>();
+        const QList<QWidget *> design = {title->Label3,   title->Command1, title->Command2,
+                                         title->Command3, title->Command4, title->Command5};
+        for (QWidget *control : design)
+            control->hide();
+        title->show();
+        QCOMPARE(title->windowTitle(), QStringLiteral("Dovrel"));
+        QCOMPARE(title->Label1->text(), QStringLiteral("第十二届明理杯大学生辩论赛决赛"));
+        QCOMPARE(title->Label2->text(), QStringLiteral("明理大学学生会"));
+        for (QWidget *control : design)
+            QVERIFY(!control->isVisible());
+        // The menu opens on the surface only, never on a zone.
+        QTest::mousePress(title->Label1, Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mousePress(title->Label2, Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mousePress(title, Qt::LeftButton, {}, Bare);
+        QVERIFY(!title->menu->isVisible());
+        QTest::mousePress(title, Qt::RightButton, {}, Bare);
+        QVERIFY(title->menu->isVisible());
+        title->menu->hide();
+        // Hidden, the reminder still scrolls; a resize puts it back to its scaled design place, it goes on from there.
+        title->resize(1584, 1132);
+        QCOMPARE(title->Label3->x(), 704);
+        tick(title->Timer1, 3);
+        QCOMPARE(title->Label3->x(), 702);
+        closeScreen(title);
+
+        // Design: every opening starts from the design again.
+        Form13 *designing = openTitle(t);
+        for (QWidget *control : QList<QWidget *>{designing->Label3, designing->Command1, designing->Command5})
+            QVERIFY(control->isVisible());
+    }
+
+    void failedWriteStillCloses_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("no config folder") << false;
+        QTest::newRow("read-only file") << true;
+    }
+
+    void failedWriteStillCloses()
+    {
+        QFETCH(bool, readOnly);
+        TestApp t(readOnly ? TestApp::Config::Empty : TestApp::Config::Missing);
+        const QByteArray kept = gbBytes(DesignLines);
+        if (readOnly) {
+            writeBytes(t.configPath(NameSet), kept);
+            QFile::setPermissions(t.configPath(NameSet), QFileDevice::ReadOwner);
+        }
+        Form13 *title = openTitle(t);
+        t.platform().colourAnswers = {QColor(1, 2, 3)};
+        title->Command5->click();
+        closeScreen(title);
+        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form13")));
+        QVERIFY(t.app().mainMenu()->isVisible());
+        QCOMPARE(t.platform().messages.size(), 1);
+        QVERIFY(t.platform().messages[0].text.contains(NameSet));
+        if (readOnly) {
+            QCOMPARE(t.readConfigBytes(NameSet), kept);
+            QFile::setPermissions(t.configPath(NameSet), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+    }
+};
+
+QTEST_MAIN(TestTitleScreen)
+#include "test_title_screen.moc"
