@@ -175,6 +175,91 @@ private slots:
             QCOMPARE(child<QLabel>(opened, display)->text(), limit + QLatin1Char('s'));
     }
 
+    void everyButtonOpensItsScreen_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<bool>("menuStays");
+        const struct
+        {
+            const char *control, *screen;
+            bool menuStays;
+        } rows[] = {
+            {"Command2", "Form2", false},   {"set", "Form2", false},       {"Command4", "Form13", false},
+            {"Command20", "Form13", false}, {"Command5", "Form7", false},  {"Command6", "Form8", false},
+            {"Command7", "Form14", false},  {"Command8", "Form15", false}, {"Command16", "Form20", false},
+            {"Command17", "Form20", false}, {"Command18", "Form16", false}, {"Command19", "Form12", false},
+            {"Command1", "Form19", true},   {"author", "Form19", true},    {"Command36", "Form21", true},
+            {"soft", "Form21", true},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.control) << QString::fromLatin1(row.control) << QString::fromLatin1(row.screen)
+                                       << row.menuStays;
+    }
+    void everyButtonOpensItsScreen()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, screen);
+        QFETCH(bool, menuStays);
+        TestApp t;
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        if (auto *button = child<QPushButton>(menu, control))
+            button->click();
+        else
+            child<QAction>(menu, control)->trigger();
+        Screen *opened = t.app().screens().loaded(screen);
+        QVERIFY(opened);
+        QVERIFY(opened->isVisible());
+        QCOMPARE(menu->isVisible(), menuStays);
+        opened->close();
+        flushDeletes();
+        QVERIFY(menu->isVisible());
+        QVERIFY(!t.app().screens().isLoaded(screen));
+    }
+
+    void titleForTheHallOrForItsDesign()
+    {
+        TestApp t;
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        menu->Command4->click();
+        Screen *title = t.app().screens().loaded(QStringLiteral("Form13"));
+        for (const char *designOnly : {"Label3", "Command1", "Command2", "Command3", "Command4", "Command5"})
+            QVERIFY2(!child<QWidget>(title, QLatin1String(designOnly))->isVisible(), designOnly);
+        QVERIFY(child<QWidget>(title, QStringLiteral("Label1"))->isVisible());
+        title->close();
+        flushDeletes();
+        menu->Command20->click();
+        title = t.app().screens().loaded(QStringLiteral("Form13"));
+        for (const char *designOnly : {"Label3", "Command1", "Command5"})
+            QVERIFY2(child<QWidget>(title, QLatin1String(designOnly))->isVisible(), designOnly);
+        title->close();
+        flushDeletes();
+
+        // Guest comments retitle the audience screen; audience questions keep its own heading.
+        menu->Command17->click();
+        QCOMPARE(child<QLabel>(t.app().screens().loaded(QStringLiteral("Form20")), QStringLiteral("Label1"))->text(),
+                 QStringLiteral("嘉宾点评"));
+        t.app().screens().loaded(QStringLiteral("Form20"))->close();
+        flushDeletes();
+        menu->Command16->click();
+        QCOMPARE(child<QLabel>(t.app().screens().loaded(QStringLiteral("Form20")), QStringLiteral("Label1"))->text(),
+                 QStringLiteral("观众提问"));
+    }
+
+    void newVersionPageOpensThroughTheSystem()
+    {
+        TestApp t;
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        menu->Command46->click();
+        menu->bb->trigger();
+        QCOMPARE(t.platform().urls.size(), 2);
+        QVERIFY(t.platform().urls.at(0).startsWith(QStringLiteral("http")));
+        QVERIFY(menu->isVisible());
+    }
+
     void timeOfDayFollowsTheSoundPage()
     {
         TestApp t;

@@ -7,12 +7,14 @@
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
+#include "displays/audience_screen.h"
 #include "displays/judges_screen.h"
 #include "displays/motions_screen.h"
 #include "displays/rules_import.h"
 #include "displays/speakers_screen.h"
 #include "displays/styling.h"
 #include "displays/teams_screen.h"
+#include "displays/title_screen.h"
 #include "menu/stage_buttons.h"
 #include "platform/platform.h"
 #include "scores/report_screen.h"
@@ -184,11 +186,19 @@ void Form4::createButtons()
 
     ScreenRegistry &screens = app().screens();
     connect(Command2, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form2>()); });
+    connect(Command4, &QPushButton::clicked, this, &Form4::presentTitle);
+    connect(Command20, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form13>()); });
     connect(Command5, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form7>()); });
     connect(Command6, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form8>()); });
     connect(Command7, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form14>()); });
     connect(Command8, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form15>()); });
     connect(Command9, &QPushButton::clicked, this, [this] { m_rulesImport->run(); });
+    connect(Command16, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form20>()); });
+    connect(Command17, &QPushButton::clicked, this, [this, &screens] {
+        Form20 *comments = screens.screen<Form20>();
+        openInPlace(comments);
+        comments->Label1->setText(QStringLiteral("嘉宾点评"));
+    });
     connect(Command18, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form16>()); });
     connect(Command19, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form12>()); });
     // The about screens open over the menu, which stays visible behind them.
@@ -282,6 +292,16 @@ void Form4::startStage(const QString &button)
             title->setText(stage->title);
     }
     openInPlace(clock);
+}
+
+// The title for the hall: the reminder and the styling buttons are for the design use only.
+void Form4::presentTitle()
+{
+    Form13 *title = app().screens().screen<Form13>();
+    for (QWidget *designOnly : std::initializer_list<QWidget *>{title->Label3, title->Command1, title->Command2,
+                                                                title->Command3, title->Command4, title->Command5})
+        designOnly->hide();
+    openInPlace(title);
 }
 
 void Form4::openInPlace(Screen *screen)

@@ -96,6 +96,7 @@ protected:
 private slots:
     void showTimeOfDay();
     void confirmExit();
+    void presentTitle();
 
 private:
     QPushButton *makeButton(const QString &name, int left, int top, int width, const QString &caption);
