@@ -2,7 +2,17 @@
 # Installs the Debian packages Dovrel needs to build, test and run; does nothing when all are present.
 set -euo pipefail
 
-packages=(qt6-base-dev qt6-multimedia-dev cmake g++ make xvfb xauth fonts-wqy-zenhei fp-utils)
+packages=(
+    qt6-base-dev qt6-multimedia-dev cmake g++ make xvfb xauth fp-utils
+    # Qt's own dialogs in Chinese.
+    qt6-translations-l10n
+    # F1 help: a CHM viewer, and the desktop's opener for the help's web pages.
+    xchm xdg-utils
+    # The session bus the screensaver hold goes over; the tests start a private dbus-daemon.
+    dbus
+    # Faces for the design's fonts: Song (Noto Serif CJK), Kai (LXGW WenKai, AR PL UKai), and the sans fallback.
+    fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei
+)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -54,7 +54,12 @@ public:
     // The system.
     virtual void setClipboardText(const QString &text) = 0;
     virtual bool openUrl(const QString &url) = 0;
-    virtual bool openHelp(const QString &helpFile) = 0;
+    // Opens the help file in the system's help viewer or, where there is none, the same help as web pages
+    // (`helpPages`, an index.html) in the default browser; false when neither could be opened.
+    virtual bool openHelp(const QString &helpFile, const QString &helpPages) = 0;
+    // Holds off the screensaver and display power saving while on. Repeating a state changes nothing, and a
+    // system without such a service is left alone without a word.
+    virtual void keepDisplayAwake(bool on) = 0;
 
     // Milliseconds on a monotonic clock, the reference the countdown schedules against.
     virtual qint64 monotonicMs() = 0;

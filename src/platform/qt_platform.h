@@ -4,6 +4,11 @@
 
 #include <QElapsedTimer>
 
+#include <memory>
+#include <optional>
+
+class QDBusPendingCallWatcher;
+class QObject;
 class QSoundEffect;
 
 namespace Dovrel {
@@ -26,13 +31,25 @@ public:
 
     void setClipboardText(const QString &text) override;
     bool openUrl(const QString &url) override;
-    bool openHelp(const QString &helpFile) override;
+    bool openHelp(const QString &helpFile, const QString &helpPages) override;
+    // Windows: the thread's execution state. Linux: org.freedesktop.ScreenSaver on the session bus, asked
+    // without waiting, so a slow or missing service never holds up a screen.
+    void keepDisplayAwake(bool on) override;
 
     qint64 monotonicMs() override;
 
 private:
+    void inhibitScreenSaver();
+    void releaseScreenSaver();
+
     QSoundEffect *m_sound = nullptr;
     QElapsedTimer m_clock;
+    bool m_displayAwake = false;
+    // The desktop's token for the hold, once it has answered, and the hold's call while it is on its way.
+    std::optional<uint> m_inhibitCookie;
+    QDBusPendingCallWatcher *m_inhibitCall = nullptr;
+    // Owns the watchers of the calls on their way, so none outlives the platform.
+    std::unique_ptr<QObject> m_calls;
 };
 
 // "描述|模式|描述|模式" as Qt's name filters ("描述 (模式)").

@@ -1,17 +1,59 @@
 #include "shell/application.h"
 
 #include "platform/platform.h"
+#include "shell/caption_cycle.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
 
 namespace Dovrel {
 
-Application::Application(const QString &applicationDirectory, Platform &platform)
-    : m_paths(applicationDirectory)
-    , m_platform(platform)
-    , m_screens(*this)
+namespace {
+
+// The clocks and display screens the hall watches on the projector.
+const QStringList HallScreens = {
+    QStringLiteral("Form6"),  QStringLiteral("Form7"),  QStringLiteral("Form8"),  QStringLiteral("Form10"),
+    QStringLiteral("Form11"), QStringLiteral("Form13"), QStringLiteral("Form14"), QStringLiteral("Form15"),
+    QStringLiteral("Form17"), QStringLiteral("Form18"), QStringLiteral("Form20"),
+};
+
+const QString MainMenuName = QStringLiteral("Form4");
+
+QString helpMissingText(const QString &helpFile, const QString &helpPages)
 {
+    const bool haveFile = QFileInfo(helpFile).isFile();
+    const bool havePages = QFileInfo(helpPages).isFile();
+    const QString file = QDir::toNativeSeparators(helpFile);
+    const QString pages = QDir::toNativeSeparators(helpPages);
+    if (!haveFile && !havePages)
+        return QStringLiteral("找不到帮助文件：\n") + file;
+    if (!haveFile)
+        return QStringLiteral("找不到帮助文件：\n%1\n\n帮助的网页版在：\n%2\n请安装网页浏览器后打开它。")
+            .arg(file, pages);
+    if (!havePages)
+        return QStringLiteral(
+                   "无法打开帮助文件：\n%1\n\n本机没有能打开 CHM 帮助文件的程序，请安装 CHM 阅读器（例如 xchm）。")
+            .arg(file);
+    return QStringLiteral("无法打开帮助文件：\n%1\n\n本机没有能打开 CHM 帮助文件的程序，也没有默认的网页浏览器。"
+                          "请安装 CHM 阅读器（例如 xchm），或用网页浏览器打开帮助的网页版：\n%2")
+        .arg(file, pages);
 }
 
-Application::~Application() = default;
+} // namespace
+
+Application::Application(const QString &applicationDirectory, Platform &platform)
+    : m_paths(applicationDirectory), m_platform(platform), m_screens(*this)
+{
+    if (QCoreApplication *qtApp = QCoreApplication::instance())
+        qtApp->installEventFilter(this);
+}
+
+Application::~Application()
+{
+    keepDisplayAwake(false);
+}
 
 const AppPaths &Application::paths() const
 {
@@ -48,11 +90,40 @@ void Application::setHelpFile(const QString &helpFile)
     m_helpFile = helpFile;
 }
 
-void Application::showHelp()
+QString Application::helpFile() const
 {
-    // A missing help file is the viewer's to report; the program goes on.
-    if (!m_helpFile.isEmpty())
-        m_platform.openHelp(m_helpFile);
+    return m_helpFile;
+}
+
+QString Application::helpPages() const
+{
+    if (m_helpFile.isEmpty())
+        return QString();
+    return QFileInfo(m_helpFile).dir().filePath(QStringLiteral("help/index.html"));
+}
+
+void Application::showHelp(QWidget *from)
+{
+    if (m_helpFile.isEmpty())
+        return;
+    if (m_platform.openHelp(m_helpFile, helpPages()))
+        return;
+    // F1 never does nothing: the timekeeper learns what is missing, and the program goes on.
+    MessageRequest request;
+    request.text = helpMissingText(m_helpFile, helpPages());
+    request.title = applicationTitle();
+    request.icon = MessageIcon::Information;
+    m_platform.showMessage(from, request);
+}
+
+bool Application::displayKeptAwake() const
+{
+    return m_displayAwake;
+}
+
+bool Application::isHallScreen(const QString &name)
+{
+    return HallScreens.contains(name);
 }
 
 void Application::exitProgram()
@@ -61,7 +132,57 @@ void Application::exitProgram()
         return;
     m_exiting = true;
     m_screens.unloadAll();
+    keepDisplayAwake(false);
     emit exitRequested();
+}
+
+bool Application::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+            break;
+        Screen *screen = ownScreen(watched);
+        if (!screen)
+            break;
+        // Holding the key down would start one viewer per repeat.
+        if (!key->isAutoRepeat())
+            showHelp(screen);
+        event->accept();
+        return true;
+    }
+    case QEvent::Show:
+        // Only the screens' own windows, not every control inside them, which get a show event too.
+        if (auto *screen = qobject_cast<Screen *>(watched); screen && &screen->app() == this) {
+            if (isHallScreen(screen->objectName()))
+                keepDisplayAwake(true);
+            else if (screen->objectName() == MainMenuName)
+                keepDisplayAwake(false);
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+Screen *Application::ownScreen(QObject *object) const
+{
+    // Controls, menus and message boxes all have their screen among their ancestors.
+    for (; object; object = object->parent()) {
+        if (auto *screen = qobject_cast<Screen *>(object))
+            return &screen->app() == this ? screen : nullptr;
+    }
+    return nullptr;
+}
+
+void Application::keepDisplayAwake(bool on)
+{
+    if (m_displayAwake == on)
+        return;
+    m_displayAwake = on;
+    m_platform.keepDisplayAwake(on);
 }
 
 bool Application::exiting() const

@@ -4,6 +4,7 @@
 #include "shell/screen_registry.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 
@@ -39,9 +40,18 @@ public:
     // The main menu, loaded unseen when it is not loaded; null until one is set.
     Screen *mainMenu();
 
-    // The help file F1 opens, registered by the main menu.
+    // The help file F1 opens in any window of the program, registered by the main menu. Where the system can
+    // open neither it nor its web pages (helpPages()), a message says what to install.
     void setHelpFile(const QString &helpFile);
-    void showHelp();
+    QString helpFile() const;
+    // index.html in the help/ folder beside the help file.
+    QString helpPages() const;
+    void showHelp(QWidget *from = nullptr);
+
+    // Whether the screensaver is held off: from the showing of a clock or display screen until the main menu
+    // comes back or the program ends.
+    bool displayKeptAwake() const;
+    static bool isHallScreen(const QString &name);
 
     // Ends the program at once: every window goes, and exitRequested tells the event loop to stop.
     void exitProgram();
@@ -50,7 +60,14 @@ public:
 signals:
     void exitRequested();
 
+protected:
+    // F1 and the showing of screens, seen for every window of this program whichever widget has the focus.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    Screen *ownScreen(QObject *object) const;
+    void keepDisplayAwake(bool on);
+
     AppPaths m_paths;
     Platform &m_platform;
     ScreenRegistry m_screens;
@@ -58,10 +75,16 @@ private:
     std::function<Screen *()> m_mainMenu;
     QString m_helpFile;
     bool m_exiting = false;
+    bool m_displayAwake = false;
 };
 
+// The installed faces that stand in for a font name of the designs, closest look first: a serif Song face for
+// 宋体, a Kai face for 楷体_GB2312 and for the brush faces 隶书, 华文行楷 and 华文新魏, then sans faces.
+QStringList fontSubstitutes(const QString &designFamily, const QStringList &installedFamilies);
 // Gives the five font names of the designs installed fallbacks, so the look holds where they are missing.
 void installFontSubstitutes();
+// Qt's own dialogs (file, font, colour) in simplified Chinese, where Qt's translations are installed.
+void installChineseQtTranslation();
 
 // The process-wide settings of the program's Qt application: names, style, fonts, and no quitting on the last
 // window closed (the program ends when the main menu says so).

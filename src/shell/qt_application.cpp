@@ -2,35 +2,86 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QStyleFactory>
 #include <QFontDatabase>
+#include <QHash>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
 
 namespace Dovrel {
 
+namespace {
+
+// Fallbacks of last resort, present on nearly every free system with Chinese.
+const QStringList SansFaces = {QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
+                               QStringLiteral("Microsoft YaHei"), QStringLiteral("Droid Sans Fallback")};
+// Song (Ming) faces with serifs, for text set in 宋体.
+const QStringList SongFaces = {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                               QStringLiteral("Source Han Serif SC"), QStringLiteral("AR PL UMing CN")};
+// Kai faces for 楷体_GB2312. LXGW WenKai first: its Latin letters and digits read well in the menu's title and
+// version line, where AR PL UKai's make "Dovrel" look like "Dovre1".
+const QStringList KaiFaces = {QStringLiteral("KaiTi"), QStringLiteral("楷体"), QStringLiteral("LXGW WenKai"),
+                              QStringLiteral("AR PL UKai CN")};
+// The free systems have no clerical, running-script or Wei face, so the Chinese titles set in 隶书, 华文行楷 and
+// 华文新魏 keep a brush look in the most calligraphic Kai face there is.
+const QStringList BrushFaces = {QStringLiteral("KaiTi"), QStringLiteral("楷体"), QStringLiteral("AR PL UKai CN"),
+                                QStringLiteral("LXGW WenKai")};
+
+} // namespace
+
+QStringList fontSubstitutes(const QString &designFamily, const QStringList &installedFamilies)
+{
+    const QHash<QString, QStringList> preferred = {
+        {QStringLiteral("宋体"), SongFaces},
+        {QStringLiteral("楷体_GB2312"), QStringList{QStringLiteral("KaiTi_GB2312")} + KaiFaces + SongFaces},
+        {QStringLiteral("隶书"), QStringList{QStringLiteral("LiSu")} + BrushFaces + SongFaces},
+        {QStringLiteral("华文行楷"), QStringList{QStringLiteral("STXingkai")} + BrushFaces + SongFaces},
+        {QStringLiteral("华文新魏"), QStringList{QStringLiteral("STXinwei")} + BrushFaces + SongFaces},
+    };
+    const QStringList chain = preferred.value(designFamily) + SansFaces;
+    QStringList installed;
+    for (const QString &candidate : chain) {
+        if (installedFamilies.contains(candidate, Qt::CaseInsensitive))
+            installed.append(candidate);
+    }
+    // With none of them installed the whole chain stays, for fonts added while the program runs.
+    return installed.isEmpty() ? chain : installed;
+}
+
 void installFontSubstitutes()
 {
-    // The same face under its Latin name where a system has it, then the CJK faces of free systems.
-    const QStringList fallbacks = {QStringLiteral("AR PL UKai CN"), QStringLiteral("Noto Serif CJK SC"),
-                                   QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
-                                   QStringLiteral("Droid Sans Fallback")};
-    const QList<QPair<QString, QString>> designFonts = {
-        {QStringLiteral("宋体"), QStringLiteral("SimSun")},
-        {QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi_GB2312")},
-        {QStringLiteral("隶书"), QStringLiteral("LiSu")},
-        {QStringLiteral("华文行楷"), QStringLiteral("STXingkai")},
-        {QStringLiteral("华文新魏"), QStringLiteral("STXinwei")},
-    };
     const QStringList families = QFontDatabase::families();
-    for (const auto &[name, latinName] : designFonts) {
+    for (const QString &name : {QStringLiteral("宋体"), QStringLiteral("楷体_GB2312"), QStringLiteral("隶书"),
+                                QStringLiteral("华文行楷"), QStringLiteral("华文新魏")}) {
         if (families.contains(name))
             continue;
-        QStringList installed;
-        for (const QString &candidate : QStringList{latinName} + fallbacks) {
-            if (families.contains(candidate))
-                installed.append(candidate);
-        }
-        QFont::insertSubstitutions(name, installed.isEmpty() ? fallbacks : installed);
+        QFont::removeSubstitutions(name);
+        QFont::insertSubstitutions(name, fontSubstitutes(name, families));
     }
+}
+
+void installChineseQtTranslation()
+{
+    // The interface is Chinese whatever the system's language, so Qt's own dialogs are too.
+    const QString objectName = QStringLiteral("dovrelQtTranslation");
+    QCoreApplication *qtApp = QCoreApplication::instance();
+    if (!qtApp || qtApp->findChild<QTranslator *>(objectName, Qt::FindDirectChildrenOnly))
+        return;
+    // Owned by the Qt application, so it lasts the run.
+    auto *candidate = new QTranslator(qtApp);
+    candidate->setObjectName(objectName);
+    const QString fileName = QStringLiteral("qtbase_zh_CN");
+    // Beside the program first, where a Windows deployment puts Qt's translations.
+    const QStringList directories = {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    for (const QString &directory : directories) {
+        if (candidate->load(fileName, directory)) {
+            QCoreApplication::installTranslator(candidate);
+            return;
+        }
+    }
+    delete candidate;
 }
 
 void setUpQtApplication()
@@ -40,6 +91,7 @@ void setUpQtApplication()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
+    installChineseQtTranslation();
 }
 
 } // namespace Dovrel

@@ -6,12 +6,10 @@
 #include "shell/proportional_layout.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 
 namespace Dovrel {
 
-Screen::Screen(Application &app, const QString &name)
-    : m_app(app)
+Screen::Screen(Application &app, const QString &name) : m_app(app)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -22,9 +20,7 @@ Application &Screen::app() const
     return m_app;
 }
 
-void Screen::load()
-{
-}
+void Screen::load() {}
 
 bool Screen::usesProportionalLayout() const
 {
@@ -51,9 +47,7 @@ bool Screen::closeRequested()
     return true;
 }
 
-void Screen::resized()
-{
-}
+void Screen::resized() {}
 
 void Screen::closeEvent(QCloseEvent *event)
 {
@@ -63,15 +57,6 @@ void Screen::closeEvent(QCloseEvent *event)
     }
     event->accept();
     closing();
-}
-
-void Screen::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F1) {
-        m_app.showHelp();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void Screen::resizeEvent(QResizeEvent *event)

@@ -57,13 +57,20 @@ void ScriptedPlatform::setClipboardText(const QString &text)
 bool ScriptedPlatform::openUrl(const QString &url)
 {
     urls.append(url);
-    return true;
+    return openUrlSucceeds;
 }
 
-bool ScriptedPlatform::openHelp(const QString &helpFile)
+bool ScriptedPlatform::openHelp(const QString &helpFile, const QString &pages)
 {
     helpFiles.append(helpFile);
-    return true;
+    helpPages.append(pages);
+    return helpAnswers.isEmpty() ? true : helpAnswers.takeFirst();
+}
+
+void ScriptedPlatform::keepDisplayAwake(bool on)
+{
+    displayAwakeCalls.append(on);
+    displayAwake = on;
 }
 
 qint64 ScriptedPlatform::monotonicMs()

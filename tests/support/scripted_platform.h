@@ -23,7 +23,8 @@ public:
 
     void setClipboardText(const QString &text) override;
     bool openUrl(const QString &url) override;
-    bool openHelp(const QString &helpFile) override;
+    bool openHelp(const QString &helpFile, const QString &helpPages) override;
+    void keepDisplayAwake(bool on) override;
 
     qint64 monotonicMs() override;
 
@@ -35,6 +36,10 @@ public:
     QList<std::optional<QString>> saveAnswers;
     QList<std::optional<QFont>> fontAnswers;
     QList<std::optional<QColor>> colourAnswers;
+    // Whether the system could open the help; an empty queue opens it.
+    QList<bool> helpAnswers;
+    // Whether opening a web address succeeds (false: no browser could be started).
+    bool openUrlSucceeds = true;
 
     // Record.
     QStringList sounds;
@@ -46,6 +51,10 @@ public:
     QString clipboard;
     QStringList urls;
     QStringList helpFiles;
+    QStringList helpPages;
+    // Every keepDisplayAwake call in order, and the state the last one left.
+    QList<bool> displayAwakeCalls;
+    bool displayAwake = false;
 
     QStringList messageTexts() const;
 };

@@ -1,0 +1,215 @@
+#include "about/about_author.h"
+#include "about/about_software.h"
+#include "about/version_link.h"
+#include "about/web_addresses.h"
+#include "menu/main_menu.h"
+#include "shell/controls.h"
+#include "support/test_app.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+using namespace Dovrel;
+using namespace Dovrel::Testing;
+
+namespace {
+
+const QColor Red(255, 0, 0);
+const QColor Black(0, 0, 0);
+
+void moveOver(QWidget *widget, QPoint pos)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+}
+
+QStringList redLines(Form19 *about)
+{
+    QStringList red;
+    for (int number = 2; number <= 7; ++number) {
+        auto *line = child<QLabel>(about, QStringLiteral("Label%1").arg(number));
+        if (textColour(line) == Red)
+            red.append(line->objectName());
+        else if (textColour(line) != Black)
+            red.append(QStringLiteral("neither red nor black: ") + line->objectName());
+    }
+    return red;
+}
+
+// Shows the main menu and then the about window over it, as the menu's buttons do.
+template <class T> T *openOverMenu(TestApp &t)
+{
+    Form4 *menu = t.screen<Form4>();
+    menu->show();
+    T *about = t.screen<T>();
+    about->show();
+    return about;
+}
+
+} // namespace
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void authorLinesBeginWithTheirPrefixes()
+    {
+        TestApp t;
+        Form19 *about = t.screen<Form19>();
+        QCOMPARE(about->windowTitle(), QStringLiteral("Dovrel"));
+        QCOMPARE(about->size(), QSize(5880 / 15, 3510 / 15));
+        QCOMPARE(backColour(about), QColor(152, 218, 216));
+        QCOMPARE(about->Label1->text(), QStringLiteral("作者信息"));
+        QCOMPARE(textColour(about->Label1), QColor(0, 0, 255));
+        QCOMPARE(about->Label1->font().pointSizeF(), 15.0);
+        QVERIFY(about->Label1->font().bold());
+
+        const QStringList prefixes = {QStringLiteral("姓    名："), QStringLiteral("单    位："),
+                                      QStringLiteral("主修专业："), QStringLiteral("QQ："),
+                                      QStringLiteral("电子邮箱："), QStringLiteral("个人博客：")};
+        for (int i = 0; i < prefixes.size(); ++i) {
+            auto *line = child<QLabel>(about, QStringLiteral("Label%1").arg(i + 2));
+            QVERIFY2(line->text().startsWith(prefixes[i]), qPrintable(line->text()));
+            QVERIFY(line->text().size() > prefixes[i].size());
+            QVERIFY(about->rect().contains(line->geometry()));
+        }
+        QCOMPARE(about->Label7->text(), QStringLiteral("个人博客：") + homeAddress());
+        QCOMPARE(about->Label7->toolTip(), QStringLiteral("单击访问作者博客"));
+        QVERIFY(about->Timer1->isActive());
+        tick(about->Timer1);
+        QCOMPARE(about->windowTitle(), QString());
+    }
+
+    void hoverLeavesExactlyTheLineUnderThePointerRed()
+    {
+        TestApp t;
+        Form19 *about = t.screen<Form19>();
+        QVERIFY(redLines(about).isEmpty());
+        moveOver(about->Label6, QPoint(3, 3));
+        QCOMPARE(redLines(about), QStringList{QStringLiteral("Label6")});
+        moveOver(about->Label7, QPoint(3, 3));
+        QCOMPARE(redLines(about), QStringList{QStringLiteral("Label7")});
+        moveOver(about->Label2, QPoint(3, 3));
+        QCOMPARE(redLines(about), QStringList{QStringLiteral("Label2")});
+
+        // Over the heading nothing changes; over the bare background every line goes black.
+        moveOver(about, about->Label1->geometry().center());
+        QCOMPARE(redLines(about), QStringList{QStringLiteral("Label2")});
+        moveOver(about, QPoint(2, about->height() - 2));
+        QVERIFY(redLines(about).isEmpty());
+        QCOMPARE(textColour(about->Label1), QColor(0, 0, 255));
+
+        // Through the window system too: the lines and the window track the mouse without a button.
+        about->show();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QTest::mouseMove(about->Label4, QPoint(5, 5));
+        QCOMPARE(redLines(about), QStringList{QStringLiteral("Label4")});
+        QTest::mouseMove(about, QPoint(2, about->height() - 2));
+        QVERIFY(redLines(about).isEmpty());
+    }
+
+    void aClickOnTheBlogLineOpensTheHomePage()
+    {
+        TestApp t;
+        Form19 *about = openOverMenu<Form19>(t);
+        QTest::mouseClick(about->Label7, Qt::RightButton);
+        QTest::mouseClick(about->Label6, Qt::LeftButton);
+        QVERIFY(t.platform().urls.isEmpty());
+        QTest::mouseClick(about->Label7, Qt::LeftButton);
+        QCOMPARE(t.platform().urls, QStringList{homeAddress()});
+
+        // No browser: nothing is said and the window stays.
+        t.platform().openUrlSucceeds = false;
+        QTest::mouseClick(about->Label7, Qt::LeftButton);
+        QCOMPARE(t.platform().urls.size(), 2);
+        QVERIFY(t.platform().messages.isEmpty());
+        QVERIFY(about->isVisible());
+    }
+
+    void softwareTextsStandAsWritten()
+    {
+        TestApp t;
+        Form21 *about = t.screen<Form21>();
+        QCOMPARE(about->windowTitle(), QStringLiteral("Dovrel"));
+        QCOMPARE(about->size(), QSize(7560 / 15, 3765 / 15));
+        QCOMPARE(backColour(about), QColor(152, 218, 216));
+        QCOMPARE(about->Label1->text(), QStringLiteral("关于该软件"));
+        QCOMPARE(textColour(about->Label1), QColor(0, 0, 255));
+        QCOMPARE(about->Label2->text(), QStringLiteral("软件版本：2.2.0.5"));
+        QCOMPARE(about->Label3->text(), QStringLiteral("运行时内存占用率非常低，兼容性好。"));
+        QCOMPARE(about->Label4->text() + about->Label5->text() + about->Label6->text(),
+                 QStringLiteral("该版本增添了如“比赛结果”、“比赛报表”等实用功能，自定义比赛环节、各环节限制时间，"
+                                "有四组提示音可供选择，自定义设置可以保存，以方便下次使用。"));
+        QCOMPARE(about->Label5->text(),
+                 QStringLiteral("节、各环节限制时间，有四组提示音可供选择，自定义设置可以保存，以方便"));
+        QCOMPARE(about->Label7->text() + about->Label8->text(),
+                 QStringLiteral("由于本人水平有限，本软件中错误在所难免，还望指正。如果您有好的建议或者意见，"
+                                "还望与本人联系。本人将不胜感激！"));
+        QVERIFY(about->Label9->text().contains(QStringLiteral("Dovrel")));
+        // Every line is whole on one line inside the window.
+        for (QLabel *line : {about->Label2, about->Label3, about->Label4, about->Label5, about->Label6, about->Label7,
+                             about->Label8, about->Label9}) {
+            QVERIFY(!line->wordWrap());
+            QVERIFY2(line->sizeHint().width() <= line->width(), qPrintable(line->objectName()));
+            QVERIFY(about->rect().contains(line->geometry()));
+        }
+        QVERIFY(about->Timer1->isActive());
+    }
+
+    void bothWindowsLeaveTheMainMenuVisible_data()
+    {
+        QTest::addColumn<bool>("author");
+        QTest::newRow("关于作者") << true;
+        QTest::newRow("关于该软件") << false;
+    }
+
+    void bothWindowsLeaveTheMainMenuVisible()
+    {
+        QFETCH(bool, author);
+        TestApp t;
+        Screen *about = author ? static_cast<Screen *>(openOverMenu<Form19>(t)) : openOverMenu<Form21>(t);
+        Form4 *menu = t.screen<Form4>();
+        QVERIFY(menu->isVisible());
+        QVERIFY(about->isVisible());
+        const QString name = about->objectName();
+
+        QVERIFY(about->close());
+        flushDeletes();
+        QVERIFY(!t.app().screens().isLoaded(name));
+        QVERIFY(menu->isVisible());
+        QVERIFY(!t.app().exiting());
+
+        // The next opening loads it afresh.
+        Screen *again = author ? static_cast<Screen *>(t.screen<Form19>()) : t.screen<Form21>();
+        QCOMPARE(t.app().screens().loadCount(name), 2);
+        QCOMPARE(again->windowTitle(), QStringLiteral("Dovrel"));
+    }
+
+    void newVersionPageOpensOrItsAddressIsShown()
+    {
+        QVERIFY(newVersionAddress().startsWith(homeAddress()));
+        QVERIFY(newVersionAddress().endsWith(QStringLiteral("/releases")));
+        QVERIFY(!newVersionAddress().contains(QStringLiteral("//releases")));
+
+        TestApp t;
+        Form4 *menu = t.screen<Form4>();
+        menu->show();
+        openNewVersionPage(menu);
+        QCOMPARE(t.platform().urls, QStringList{newVersionAddress()});
+        QVERIFY(t.platform().messages.isEmpty());
+
+        t.platform().openUrlSucceeds = false;
+        openNewVersionPage(menu);
+        QCOMPARE(t.platform().messages.size(), 1);
+        QVERIFY(t.platform().messages[0].text.contains(newVersionAddress()));
+        QCOMPARE(t.platform().messages[0].buttons, MessageButtons::Ok);
+        QVERIFY(menu->isVisible());
+        QVERIFY(!t.app().exiting());
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"
