@@ -18,6 +18,7 @@ import subprocess
 import sys
 import tempfile
 import wave
+import zlib
 
 ASSETS = os.path.abspath(os.path.join(os.path.dirname(__file__), os.pardir))
 CJK_FONT = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc"
@@ -670,8 +671,45 @@ def make_config():
         print("wrote", os.path.join("config", name))
 
 
+# --------------------------------------------------------------------------
+# Desktop icon (written as PNG directly, so no image tool is needed)
+# --------------------------------------------------------------------------
+
+def icon(size=128):
+    """A clock face on a blue disc, the program's mark in a desktop menu."""
+    cx = cy = (size - 1) / 2.0
+    rows = []
+    for y in range(size):
+        row = bytearray([0])
+        for x in range(size):
+            d = math.hypot(x - cx, y - cy)
+            disc = clamp01(size * 0.48 - d + 0.5)
+            face = clamp01(size * 0.36 - d + 0.5)
+            col = mix(hexc("#1894de"), hexc("#ffffff"), face)
+            # Hands at ten past ten, and a red centre.
+            for angle, length, width in ((-60.0, 0.22, 0.035), (60.0, 0.30, 0.025)):
+                a = math.radians(angle - 90.0)
+                hx, hy = math.cos(a), math.sin(a)
+                t = (x - cx) * hx + (y - cy) * hy
+                n = abs(-(x - cx) * hy + (y - cy) * hx)
+                if 0 <= t <= length * size:
+                    col = mix(col, hexc("#1c2d5b"), clamp01(width * size - n + 0.5) * face)
+            col = mix(col, hexc("#e03020"), clamp01(size * 0.04 - d + 0.5))
+            row += bytes(int(round(c)) for c in col) + bytes([int(round(255 * disc))])
+        rows.append(bytes(row))
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+    png += chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b"")
+    with open(out("package", "dovrel.png"), "wb") as f:
+        f.write(png)
+    print("wrote package/dovrel.png")
+
+
 if __name__ == "__main__":
-    what = sys.argv[1:] or ["images", "sounds", "config"]
+    what = sys.argv[1:] or ["images", "sounds", "config", "icon"]
+    if "icon" in what:
+        icon()
     if "config" in what:
         make_config()
     if "sounds" in what:
