@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 APP_DIR := $(CURDIR)/build/app
 
-.PHONY: run test build-release build-test deps bench clean
+.PHONY: run test build-release build-test deps bench screenshots package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -25,6 +25,30 @@ test: build-test
 bench: build-release
 	build/release/bench/dovrel_bench_startup
 	build/release/bench/dovrel_bench_timing
+	build/release/bench/dovrel_bench_screens
+
+# Every screen rendered to docs/screenshots/ at design size and maximised (1920 x 1080).
+screenshots: build-release
+	QT_QPA_PLATFORM=offscreen build/release/tools/dovrel_screenshots docs/screenshots
+	QT_QPA_PLATFORM=offscreen build/release/tools/dovrel_screenshots docs/screenshots/1920x1080 1920x1080
+
+# The portable archive build/package/dovrel-<version>-linux-x86_64.tar.gz, unpacked and started once to check it.
+package: deps
+	cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DDOVREL_APP_DIR=$(CURDIR)/build/package/app \
+	      -DDOVREL_BUILD_TESTS=OFF -DDOVREL_BUILD_BENCH=OFF
+	cmake --build build/package -j $(JOBS)
+	cd build/package && cpack
+	scripts/check-package.sh build/package/dovrel-*-linux-*.tar.gz
 
 clean:
 	rm -rf build
+
+# Fuzz targets of the core readers and writers (clang, libFuzzer, ASan + UBSan), each run FUZZ_SECONDS; not part of
+# `make test`. See fuzz/README.md.
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+fuzz:
+	@scripts/install-fuzz-deps.sh
+	cmake -S fuzz -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	cmake --build build/fuzz -j $(JOBS)
+	fuzz/run.sh build/fuzz $(FUZZ_SECONDS)

@@ -129,6 +129,48 @@ private slots:
         QCOMPARE(schedule.msUntilNext(5000), 2000);
         QCOMPARE(schedule.msUntilNext(9000), 0);
     }
+
+    void scheduleChargesAHoldUpButNotASuspend_data()
+    {
+        QTest::addColumn<qint64>("timeoutAt");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<qint64>("nextDeadline");
+        // Started at 10 s: deadlines at 11, 12, … s.
+        QTest::newRow("held up to the threshold: every step owed") << qint64(15'000) << 5 << qint64(16'000);
+        QTest::newRow("just past the threshold: one step, anchored anew") << qint64(15'001) << 1 << qint64(16'001);
+        QTest::newRow("an hour asleep") << qint64(3'610'000) << 1 << qint64(3'611'000);
+    }
+    void scheduleChargesAHoldUpButNotASuspend()
+    {
+        QFETCH(qint64, timeoutAt);
+        QFETCH(int, steps);
+        QFETCH(qint64, nextDeadline);
+        StepSchedule schedule(1000);
+        QCOMPARE(MaxCatchUpGapMs, 5000);
+        schedule.start(10'000);
+        QCOMPARE(schedule.stepsDue(timeoutAt), steps);
+        QCOMPARE(schedule.nextDeadline(), nextDeadline);
+        // The grid from there on is kept as usual.
+        QCOMPARE(schedule.stepsDue(nextDeadline + 3), 1);
+        QCOMPARE(schedule.msUntilNext(nextDeadline + 3), 997);
+    }
+
+    void theGapIsMeasuredFromTheLastTimeout()
+    {
+        StepSchedule schedule(1000);
+        schedule.start(0);
+        for (qint64 now = 1000; now <= 60'000; now += 1000)
+            QCOMPARE(schedule.stepsDue(now), 1);
+        // A minute into the count, a 4.9 s hold-up is still charged in full…
+        QCOMPARE(schedule.stepsDue(64'900), 4);
+        QCOMPARE(schedule.nextDeadline(), 65'000);
+        // …and 5.1 s later (the deadline at 65 s long missed) the gap is not.
+        QCOMPARE(schedule.stepsDue(70'000), 1);
+        QCOMPARE(schedule.nextDeadline(), 71'000);
+        // A start resets the reference too.
+        schedule.start(200'000);
+        QCOMPARE(schedule.stepsDue(203'500), 3);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCountdown)

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 using namespace Dovrel;
 
 class TestSettingsFiles : public QObject
@@ -133,11 +135,125 @@ private slots:
         QCOMPARE(formatColourValue(qint32(0x80000012)), QStringLiteral("-2147483630"));
     }
 
+    void numberLanguage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("isNumber");
+        QTest::addColumn<double>("value");
+        QTest::newRow("whole") << QStringLiteral("12") << true << 12.0;
+        QTest::newRow("blanks and tabs around") << QStringLiteral(" \t12 \t") << true << 12.0;
+        QTest::newRow("fraction") << QStringLiteral("10.5") << true << 10.5;
+        QTest::newRow("point last") << QStringLiteral("12.") << true << 12.0;
+        QTest::newRow("fraction alone") << QStringLiteral(".25") << true << 0.25;
+        QTest::newRow("sign, blanks, fraction alone") << QStringLiteral(" - .5 ") << true << -0.5;
+        QTest::newRow("plus and tab") << QStringLiteral("+\t7") << true << 7.0;
+        QTest::newRow("leading zeros") << QStringLiteral("007") << true << 7.0;
+        QTest::newRow("point alone") << QStringLiteral(".") << false << 0.0;
+        QTest::newRow("sign alone") << QStringLiteral("-") << false << 0.0;
+        QTest::newRow("sign and point") << QStringLiteral("+.") << false << 0.0;
+        QTest::newRow("two signs") << QStringLiteral("+-1") << false << 0.0;
+        QTest::newRow("sign after") << QStringLiteral("1-") << false << 0.0;
+        QTest::newRow("blank inside the digits") << QStringLiteral("1 2") << false << 0.0;
+        QTest::newRow("two points") << QStringLiteral("1.2.3") << false << 0.0;
+        QTest::newRow("exponent") << QStringLiteral("1e5") << false << 0.0;
+        QTest::newRow("hex") << QStringLiteral("0x10") << false << 0.0;
+        QTest::newRow("full-width digits") << QStringLiteral("１２") << false << 0.0;
+        QTest::newRow("Arabic-Indic digit") << QStringLiteral("٣") << false << 0.0;
+        QTest::newRow("carriage return after") << QStringLiteral("12\r") << false << 0.0;
+        QTest::newRow("too large for a double")
+            << (QStringLiteral("1") + QString(400, QLatin1Char('0'))) << false << 0.0;
+    }
+    void numberLanguage()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, isNumber);
+        QFETCH(double, value);
+        const std::optional<double> number = parseSettingsNumber(text);
+        QCOMPARE(number.has_value(), isNumber);
+        if (isNumber)
+            QCOMPARE(*number, value);
+    }
+
+    void megabyteLinesAreJudgedAtOnce()
+    {
+        // Lines that nearly are numbers, a megabyte long: a backtracking pattern would take hours over each.
+        const qsizetype mb = 1024 * 1024;
+        const QString digits(mb, QLatin1Char('1'));
+        const QString blanks(mb, QLatin1Char(' '));
+        const QString tabs(mb, QLatin1Char('\t'));
+        const QStringList notNumbers = {digits + QLatin1Char('x'),
+                                        blanks + QLatin1Char('x'),
+                                        QLatin1Char('-') + tabs + QLatin1Char('.'),
+                                        QStringLiteral("1.") + digits + QLatin1Char('.'),
+                                        QLatin1Char('+') + blanks + digits + QLatin1Char('-'),
+                                        QLatin1Char('7') + blanks + QLatin1Char('7')};
+        for (const QString &text : notNumbers)
+            QVERIFY(!parseSettingsNumber(text));
+        QCOMPARE(parseSettingsNumber(QString(mb, QLatin1Char('0')) + QLatin1Char('5')), std::optional<double>(5));
+        QCOMPARE(parseSettingsNumber(blanks + QStringLiteral("-7.") + tabs), std::optional<double>(-7));
+        QCOMPARE(parseColourValue(tabs + QStringLiteral("255") + blanks), std::optional<qint32>(255));
+
+        // Opening the title screen reads seven such lines.
+        QByteArray file;
+        for (const QString &line : notNumbers.mid(0, 3) + notNumbers.mid(0, 3) + notNumbers.mid(3, 1))
+            file += line.toLatin1() + "\r\n";
+        writeBytes(SettingsFiles::nameSet(), file);
+        const TitleStyle title = readTitleStyle(AppPaths(m_dir.path()));
+        QVERIFY(!title.zoneOne.fontSize && !title.zoneOne.colour && !title.zoneTwo.fontSize && !title.zoneTwo.colour &&
+                !title.background);
+        QCOMPARE(title.zoneOne.fontName.size(), mb + 1);
+    }
+
+    void fontSizesReadBackEqual_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("half point") << 10.5 << QStringLiteral("10.5");
+        QTest::newRow("whole") << 36.0 << QStringLiteral("36");
+        QTest::newRow("quarter") << 26.25 << QStringLiteral("26.25");
+        QTest::newRow("a tenth") << 0.1 << QStringLiteral("0.1");
+        QTest::newRow("a third") << 1.0 / 3 << QStringLiteral("0.3333333333333333");
+        QTest::newRow("negative") << -3.0 << QStringLiteral("-3");
+        QTest::newRow("tiny, no exponent") << 0.00001 << QStringLiteral("0.00001");
+        QTest::newRow("huge, no exponent") << 1e12 << QStringLiteral("1000000000000");
+        QTest::newRow("13 significant digits") << 1234567.890123 << QStringLiteral("1234567.890123");
+        QTest::newRow("largest double") << std::numeric_limits<double>::max() << QString();
+        QTest::newRow("smallest double") << std::numeric_limits<double>::denorm_min() << QString();
+    }
+    void fontSizesReadBackEqual()
+    {
+        QFETCH(double, points);
+        QFETCH(QString, written);
+        const QString text = formatFontSize(points);
+        if (!written.isEmpty())
+            QCOMPARE(text, written);
+        QVERIFY(!text.contains(QLatin1Char('e')));
+        QCOMPARE(parseSettingsNumber(text), std::optional<double>(points));
+    }
+
+    void anIncompleteSequenceAtALineEndIsReplacedNotDropped()
+    {
+        const QString bad(QChar::ReplacementCharacter);
+        QCOMPARE(decodeAnsi(QByteArray("ab\x81")), QStringLiteral("ab") + bad);
+        QCOMPARE(decodeAnsi(QByteArray("ab\x81\x30")), QStringLiteral("ab") + bad + QLatin1Char('0'));
+        QCOMPARE(decodeAnsi(QByteArray("ab\xff")), QStringLiteral("ab") + bad);
+        QCOMPARE(decodeAnsi(QByteArray("x\n")), QStringLiteral("x\n"));
+        QCOMPARE(decodeAnsi(QByteArray()), QString());
+        // A complete four-byte sequence is a character.
+        QCOMPARE(decodeAnsi(QByteArray("\x81\x30\x81\x30")), QString(QChar(0x80)));
+
+        writeBytes(QStringLiteral("tails.ini"), QByteArray("\xb9\xa5\xb1\r\n\x81\x30\x81\r\nok\xff\r\nend\x81"));
+        QCOMPARE(readLineFile(path(QStringLiteral("tails.ini")), 4).lines,
+                 (QStringList{QStringLiteral("攻") + bad, bad + QLatin1Char('0') + bad, QStringLiteral("ok") + bad,
+                              QStringLiteral("end") + bad}));
+    }
+
     void styleFilesRoundTripByteForByte()
     {
         AppPaths paths(m_dir.path());
-        const QStringList nameLines = {QStringLiteral("华文行楷"), QStringLiteral("26.25"), QStringLiteral("255"),
-                                       QStringLiteral("隶书"),     QStringLiteral("10.5"),  QStringLiteral("-2147483640"),
+        const QStringList nameLines = {QStringLiteral("华文行楷"), QStringLiteral("26.25"),
+                                       QStringLiteral("255"),      QStringLiteral("隶书"),
+                                       QStringLiteral("10.5"),     QStringLiteral("-2147483640"),
                                        QStringLiteral("16777215")};
         QByteArray original;
         for (const QString &line : nameLines)

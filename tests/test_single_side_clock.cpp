@@ -185,14 +185,41 @@ private slots:
         ScriptedPlatform &p = t.platform();
         Form17 *clock = openClock(t, QStringLiteral("33"));
         clock->Command3->click();
-        p.nowMs = 60'000;
-        tick(clock->Timer1);
+        // Hold-ups of 4.9 s, each just short of a suspend: every missed step is charged, each alert sounds once.
+        while (clock->Timer1->isActive()) {
+            p.nowMs += 4'900;
+            tick(clock->Timer1);
+        }
         QCOMPARE(clock->remainingSeconds(), 0);
         QCOMPARE(clock->Label2->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(p.sounds.size(), 2);
         QVERIFY(p.sounds.at(0).contains(QStringLiteral("30Warn")));
         QVERIFY(p.sounds.at(1).contains(QStringLiteral("TimeOut")));
-        QVERIFY(!clock->Timer1->isActive());
+        QCOMPARE(p.nowMs, 34'300); // 7 timeouts
+    }
+
+    void aSuspendedMachineCostsTheSpeakerOneSecond()
+    {
+        TestApp t;
+        t.writeSoundSet();
+        ScriptedPlatform &p = t.platform();
+        Form17 *clock = openClock(t, QStringLiteral("122"));
+        p.nowMs = 10'000;
+        clock->Command3->click();
+        p.nowMs = 11'000;
+        tick(clock->Timer1);
+        QCOMPARE(clock->remainingSeconds(), 121);
+        // The lid closed for an hour: on resume the clock goes on from where it stood, on a fresh grid.
+        p.nowMs = 3'611'400;
+        tick(clock->Timer1);
+        QCOMPARE(clock->remainingSeconds(), 120);
+        QCOMPARE(clock->Label2->text(), QStringLiteral("120s"));
+        QVERIFY(clock->Timer1->isActive());
+        QCOMPARE(clock->Timer1->interval(), 1000);
+        QVERIFY(p.sounds.isEmpty());
+        p.nowMs = 3'612'400;
+        tick(clock->Timer1);
+        QCOMPARE(clock->remainingSeconds(), 119);
     }
 
     void noFormatLeavesTheTextAndNoDeviceIsReported()

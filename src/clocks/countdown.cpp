@@ -73,18 +73,22 @@ CountdownStep countdownStep(int remaining)
     return step;
 }
 
-StepSchedule::StepSchedule(qint64 intervalMs)
-    : m_interval(intervalMs)
-{
-}
+StepSchedule::StepSchedule(qint64 intervalMs, qint64 maxGapMs) : m_interval(intervalMs), m_maxGap(maxGapMs) {}
 
 void StepSchedule::start(qint64 nowMs)
 {
     m_next = nowMs + m_interval;
+    m_last = nowMs;
 }
 
 int StepSchedule::stepsDue(qint64 nowMs)
 {
+    const qint64 gap = nowMs - m_last;
+    m_last = nowMs;
+    if (gap > m_maxGap) {
+        m_next = nowMs + m_interval;
+        return 1;
+    }
     qint64 steps = 1;
     if (nowMs > m_next)
         steps += (nowMs - m_next) / m_interval;

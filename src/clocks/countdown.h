@@ -24,15 +24,23 @@ CountdownStep countdownStep(int remaining);
 
 inline constexpr int WarningSeconds = 30;
 
+// A gap between two timeouts longer than this is not a held-up event loop but a machine that was suspended or
+// frozen (a laptop lid closed mid-speech): on Windows the monotonic clock counts suspended time, so charging the gap
+// would take a running clock straight to time-up on resume. Such a gap costs one step, on every platform, and the
+// deadlines start afresh from then. A busy event loop rarely holds up for more than a second or two.
+inline constexpr qint64 MaxCatchUpGapMs = 5000;
+
 // Deadlines start + n × interval on a monotonic clock, so a countdown never drifts; a timeout that comes after
-// several deadlines (a held-up event loop) is told how many steps it owes.
+// several deadlines (a held-up event loop) is told how many steps it owes, unless the gap since the last timeout
+// exceeds `maxGapMs`.
 class StepSchedule
 {
 public:
-    explicit StepSchedule(qint64 intervalMs = 1000);
+    explicit StepSchedule(qint64 intervalMs = 1000, qint64 maxGapMs = MaxCatchUpGapMs);
 
     void start(qint64 nowMs);
-    // Steps owed at a timeout: always at least one, one more for each further deadline already passed.
+    // Steps owed at a timeout: always at least one, one more for each further deadline already passed; exactly one
+    // after a gap too long to be charged, with the next deadline an interval from now.
     int stepsDue(qint64 nowMs);
     // Time from now to the next deadline, never negative.
     qint64 msUntilNext(qint64 nowMs) const;
@@ -40,7 +48,9 @@ public:
 
 private:
     qint64 m_interval;
+    qint64 m_maxGap;
     qint64 m_next = 0;
+    qint64 m_last = 0; // the last start or timeout
 };
 
 } // namespace Dovrel

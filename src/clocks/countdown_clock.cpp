@@ -66,12 +66,7 @@ QString timeUpText()
 }
 
 CountdownClock::CountdownClock(Screen *screen, QTimer *timer, QLabel *display, UnsetFormat unset)
-    : QObject(timer)
-    , m_screen(screen)
-    , m_timer(timer)
-    , m_display(display)
-    , m_unset(unset)
-    , m_schedule(StepMs)
+    : QObject(timer), m_screen(screen), m_timer(timer), m_display(display), m_unset(unset), m_schedule(StepMs)
 {
     m_timer->setInterval(StepMs);
     m_timer->setTimerType(Qt::PreciseTimer);
@@ -114,6 +109,8 @@ bool CountdownClock::running() const
 void CountdownClock::timeout()
 {
     Platform &platform = m_screen->app().platform();
+    // Whatever the gap since the last timeout, only a held-up event loop's few missed steps are owed: a speaker
+    // does not lose the minutes a closed laptop lid slept through.
     const int due = m_schedule.stepsDue(platform.monotonicMs());
     for (int i = 0; i < due && m_timer->isActive(); ++i)
         step();

@@ -29,7 +29,8 @@ QString timeUpText();
 
 // One countdown of a clock screen: its counter, its display label and its 1000 ms timer. The timer is kept on
 // deadlines of a monotonic clock so the count never drifts; steps missed while the event loop was held up run at
-// once, in order, at the next timeout.
+// once, in order, at the next timeout. A gap of more than a few seconds (a suspended or frozen machine) is not
+// charged: it costs one step, and the deadlines start again from then (see StepSchedule).
 class CountdownClock : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "settings/line_file.h"
 
+#include "settings/settings_files.h"
 #include "settings/text_encoding.h"
 
 #include <QDir>
@@ -18,6 +19,26 @@ QByteArray withoutLineEnd(QByteArray line)
     if (line.endsWith('\r'))
         line.chop(1);
     return line;
+}
+
+bool isAsciiLetterOrDigit(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+}
+
+// The name QSaveFile gives its temporary copy of `fileName`: the name, a dot and six letters or digits.
+bool isInterruptedSaveOf(const QString &candidate, const QString &fileName)
+{
+    constexpr int RandomPart = 6;
+    if (candidate.size() != fileName.size() + 1 + RandomPart || !candidate.startsWith(fileName) ||
+        candidate.at(fileName.size()) != QLatin1Char('.'))
+        return false;
+    for (qsizetype i = fileName.size() + 1; i < candidate.size(); ++i) {
+        if (!isAsciiLetterOrDigit(candidate.at(i)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -48,6 +69,7 @@ QStringList padLines(const QStringList &lines, int count)
 
 SaveResult writeLineFile(const QString &path, const QStringList &lines)
 {
+    clearInterruptedSave(path);
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += encodeAnsi(line);
@@ -76,6 +98,33 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return {false, file.errorString()};
     return {true, QString()};
+}
+
+int clearInterruptedSave(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString fileName = info.fileName();
+    if (fileName.isEmpty())
+        return 0;
+    QDir dir = info.absoluteDir();
+    // Plain files only: a folder or a link of that name is not a save's copy.
+    const QStringList entries = dir.entryList(QDir::Files | QDir::NoSymLinks);
+    int removed = 0;
+    for (const QString &entry : entries) {
+        if (isInterruptedSaveOf(entry, fileName) && dir.remove(entry))
+            ++removed;
+    }
+    return removed;
+}
+
+int clearInterruptedSaves(const QString &configDir)
+{
+    const QDir dir(configDir);
+    int removed = 0;
+    for (const QString &fileName : {SettingsFiles::numSet(), SettingsFiles::timeSet(), SettingsFiles::soundSet(),
+                                    SettingsFiles::nameSet(), SettingsFiles::viwerSet(), SettingsFiles::score()})
+        removed += clearInterruptedSave(dir.filePath(fileName));
+    return removed;
 }
 
 } // namespace Dovrel

@@ -25,8 +25,17 @@ struct SaveResult
     QString error;
 };
 
-// Writes every line followed by CR LF, replacing the file atomically. The folder is never created.
+// Writes every line followed by CR LF, replacing the file atomically. The folder is never created. Copies that
+// interrupted saves of this file left beside it are removed first (see clearInterruptedSave).
 SaveResult writeLineFile(const QString &path, const QStringList &lines);
+
+// A save killed at its very end can leave its complete temporary copy beside the file, named as the file, a dot and
+// six letters or digits ("TimeSet.ini.AbC123"). Removes such copies of the file at `path`, and nothing else (no
+// look-alike such as "TimeSet.ini.bak", no other file's copy); returns how many were removed.
+int clearInterruptedSave(const QString &path);
+
+// The same for each of the six settings files in `configDir`, for start-up.
+int clearInterruptedSaves(const QString &configDir);
 
 // Replaces the file with `bytes` atomically: a crash mid-save leaves the old file whole. The folder is never
 // created, and a file marked read-only is left as it is.

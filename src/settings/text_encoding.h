@@ -7,6 +7,7 @@
 // every GBK character and can still represent any other character, so nothing typed is ever lost on a save.
 namespace Dovrel {
 
+// Each call stands alone: an invalid byte and an incomplete sequence at the end both become U+FFFD.
 QString decodeAnsi(const QByteArray &bytes);
 QByteArray encodeAnsi(const QString &text);
 

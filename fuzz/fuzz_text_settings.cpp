@@ -1,0 +1,35 @@
+// The settings files of the three settings pages and the scores: read, written back, read again. A round trip
+// must lose nothing, and writing the same values again gives the same bytes.
+#include "settings/app_paths.h"
+#include "settings/settings_files.h"
+#include "support.h"
+
+#include <iterator>
+
+using namespace Dovrel;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray input = Fuzz::bytesOf(data, size);
+    const AppPaths paths(Fuzz::applicationDir());
+    const std::pair<QString, int> files[] = {
+        {SettingsFiles::numSet(), SettingsFiles::NumSetLines},
+        {SettingsFiles::timeSet(), SettingsFiles::TimeSetLines},
+        {SettingsFiles::soundSet(), SettingsFiles::SoundSetLines},
+        {SettingsFiles::score(), SettingsFiles::ScoreLines},
+    };
+    // One file per input, chosen by its length, so the fuzzer spends its time on contents rather than on four saves.
+    const auto &[fileName, count] = files[size % std::size(files)];
+    Fuzz::writeConfigFile(fileName, input);
+    const QStringList values = readTextSettings(paths, fileName, count);
+    if (values.size() != count)
+        Fuzz::fail("a file read into the wrong number of values");
+    if (!writeTextSettings(paths, fileName, values).ok)
+        Fuzz::fail("a save failed");
+    const QByteArray written = Fuzz::readConfigFile(fileName);
+    if (readTextSettings(paths, fileName, count) != values)
+        Fuzz::fail("a round trip changed a value");
+    if (!writeTextSettings(paths, fileName, values).ok || Fuzz::readConfigFile(fileName) != written)
+        Fuzz::fail("the same values were written as other bytes");
+    return 0;
+}
