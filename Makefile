@@ -38,6 +38,7 @@ package: deps
 	      -DDOVREL_BUILD_TESTS=OFF -DDOVREL_BUILD_BENCH=OFF
 	cmake --build build/package -j $(JOBS)
 	cd build/package && cpack
+	@scripts/install-deps.sh xvfb xdotool x11-utils
 	scripts/check-package.sh build/package/dovrel-*-linux-*.tar.gz
 
 clean:
@@ -48,7 +49,7 @@ clean:
 FUZZ_SECONDS ?= 60
 .PHONY: fuzz
 fuzz:
-	@scripts/install-fuzz-deps.sh
+	@scripts/install-deps.sh clang libclang-rt-14-dev qt6-base-dev cmake make
 	cmake -S fuzz -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	cmake --build build/fuzz -j $(JOBS)
 	fuzz/run.sh build/fuzz $(FUZZ_SECONDS)

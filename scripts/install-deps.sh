@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Dovrel needs to build, test and run; does nothing when all are present.
+#   scripts/install-deps.sh [PACKAGE ...]   installs the given packages instead (the fuzzers' and the package
+#                                           check's tools)
 set -euo pipefail
 
 packages=(
@@ -13,6 +15,9 @@ packages=(
     # Faces for the design's fonts: Song (Noto Serif CJK), Kai (LXGW WenKai, AR PL UKai), and the sans fallback.
     fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei
 )
+if [ $# -gt 0 ]; then
+    packages=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -246,6 +247,24 @@ private slots:
         menu->Command16->click();
         QCOMPARE(child<QLabel>(t.app().screens().loaded(QStringLiteral("Form20")), QStringLiteral("Label1"))->text(),
                  QStringLiteral("观众提问"));
+    }
+
+    void startUpClearsWhatInterruptedSavesLeft()
+    {
+        TestApp t;
+        t.writeConfig(QStringLiteral("TimeSet.ini"), numberedTimeSet());
+        const QStringList names = {QStringLiteral("TimeSet.ini.AbC123"), QStringLiteral("NumSet.ini.x9Y8z7"),
+                                   QStringLiteral("TimeSet.ini.bak"), QStringLiteral("notes.txt.AbC123")};
+        for (const QString &name : names) {
+            QFile file(t.configPath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        startProgram(t.app());
+        QVERIFY(!QFile::exists(t.configPath(names[0])));
+        QVERIFY(!QFile::exists(t.configPath(names[1])));
+        QVERIFY(QFile::exists(t.configPath(names[2])));
+        QVERIFY(QFile::exists(t.configPath(names[3])));
+        QVERIFY(QFile::exists(t.configPath(QStringLiteral("TimeSet.ini"))));
     }
 
     void newVersionPageOpensThroughTheSystem()

@@ -2,6 +2,7 @@
 
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
+#include "settings/line_file.h"
 #include "shell/application.h"
 
 namespace Dovrel {
@@ -13,6 +14,8 @@ void installMainMenu(Application &app)
 
 void startProgram(Application &app)
 {
+    // Complete copies that a save cut off at its very end left beside the settings files.
+    clearInterruptedSaves(app.paths().dataPath(QStringLiteral("config")));
     installMainMenu(app);
     app.screens().screen<Form1>()->show();
 }
