@@ -57,22 +57,21 @@ void Form20::createMenu()
     s = addSubmenu(menu, QStringLiteral("s"), QStringLiteral("字体设置"));
     zt = addEntry(s, QStringLiteral("zt"), QStringLiteral("字体"));
     ztys = addEntry(s, QStringLiteral("ztys"), QStringLiteral("字体颜色"));
-    bj = addSubmenu(menu, QStringLiteral("bj"), QStringLiteral("背景桌面"));
-    QAction **stock[] = {&bj1, &bj2, &bj3, &bj4, &bj5};
-    for (int number = 1; number <= 5; ++number) {
-        QAction *entry = addEntry(bj, QStringLiteral("bj%1").arg(number), QStringLiteral("背景%1").arg(number));
-        connect(entry, &QAction::triggered, this, [this, number] { m_styling.stockBackground(this, number); });
-        *stock[number - 1] = entry;
-    }
-    j = addSeparator(bj, QStringLiteral("j"));
-    zdy = addEntry(bj, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
+    const PictureMenu pictures = addPictureMenu(menu, m_styling, this, QStringLiteral("j"));
+    bj = pictures.menu;
+    bj1 = pictures.stock[0];
+    bj2 = pictures.stock[1];
+    bj3 = pictures.stock[2];
+    bj4 = pictures.stock[3];
+    bj5 = pictures.stock[4];
+    j = pictures.separator;
+    zdy = pictures.custom;
     a = addSeparator(menu, QStringLiteral("a"));
     bjys = addEntry(menu, QStringLiteral("bjys"), QStringLiteral("背景颜色"));
     wbj = addEntry(menu, QStringLiteral("wbj"), QStringLiteral("无背景桌面"));
 
     connect(zt, &QAction::triggered, this, &Form20::chooseHeadingFont);
     connect(ztys, &QAction::triggered, this, &Form20::chooseHeadingColour);
-    connect(zdy, &QAction::triggered, this, [this] { m_styling.customBackground(this); });
     connect(bjys, &QAction::triggered, this, &Form20::chooseBackgroundColour);
     connect(wbj, &QAction::triggered, this, [this] { m_styling.noBackground(this); });
 }

@@ -39,21 +39,15 @@ void Form7::createMenu()
     // contest's own artwork; the picture lasts while the screen is open.
     menu = new QMenu(QStringLiteral("菜单"), this);
     menu->setObjectName(QStringLiteral("menu"));
-    bj = addSubmenu(menu, QStringLiteral("bj"), QStringLiteral("背景桌面"));
-    bj1 = addEntry(bj, QStringLiteral("bj1"), QStringLiteral("背景1"));
-    bj2 = addEntry(bj, QStringLiteral("bj2"), QStringLiteral("背景2"));
-    bj3 = addEntry(bj, QStringLiteral("bj3"), QStringLiteral("背景3"));
-    bj4 = addEntry(bj, QStringLiteral("bj4"), QStringLiteral("背景4"));
-    bj5 = addEntry(bj, QStringLiteral("bj5"), QStringLiteral("背景5"));
-    s = addSeparator(bj, QStringLiteral("s"));
-    zdy = addEntry(bj, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
-
-    int number = 1;
-    for (QAction *entry : {bj1, bj2, bj3, bj4, bj5}) {
-        connect(entry, &QAction::triggered, this, [this, number] { m_styling->stockBackground(this, number); });
-        ++number;
-    }
-    connect(zdy, &QAction::triggered, this, [this] { m_styling->customBackground(this); });
+    const PictureMenu pictures = addPictureMenu(menu, *m_styling, this, QStringLiteral("s"));
+    bj = pictures.menu;
+    bj1 = pictures.stock[0];
+    bj2 = pictures.stock[1];
+    bj3 = pictures.stock[2];
+    bj4 = pictures.stock[3];
+    bj5 = pictures.stock[4];
+    s = pictures.separator;
+    zdy = pictures.custom;
 }
 
 void Form7::mousePressEvent(QMouseEvent *event)

@@ -5,8 +5,10 @@
 #include "settings/system_colour.h"
 #include "shell/application.h"
 #include "shell/controls.h"
+#include "shell/menus.h"
 #include "shell/screen.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QImage>
 #include <QLabel>
@@ -83,6 +85,23 @@ void setPicture(QWidget *target, const QPixmap &pixmap)
 }
 
 } // namespace
+
+PictureMenu addPictureMenu(QMenu *parent, StylingCommands &styling, Screen *screen, const QString &separatorName)
+{
+    PictureMenu pictures;
+    pictures.menu = addSubmenu(parent, QStringLiteral("bj"), QStringLiteral("背景桌面"));
+    for (int number = 1; number <= int(pictures.stock.size()); ++number) {
+        QAction *entry =
+            addEntry(pictures.menu, QStringLiteral("bj%1").arg(number), QStringLiteral("背景%1").arg(number));
+        QObject::connect(entry, &QAction::triggered, screen,
+                         [&styling, screen, number] { styling.stockBackground(screen, number); });
+        pictures.stock[std::size_t(number - 1)] = entry;
+    }
+    pictures.separator = addSeparator(pictures.menu, separatorName);
+    pictures.custom = addEntry(pictures.menu, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
+    QObject::connect(pictures.custom, &QAction::triggered, screen, [&styling, screen] { styling.customBackground(screen); });
+    return pictures;
+}
 
 PictureFilter jpegPictureFilter()
 {

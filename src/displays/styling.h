@@ -5,8 +5,11 @@
 #include <QPixmap>
 #include <QString>
 
+#include <array>
 #include <optional>
 
+class QAction;
+class QMenu;
 class QWidget;
 
 namespace Dovrel {
@@ -64,6 +67,17 @@ private:
     // The colour dialog starts at black until a colour has been chosen on this screen.
     QColor m_lastColour = Qt::black;
 };
+
+// The "背景桌面" submenu the display screens share: "背景1" … "背景5", a separator and "自定义背景", each putting its
+// picture on the screen itself through the screen's styling commands.
+struct PictureMenu
+{
+    QMenu *menu = nullptr;
+    std::array<QAction *, 5> stock{};
+    QAction *separator = nullptr;
+    QAction *custom = nullptr;
+};
+PictureMenu addPictureMenu(QMenu *parent, StylingCommands &styling, Screen *screen, const QString &separatorName);
 
 // A styled text's stored look (the lines of a screen's settings file) and the label that shows it.
 // Puts `style` on the target; what the file did not give or gave unusable (an empty font name, a size no font

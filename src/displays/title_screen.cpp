@@ -80,18 +80,17 @@ void Form13::createMenu()
 {
     menu = new QMenu(QStringLiteral("菜单"), this);
     menu->setObjectName(QStringLiteral("menu"));
-    bj = addSubmenu(menu, QStringLiteral("bj"), QStringLiteral("背景桌面"));
-    QAction **stock[] = {&bj1, &bj2, &bj3, &bj4, &bj5};
-    for (int number = 1; number <= 5; ++number) {
-        QAction *entry = addEntry(bj, QStringLiteral("bj%1").arg(number), QStringLiteral("背景%1").arg(number));
-        connect(entry, &QAction::triggered, this, [this, number] { m_styling.stockBackground(this, number); });
-        *stock[number - 1] = entry;
-    }
-    s = addSeparator(bj, QStringLiteral("s"));
-    zdy = addEntry(bj, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
+    const PictureMenu pictures = addPictureMenu(menu, m_styling, this, QStringLiteral("s"));
+    bj = pictures.menu;
+    bj1 = pictures.stock[0];
+    bj2 = pictures.stock[1];
+    bj3 = pictures.stock[2];
+    bj4 = pictures.stock[3];
+    bj5 = pictures.stock[4];
+    s = pictures.separator;
+    zdy = pictures.custom;
     w = addEntry(menu, QStringLiteral("w"), QStringLiteral("无背景桌面"));
 
-    connect(zdy, &QAction::triggered, this, [this] { m_styling.customBackground(this); });
     connect(w, &QAction::triggered, this, [this] { m_styling.noBackground(this); });
 }
 
