@@ -99,7 +99,8 @@ PictureMenu addPictureMenu(QMenu *parent, StylingCommands &styling, Screen *scre
     }
     pictures.separator = addSeparator(pictures.menu, separatorName);
     pictures.custom = addEntry(pictures.menu, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
-    QObject::connect(pictures.custom, &QAction::triggered, screen, [&styling, screen] { styling.customBackground(screen); });
+    QObject::connect(pictures.custom, &QAction::triggered, screen,
+                     [&styling, screen] { styling.customBackground(screen); });
     return pictures;
 }
 
