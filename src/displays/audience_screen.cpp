@@ -110,15 +110,7 @@ void Form20::countSecond()
 
 void Form20::closing()
 {
-    Application &program = app();
-    const SaveResult saved = writeAudienceStyle(program.paths(), m_style);
-    ReturnToMenu(this);
-    // The screen is gone by now, so a failed save is told over the main menu rather than in front of the hall,
-    // and nothing the timekeeper answers can hold the screen open.
-    if (!saved.ok && !program.exiting()) {
-        Screen *menuScreen = program.mainMenu();
-        reportSettingsSave(menuScreen ? menuScreen : this, SettingsFiles::viwerSet(), saved);
-    }
+    returnToMenuAfterSave(this, SettingsFiles::viwerSet(), writeAudienceStyle(app().paths(), m_style));
 }
 
 void Form20::mousePressEvent(QMouseEvent *event)

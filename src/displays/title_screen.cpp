@@ -114,15 +114,7 @@ const TitleStyle &Form13::titleStyle() const
 
 void Form13::closing()
 {
-    Application &program = app();
-    const SaveResult saved = writeTitleStyle(program.paths(), m_style);
-    ReturnToMenu(this);
-    // The screen is gone by now, so a failed save is told over the main menu rather than in front of the hall,
-    // and nothing the timekeeper answers can hold the screen open.
-    if (!saved.ok && !program.exiting()) {
-        Screen *menuScreen = program.mainMenu();
-        reportSettingsSave(menuScreen ? menuScreen : this, SettingsFiles::nameSet(), saved);
-    }
+    returnToMenuAfterSave(this, SettingsFiles::nameSet(), writeTitleStyle(app().paths(), m_style));
 }
 
 void Form13::resized()

@@ -4,6 +4,7 @@
 #include "settings/line_file.h"
 #include "shell/application.h"
 #include "shell/caption_cycle.h"
+#include "shell/life_cycle.h"
 #include "shell/messages.h"
 
 namespace Dovrel {
@@ -24,6 +25,16 @@ bool reportSettingsSave(Screen *page, const QString &fileName, const SaveResult 
     request.icon = MessageIcon::Warning;
     page->app().platform().showMessage(page, request);
     return false;
+}
+
+void returnToMenuAfterSave(Screen *screen, const QString &fileName, const SaveResult &saved)
+{
+    Application &program = screen->app();
+    ReturnToMenu(screen);
+    if (!saved.ok && !program.exiting()) {
+        Screen *menu = program.mainMenu();
+        reportSettingsSave(menu ? menu : screen, fileName, saved);
+    }
 }
 
 bool saveSettingsPage(Screen *page, const QString &fileName, const QStringList &lines)

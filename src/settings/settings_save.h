@@ -17,6 +17,11 @@ bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &
 // was saved. For screens that write their file themselves (the styled displays write it on every close).
 bool reportSettingsSave(Screen *from, const QString &fileName, const SaveResult &result);
 
+// The close of a screen that writes its settings file as it closes: it returns to the main menu whatever the save
+// gave. A failed save is told over the main menu, not in front of the hall, once the screen is gone, so that
+// nothing the timekeeper answers can hold it open.
+void returnToMenuAfterSave(Screen *screen, const QString &fileName, const SaveResult &saved);
+
 // The save button of a settings page: the file, then "数据保存成功！" and a repaint of the main menu.
 bool saveSettingsPage(Screen *page, const QString &fileName, const QStringList &lines);
 
