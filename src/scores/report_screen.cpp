@@ -47,12 +47,7 @@ QFont reportFont()
 
 QPushButton *makeButton(QWidget *parent, const QString &name, int left, const QString &text)
 {
-    QPushButton *button = makeControl<QPushButton>(parent, name, left, 8040, 1575, 375);
-    button->setText(text);
-    // Buttons keep the system's button face rather than the screen's colour.
-    setBackColour(button, QApplication::palette().color(QPalette::Button));
-    button->setAutoFillBackground(false);
-    return button;
+    return makeCommandButton(parent, name, left, 8040, 1575, text);
 }
 
 } // namespace

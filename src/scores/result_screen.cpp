@@ -9,7 +9,6 @@
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -43,12 +42,7 @@ QLabel *makeValue(QWidget *parent, const QString &name, int left, int top, int w
 
 QPushButton *makeButton(QWidget *parent, const QString &name, int left, int width, const QString &text)
 {
-    QPushButton *button = makeControl<QPushButton>(parent, name, left, 7920, width, 375);
-    button->setText(text);
-    // Buttons keep the system's button face rather than the screen's colour.
-    setBackColour(button, QApplication::palette().color(QPalette::Button));
-    button->setAutoFillBackground(false);
-    return button;
+    return makeCommandButton(parent, name, left, 7920, width, text);
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 #include "shell/messages.h"
 #include "shell/proportional_layout.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -61,11 +60,8 @@ QLineEdit *makeBox(QWidget *parent, int number, int left, int top, int width)
 
 QPushButton *makeButton(QWidget *parent, const QString &name, int left, int width, const QString &text)
 {
-    QPushButton *button = makeControl<QPushButton>(parent, name, left, 7800, width, 375);
-    button->setText(text);
+    QPushButton *button = makeCommandButton(parent, name, left, 7800, width, text);
     button->setFont(designFont(QStringLiteral("宋体"), 9));
-    // Buttons keep the system's button face rather than the page colour.
-    setBackColour(button, QApplication::palette().color(QPalette::Button));
     return button;
 }
 

@@ -114,10 +114,8 @@ QCheckBox *makeSwitch(QWidget *parent, const QString &name, int left, int top, i
 
 QPushButton *makeButton(QWidget *parent, const QString &name, int left, int top, const QString &text)
 {
-    QPushButton *button = makeControl<QPushButton>(parent, name, left, top, 1095, 375);
-    button->setText(text);
+    QPushButton *button = makeCommandButton(parent, name, left, top, 1095, text);
     button->setFont(designFont(QStringLiteral("宋体"), 9));
-    setBackColour(button, QApplication::palette().color(QPalette::Button));
     return button;
 }
 

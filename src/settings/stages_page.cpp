@@ -12,7 +12,6 @@
 #include "shell/messages.h"
 #include "shell/proportional_layout.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -58,11 +57,7 @@ QLabel *makeUnitLabel(QWidget *parent, int index, int left, int top)
 
 QPushButton *makeButton(QWidget *parent, const QString &name, int left, const QString &text)
 {
-    QPushButton *button = makeControl<QPushButton>(parent, name, left, 7800, 1455, 375);
-    button->setText(text);
-    // Buttons keep the system's button face rather than the page colour.
-    setBackColour(button, QApplication::palette().color(QPalette::Button));
-    return button;
+    return makeCommandButton(parent, name, left, 7800, 1455, text);
 }
 
 } // namespace

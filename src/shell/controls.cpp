@@ -3,8 +3,10 @@
 #include "shell/layout_tag.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -77,6 +79,17 @@ void setLabelText(QLabel *label, const QString &text)
 void fitToText(QLabel *label)
 {
     label->resize(label->sizeHint());
+}
+
+QPushButton *makeCommandButton(QWidget *parent, const QString &name, int left, int top, int width,
+                               const QString &caption)
+{
+    QPushButton *button = makeControl<QPushButton>(parent, name, left, top, width, 375);
+    button->setText(caption);
+    // A screen's background colour would otherwise tint the buttons it holds.
+    setBackColour(button, QApplication::palette().color(QPalette::Button));
+    button->setAutoFillBackground(false);
+    return button;
 }
 
 QTimer *makeTimer(QObject *parent, const QString &name, int intervalMs, bool enabled)

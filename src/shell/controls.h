@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLabel;
+class QPushButton;
 class QTimer;
 class QObject;
 class QWidget;
@@ -49,6 +50,10 @@ bool isSizedToText(const QWidget *widget);
 // Sets a label's text; a label sized to its text is fitted to it at once.
 void setLabelText(QLabel *label, const QString &text);
 void fitToText(QLabel *label);
+
+// A command button 375 twips high with the system's own button face, whatever colour the screen around it has.
+QPushButton *makeCommandButton(QWidget *parent, const QString &name, int left, int top, int width,
+                               const QString &caption);
 
 QTimer *makeTimer(QObject *parent, const QString &name, int intervalMs, bool enabled);
 
