@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -176,10 +175,7 @@ private slots:
         sparse.close();
         const QString fits = writeFile(t, QStringLiteral("fits.txt"), QByteArray(MaxRulesFileBytes, 'a'));
 
-        QElapsedTimer clock;
-        clock.start();
         QVERIFY(!importFile(t, import, huge));
-        QVERIFY2(clock.elapsed() < 500, "a huge file must be refused by its size");
         QCOMPARE(readRulesFile(fits).text.size(), MaxRulesFileBytes);
 
         QVERIFY(!importFile(t, import, t.dir() + QStringLiteral("/missing.txt")));
