@@ -1,5 +1,5 @@
 // A long contest without growth: every screen opened from the main menu and closed again, round after round.
-//   dovrel_bench_screens [--rounds N] [--verbose]
+//   dovrel_bench_screens [--rounds N] [--only FormN] [--verbose]
 // Prints the peak and current resident memory after the first and after the last round, and for each screen the
 // median time from its menu button to its first painted frame, beside a bare QWidget shown in the same run.
 #include "bench_support.h"
@@ -138,10 +138,13 @@ int main(int argc, char *argv[])
 {
     int rounds = 500;
     bool verbose = false;
+    QString only;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--rounds" && i + 1 < argc)
             rounds = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--only" && i + 1 < argc)
+            only = QString::fromLocal8Bit(argv[++i]);
         else if (arg == "--verbose")
             verbose = true;
     }
@@ -171,6 +174,8 @@ int main(int argc, char *argv[])
     for (int round = 1; round <= rounds; ++round) {
         for (const Step &step : Steps) {
             const QString screen = QLatin1String(step.screen);
+            if (!only.isEmpty() && screen != only)
+                continue;
             watch.painted = false;
             watch.window = screen;
             QElapsedTimer start;
@@ -230,6 +235,8 @@ int main(int argc, char *argv[])
     std::printf("Menu button to first painted frame, median of %d\n", rounds);
     for (const Step &step : Steps) {
         const std::string key = std::string(step.screen) + " (" + step.button + ")";
+        if (times[key].empty())
+            continue;
         std::printf("  %-22s %8.2f ms\n", key.c_str(), median(times[key]));
     }
     std::printf("  %-22s %8.2f ms  (a bare QWidget shown, median of 50)\n", "QWidget", median(bare));
