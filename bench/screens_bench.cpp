@@ -5,7 +5,6 @@
 #include "bench_support.h"
 #include "child_report.h"
 
-#include "menu/start_up.h"
 #include "platform/qt_platform.h"
 #include "shell/application.h"
 
@@ -162,7 +161,6 @@ int main(int argc, char *argv[])
     }
     SilentPlatform platform(rules);
     Dovrel::Application app(dir.path(), platform);
-    Dovrel::installMainMenu(app);
     QWidget *menu = app.mainMenu();
     menu->show();
     QApplication::processEvents();

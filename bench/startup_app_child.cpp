@@ -6,7 +6,6 @@
 
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
-#include "menu/start_up.h"
 #include "platform/qt_platform.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
@@ -47,6 +46,6 @@ int main(int argc, char *argv[])
                                           });
     qtApp.installEventFilter(&splashShown);
 
-    Dovrel::startProgram(app);
+    app.start();
     return QApplication::exec();
 }

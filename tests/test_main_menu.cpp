@@ -5,7 +5,6 @@
 #include "displays/styling.h"
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
-#include "menu/start_up.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/controls.h"
@@ -259,7 +258,7 @@ private slots:
             QFile file(t.configPath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        startProgram(t.app());
+        t.app().start();
         QVERIFY(!QFile::exists(t.configPath(names[0])));
         QVERIFY(!QFile::exists(t.configPath(names[1])));
         QVERIFY(QFile::exists(t.configPath(names[2])));
@@ -380,7 +379,7 @@ private slots:
         QStringList times = numberedTimeSet();
         times[16] = QStringLiteral("32");
         t.writeConfig(QStringLiteral("TimeSet.ini"), times);
-        startProgram(t.app());
+        t.app().start();
         Form1 *splash = t.screen<Form1>();
         QTest::mouseClick(splash, Qt::LeftButton);
         tick(splash->Timer1, 2);

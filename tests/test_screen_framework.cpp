@@ -1,7 +1,6 @@
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
-#include "menu/start_up.h"
 #include "platform/qt_platform.h"
 #include "settings/system_colour.h"
 #include "shell/caption_cycle.h"
@@ -141,7 +140,7 @@ private slots:
     void splashFadesInRestsAndOpensTheMenuOnlyAfterFadingOut()
     {
         TestApp t;
-        startProgram(t.app());
+        t.app().start();
         Form1 *splash = t.screen<Form1>();
         QVERIFY(splash->isVisible());
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
@@ -174,7 +173,7 @@ private slots:
     void clickDuringFadeInFadesOutFromThere()
     {
         TestApp t;
-        startProgram(t.app());
+        t.app().start();
         Form1 *splash = t.screen<Form1>();
         tick(splash->Timer1, 50);
         QCOMPARE(windowAlpha(splash), 100);

@@ -7,7 +7,6 @@
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
-#include "menu/start_up.h"
 #include "platform/qt_platform.h"
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
@@ -87,7 +86,6 @@ int main(int argc, char *argv[])
                         .toUtf8());
     rules.close();
     Dovrel::Application app(dir.path(), platform);
-    Dovrel::installMainMenu(app);
 
     const auto shoot = [&](QWidget *screen, const QString &name, bool resize = true) {
         screen->setWindowState(Qt::WindowNoState);

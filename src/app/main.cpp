@@ -1,4 +1,3 @@
-#include "menu/start_up.h"
 #include "platform/qt_platform.h"
 #include "shell/application.h"
 
@@ -12,6 +11,6 @@ int main(int argc, char *argv[])
     Dovrel::QtPlatform platform;
     Dovrel::Application app(QApplication::applicationDirPath(), platform);
     QObject::connect(&app, &Dovrel::Application::exitRequested, &qtApp, [] { QApplication::exit(0); });
-    Dovrel::startProgram(app);
+    app.start();
     return QApplication::exec();
 }

@@ -7,16 +7,15 @@
 
 namespace Dovrel {
 
-void installMainMenu(Application &app)
+Screen *loadMainMenu(Application &app)
 {
-    app.setMainMenu([&app] { return app.screens().screen<Form4>(); });
+    return app.screens().screen<Form4>();
 }
 
-void startProgram(Application &app)
+void startUp(Application &app)
 {
     // Complete copies that a save cut off at its very end left beside the settings files.
     clearInterruptedSaves(app.paths().dataPath(QStringLiteral("config")));
-    installMainMenu(app);
     app.screens().screen<Form1>()->show();
 }
 

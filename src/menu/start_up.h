@@ -3,11 +3,11 @@
 namespace Dovrel {
 
 class Application;
+class Screen;
 
-// Makes the main menu the screen every closed screen returns to.
-void installMainMenu(Application &app);
-
-// Starts the program: the main menu is installed and the start-up screen shown; everything else follows from it.
-void startProgram(Application &app);
+// The start of the program and the main menu every closed screen returns to, for the framework below
+// (`Application::start()`, `Application::mainMenu()`).
+void startUp(Application &app);
+Screen *loadMainMenu(Application &app);
 
 } // namespace Dovrel

@@ -75,14 +75,14 @@ LayoutBase &Application::layoutBase()
     return m_layoutBase;
 }
 
-void Application::setMainMenu(std::function<Screen *()> loader)
+void Application::start()
 {
-    m_mainMenu = std::move(loader);
+    startUp(*this);
 }
 
 Screen *Application::mainMenu()
 {
-    return m_mainMenu ? m_mainMenu() : nullptr;
+    return loadMainMenu(*this);
 }
 
 void Application::setHelpFile(const QString &helpFile)

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QStringList>
 
-#include <functional>
 
 namespace Dovrel {
 
@@ -34,10 +33,9 @@ public:
     ScreenRegistry &screens();
     LayoutBase &layoutBase();
 
-    // The hub every closed screen returns to. The framework knows it only as a screen: the menu above the
-    // screens tells the application how to load it.
-    void setMainMenu(std::function<Screen *()> loader);
-    // The main menu, loaded unseen when it is not loaded; null until one is set.
+    // Starts the program: the start-up screen is shown; everything else follows from it.
+    void start();
+    // The hub every closed screen returns to, loaded unseen when it is not loaded.
     Screen *mainMenu();
 
     // The help file F1 opens in any window of the program, registered by the main menu. Where the system can
@@ -72,11 +70,15 @@ private:
     Platform &m_platform;
     ScreenRegistry m_screens;
     LayoutBase m_layoutBase;
-    std::function<Screen *()> m_mainMenu;
     QString m_helpFile;
     bool m_exiting = false;
     bool m_displayAwake = false;
 };
+
+// The two ends of the program's life, provided by the main menu's layer above the screens (src/menu/): the framework
+// knows the main menu only as the screen to return to, and includes nothing from above.
+void startUp(Application &app);
+Screen *loadMainMenu(Application &app);
 
 // The installed faces that stand in for a font name of the designs, closest look first: a serif Song face for
 // 宋体, a Kai face for 楷体_GB2312 and for the brush faces 隶书, 华文行楷 and 华文新魏, then sans faces.

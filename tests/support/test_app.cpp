@@ -1,6 +1,5 @@
 #include "support/test_app.h"
 
-#include "menu/start_up.h"
 #include "settings/text_encoding.h"
 
 #include <QCoreApplication>
@@ -19,7 +18,6 @@ TestApp::TestApp(Config config)
     root.mkpath(QStringLiteral("sound/TimeOut"));
     root.mkpath(QStringLiteral("background"));
     m_app = std::make_unique<Application>(m_dir.path(), m_platform);
-    installMainMenu(*m_app);
 }
 
 TestApp::~TestApp()
