@@ -29,11 +29,11 @@
 #include "shell/menus.h"
 #include "shell/messages.h"
 #include "shell/proportional_layout.h"
+#include "shell/system_time.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -58,14 +58,6 @@ constexpr int RightSettings = 9840;
 QLineEdit *stagesBox(Form3 *page, int number)
 {
     return page->findChild<QLineEdit *>(QStringLiteral("Text") + QString::number(number));
-}
-
-// The time of day in the system's long time format, without a time zone.
-QString timeOfDay()
-{
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return QLocale::system().toString(QTime::currentTime(), format.trimmed());
 }
 
 void showOver(Screen *screen)
@@ -314,7 +306,7 @@ void Form4::showTimeOfDay()
 {
     Form9 *sounds = app().screens().screen<Form9>();
     Label2->setVisible(sounds->systemTimeShown());
-    Label2->setText(timeOfDay());
+    Label2->setText(systemTimeText(QTime::currentTime()));
 }
 
 void Form4::confirmExit()

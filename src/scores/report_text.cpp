@@ -1,5 +1,7 @@
 #include "scores/report_text.h"
 
+#include "shell/system_time.h"
+
 #include <QLocale>
 
 namespace Dovrel {
@@ -30,11 +32,7 @@ QString captionRow(const QStringList &captions, const QStringList &details, int 
 
 ReportStamp reportStamp(const QDateTime &moment)
 {
-    const QLocale locale = QLocale::system();
-    // The long time format carries the time zone ("t"), which a report stamp does without.
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QLatin1Char('t'));
-    return {locale.toString(moment.date(), QLocale::ShortFormat), locale.toString(moment.time(), timeFormat.trimmed())};
+    return {QLocale::system().toString(moment.date(), QLocale::ShortFormat), systemTimeText(moment.time())};
 }
 
 QStringList reportLines(const ReportFacts &facts)

@@ -153,10 +153,7 @@ void Form2::load()
 {
     RecordLayout(this);
     setWindowTitle(applicationTitle());
-    const QStringList values = readTextSettings(app().paths(), SettingsFiles::numSet(), SettingsFiles::NumSetLines);
-    const std::array<QLineEdit *, Fields> all = boxes();
-    for (std::size_t i = 0; i < all.size(); ++i)
-        all[i]->setText(values[int(i)]);
+    fillBoxes(boxes(), readTextSettings(app().paths(), SettingsFiles::numSet(), SettingsFiles::NumSetLines));
 }
 
 QString Form2::detail(int number) const
@@ -172,10 +169,7 @@ std::array<QLineEdit *, Form2::Fields> Form2::boxes() const
 
 void Form2::saveSettings()
 {
-    QStringList lines;
-    for (const QLineEdit *box : boxes())
-        lines.append(box->text());
-    saveSettingsPage(this, SettingsFiles::numSet(), lines);
+    saveSettingsPage(this, SettingsFiles::numSet(), boxTexts(boxes()));
 }
 
 void Form2::clearSettings()

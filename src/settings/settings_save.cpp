@@ -7,7 +7,23 @@
 #include "shell/life_cycle.h"
 #include "shell/messages.h"
 
+#include <QLineEdit>
+
 namespace Dovrel {
+
+void fillBoxes(std::span<QLineEdit *const> boxes, const QStringList &values)
+{
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i]->setText(values.value(qsizetype(i)));
+}
+
+QStringList boxTexts(std::span<QLineEdit *const> boxes)
+{
+    QStringList texts;
+    for (const QLineEdit *box : boxes)
+        texts.append(box->text());
+    return texts;
+}
 
 bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &lines)
 {

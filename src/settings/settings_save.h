@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
+
+class QLineEdit;
+
 namespace Dovrel {
 
 class Screen;
@@ -12,6 +16,10 @@ class Screen;
 // Saves a settings page's file. When the file cannot be written the timekeeper is told which file, and false is
 // returned so that the page neither reports success nor changes.
 bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &lines);
+
+// A settings page's boxes in the order of its file's lines: the values read put into them, and their texts to save.
+void fillBoxes(std::span<QLineEdit *const> boxes, const QStringList &values);
+QStringList boxTexts(std::span<QLineEdit *const> boxes);
 
 // Tells the timekeeper, when `result` is a failure, that the settings file could not be saved; returns whether it
 // was saved. For screens that write their file themselves (the styled displays write it on every close).

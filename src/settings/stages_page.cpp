@@ -174,10 +174,8 @@ void Form3::load()
     RecordLayout(this);
     setWindowTitle(applicationTitle());
 
-    const QStringList values = readTextSettings(app().paths(), SettingsFiles::timeSet(), SettingsFiles::TimeSetLines);
-    const std::array<QLineEdit *, 21> boxes = boxesInFileOrder();
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i]->setText(values[int(i)]);
+    fillBoxes(boxesInFileOrder(),
+              readTextSettings(app().paths(), SettingsFiles::timeSet(), SettingsFiles::TimeSetLines));
 
     // Without a name from the file, stages three and seven would stay unnamed for good, since the page cannot
     // enter them; they get their design names back instead, and the next save writes those.
@@ -195,10 +193,7 @@ std::array<QLineEdit *, 21> Form3::boxesInFileOrder() const
 
 void Form3::saveSettings()
 {
-    QStringList lines;
-    for (const QLineEdit *box : boxesInFileOrder())
-        lines.append(box->text());
-    saveSettingsPage(this, SettingsFiles::timeSet(), lines);
+    saveSettingsPage(this, SettingsFiles::timeSet(), boxTexts(boxesInFileOrder()));
 }
 
 void Form3::clearSettings()
