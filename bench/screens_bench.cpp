@@ -5,8 +5,9 @@
 #include "bench_support.h"
 #include "child_report.h"
 
+#include "menu/program.h"
 #include "platform/qt_platform.h"
-#include "shell/application.h"
+#include "shell/qt_process.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -160,7 +161,7 @@ int main(int argc, char *argv[])
             file.write(QStringLiteral("一、比赛规则\r\n各环节按时进行。\r\n").repeated(40).toUtf8());
     }
     SilentPlatform platform(rules);
-    Dovrel::Application app(dir.path(), platform);
+    Dovrel::Program app(dir.path(), platform);
     QWidget *menu = app.mainMenu();
     menu->show();
     QApplication::processEvents();

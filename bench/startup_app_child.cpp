@@ -5,11 +5,12 @@
 #include "child_report.h"
 
 #include "menu/main_menu.h"
+#include "menu/program.h"
 #include "menu/splash_screen.h"
 #include "platform/qt_platform.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
-#include "shell/application.h"
+#include "shell/qt_process.h"
 
 #include <QApplication>
 
@@ -24,7 +25,7 @@ int main(int argc, char *argv[])
     const QStringList args = QApplication::arguments();
     const QString directory = args.size() > 1 ? args.at(1) : QApplication::applicationDirPath();
     Dovrel::QtPlatform platform;
-    Dovrel::Application app(directory, platform);
+    Dovrel::Program app(directory, platform);
 
     Dovrel::Bench::FirstPaint menuShown([](QWidget *window) { return qobject_cast<Dovrel::Form4 *>(window); },
                                         [] {

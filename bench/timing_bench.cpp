@@ -6,8 +6,9 @@
 
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
+#include "menu/program.h"
 #include "platform/qt_platform.h"
-#include "shell/application.h"
+#include "shell/qt_process.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -188,7 +189,7 @@ int main(int argc, char *argv[])
     }
     Dovrel::Bench::layOutApplicationDirectory(directory.path());
     QuietPlatform platform;
-    Dovrel::Application app(directory.path(), platform);
+    Dovrel::Program app(directory.path(), platform);
 
     std::printf("Timing: %d s countdown, %d busy thread(s), %u core(s), Qt platform %s\n", seconds, load,
                 std::thread::hardware_concurrency(), qPrintable(QGuiApplication::platformName()));

@@ -1,6 +1,6 @@
 // The starting count of a clock from a limit text, as the stages file delivers it.
-#include "clocks/countdown.h"
-#include "settings/text_encoding.h"
+#include "core/countdown.h"
+#include "core/text_encoding.h"
 #include "support.h"
 
 #include <limits>

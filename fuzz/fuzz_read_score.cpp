@@ -1,6 +1,6 @@
 // A stored total read as a number and shown, as the result screen and the report do.
-#include "scores/score_rule.h"
-#include "settings/text_encoding.h"
+#include "core/score_rule.h"
+#include "core/text_encoding.h"
 #include "support.h"
 
 #include <cmath>

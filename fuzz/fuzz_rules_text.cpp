@@ -1,5 +1,5 @@
 // A rules file as the rules screen imports it: decoded, or refused with a reason.
-#include "displays/rules_text.h"
+#include "core/rules_text.h"
 #include "support.h"
 
 using namespace Dovrel;

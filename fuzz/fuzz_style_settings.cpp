@@ -1,7 +1,7 @@
 // The styling files of the title and audience screens: read, written back, read again. Font names, sizes and
 // colours must come back equal, and a value that was not a number must stay unset.
-#include "settings/app_paths.h"
-#include "settings/settings_files.h"
+#include "core/app_paths.h"
+#include "core/settings_files.h"
 #include "support.h"
 
 using namespace Dovrel;

@@ -1,7 +1,7 @@
 // The settings files of the three settings pages and the scores: read, written back, read again. A round trip
 // must lose nothing, and writing the same values again gives the same bytes.
-#include "settings/app_paths.h"
-#include "settings/settings_files.h"
+#include "core/app_paths.h"
+#include "core/settings_files.h"
 #include "support.h"
 
 #include <iterator>

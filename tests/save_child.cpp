@@ -1,7 +1,7 @@
 // Saves a settings file over and over until it is killed: the contents of two source files, alternately, through
 // the program's own writer. After the first save it prints how long that save took, in microseconds, so the parent
 // can time its kill to fall within the saves that follow.
-#include "settings/line_file.h"
+#include "core/line_file.h"
 
 #include <QElapsedTimer>
 #include <QString>

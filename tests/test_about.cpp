@@ -1,7 +1,7 @@
 #include "about/about_author.h"
 #include "about/about_software.h"
 #include "about/version_link.h"
-#include "about/web_addresses.h"
+#include "core/web_addresses.h"
 #include "menu/main_menu.h"
 #include "shell/controls.h"
 #include "support/test_app.h"

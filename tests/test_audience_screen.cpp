@@ -1,5 +1,5 @@
+#include "core/elapsed_time.h"
 #include "displays/audience_screen.h"
-#include "displays/elapsed_time.h"
 #include "displays/styling.h"
 #include "settings/system_colour.h"
 #include "shell/controls.h"

@@ -1,6 +1,6 @@
-#include "settings/app_paths.h"
-#include "settings/line_file.h"
-#include "settings/settings_files.h"
+#include "core/app_paths.h"
+#include "core/line_file.h"
+#include "core/settings_files.h"
 
 #include <QDir>
 #include <QFile>

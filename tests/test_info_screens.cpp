@@ -1,4 +1,4 @@
-#include "displays/info_copies.h"
+#include "core/info_copies.h"
 #include "displays/judges_screen.h"
 #include "displays/motions_screen.h"
 #include "displays/speakers_screen.h"

@@ -1,7 +1,9 @@
 #include "clocks/single_side_clock.h"
+#include "core/design_faces.h"
 #include "menu/main_menu.h"
+#include "menu/program.h"
 #include "platform/qt_platform.h"
-#include "shell/application.h"
+#include "shell/qt_process.h"
 #include "support/test_app.h"
 
 #include <QApplication>
@@ -264,7 +266,7 @@ private slots:
         QTemporaryDir dir;
         ScriptedPlatform platform;
         {
-            Application app(dir.path(), platform);
+            Program app(dir.path(), platform);
             Screen clock(app, QStringLiteral("Form18"));
             clock.show();
             QVERIFY(platform.displayAwake);

@@ -1,4 +1,4 @@
-#include "scores/report_text.h"
+#include "core/report_text.h"
 
 #include <QTest>
 

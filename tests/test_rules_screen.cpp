@@ -1,8 +1,8 @@
+#include "core/rules_text.h"
+#include "core/text_encoding.h"
 #include "displays/rules_import.h"
 #include "displays/rules_screen.h"
-#include "displays/rules_text.h"
 #include "menu/main_menu.h"
-#include "settings/text_encoding.h"
 #include "shell/controls.h"
 #include "support/test_app.h"
 

@@ -1,10 +1,10 @@
+#include "core/report_text.h"
+#include "core/text_encoding.h"
 #include "menu/main_menu.h"
 #include "scores/report_screen.h"
-#include "scores/report_text.h"
 #include "scores/result_screen.h"
 #include "scores/score_entry.h"
 #include "settings/contest_details_page.h"
-#include "settings/text_encoding.h"
 #include "support/test_app.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "settings/app_paths.h"
-#include "settings/line_file.h"
-#include "settings/settings_files.h"
-#include "settings/settings_values.h"
-#include "settings/text_encoding.h"
+#include "core/app_paths.h"
+#include "core/line_file.h"
+#include "core/settings_files.h"
+#include "core/settings_values.h"
+#include "core/text_encoding.h"
 
 #include <QDir>
 #include <QFile>

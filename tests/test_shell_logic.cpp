@@ -1,6 +1,6 @@
-#include "menu/splash_fade.h"
-#include "shell/caption_cycle.h"
-#include "shell/layout_tag.h"
+#include "core/caption_cycle.h"
+#include "core/layout_tag.h"
+#include "core/splash_fade.h"
 
 #include <QTest>
 

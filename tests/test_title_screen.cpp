@@ -1,10 +1,10 @@
-#include "displays/scrolling_note.h"
+#include "core/layout_tag.h"
+#include "core/scrolling_note.h"
 #include "displays/styling.h"
 #include "displays/title_screen.h"
 #include "settings/contest_details_page.h"
 #include "settings/system_colour.h"
 #include "shell/controls.h"
-#include "shell/layout_tag.h"
 #include "support/test_app.h"
 
 #include <QAction>

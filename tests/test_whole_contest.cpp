@@ -2,6 +2,7 @@
 #include "clocks/cross_examination_clock.h"
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
+#include "core/text_encoding.h"
 #include "displays/judges_screen.h"
 #include "displays/motions_screen.h"
 #include "displays/speakers_screen.h"
@@ -14,7 +15,6 @@
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
-#include "settings/text_encoding.h"
 #include "support/test_app.h"
 
 #include <QFile>

@@ -6,12 +6,13 @@
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
+#include "menu/program.h"
 #include "menu/splash_screen.h"
 #include "platform/qt_platform.h"
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
-#include "shell/application.h"
+#include "shell/qt_process.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -85,7 +86,7 @@ int main(int argc, char *argv[])
                                    "二、评分\r\n评委根据论点、论据、辩驳与风度评分，总分高者获胜。\r\n")
                         .toUtf8());
     rules.close();
-    Dovrel::Application app(dir.path(), platform);
+    Dovrel::Program app(dir.path(), platform);
 
     const auto shoot = [&](QWidget *screen, const QString &name, bool resize = true) {
         screen->setWindowState(Qt::WindowNoState);

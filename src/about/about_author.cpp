@@ -1,9 +1,9 @@
 #include "about/about_author.h"
 
-#include "about/web_addresses.h"
+#include "core/caption_cycle.h"
+#include "core/web_addresses.h"
 #include "platform/platform.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 

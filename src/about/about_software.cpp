@@ -1,8 +1,8 @@
 #include "about/about_software.h"
 
 #include "about/about_author.h"
+#include "core/caption_cycle.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 

@@ -1,6 +1,6 @@
 #include "about/version_link.h"
 
-#include "about/web_addresses.h"
+#include "core/web_addresses.h"
 #include "platform/platform.h"
 #include "shell/application.h"
 #include "shell/messages.h"

@@ -1,5 +1,6 @@
+#include "menu/program.h"
 #include "platform/qt_platform.h"
-#include "shell/application.h"
+#include "shell/qt_process.h"
 
 #include <QApplication>
 
@@ -9,7 +10,7 @@ int main(int argc, char *argv[])
     Dovrel::setUpQtApplication();
 
     Dovrel::QtPlatform platform;
-    Dovrel::Application app(QApplication::applicationDirPath(), platform);
+    Dovrel::Program app(QApplication::applicationDirPath(), platform);
     QObject::connect(&app, &Dovrel::Application::exitRequested, &qtApp, [] { QApplication::exit(0); });
     app.start();
     return QApplication::exec();

@@ -1,9 +1,10 @@
 #include "clocks/countdown_clock.h"
 
-#include "clocks/alerts.h"
 #include "clocks/stage_handover.h"
+#include "core/alert_sounds.h"
 #include "platform/platform.h"
 #include "settings/sound_page.h"
+#include "shell/alert_player.h"
 #include "shell/application.h"
 #include "shell/controls.h"
 
@@ -57,7 +58,7 @@ void PlayAlert(Screen *screen, Alert alert)
     const int index = alert == Alert::Warning ? page->warningChoice() : page->timeUpChoice();
     if (index < 0)
         return;
-    playAlertFile(screen, (alert == Alert::Warning ? warningFolder() : timeUpFolder()) + alertFileName(index));
+    playAlertFile(screen, alertSoundPath(alert, index));
 }
 
 QString timeUpText()

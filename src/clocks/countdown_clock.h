@@ -1,6 +1,7 @@
 #pragma once
 
-#include "clocks/countdown.h"
+#include "core/alert_sounds.h"
+#include "core/countdown.h"
 
 #include <QObject>
 
@@ -21,7 +22,6 @@ int handedOverLimit(Screen *screen);
 void ShowRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset = UnsetFormat::KeepText);
 
 // Plays the chosen warning or time-up sound, or reports a missing sound device.
-enum class Alert { Warning, TimeUp };
 void PlayAlert(Screen *screen, Alert alert);
 
 // The red time-up text.

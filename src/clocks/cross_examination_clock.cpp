@@ -1,8 +1,8 @@
 #include "clocks/cross_examination_clock.h"
 
 #include "clocks/countdown_clock.h"
+#include "core/caption_cycle.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"

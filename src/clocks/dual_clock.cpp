@@ -2,8 +2,8 @@
 
 #include "clocks/countdown_clock.h"
 #include "clocks/stage_handover.h"
+#include "core/caption_cycle.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"

@@ -1,9 +1,9 @@
 #include "displays/audience_screen.h"
 
-#include "displays/elapsed_time.h"
+#include "core/caption_cycle.h"
+#include "core/elapsed_time.h"
 #include "settings/settings_save.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/menus.h"

@@ -1,8 +1,8 @@
 #include "displays/info_screen.h"
 
+#include "core/caption_cycle.h"
 #include "settings/contest_details_page.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"

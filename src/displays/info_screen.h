@@ -1,6 +1,6 @@
 #pragma once
 
-#include "displays/info_copies.h"
+#include "core/info_copies.h"
 #include "shell/screen.h"
 
 #include <QColor>

@@ -1,10 +1,10 @@
 #include "displays/rules_import.h"
 
+#include "core/caption_cycle.h"
+#include "core/rules_text.h"
 #include "displays/rules_screen.h"
-#include "displays/rules_text.h"
 #include "platform/platform.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 
 #include <QPlainTextEdit>
 

@@ -1,6 +1,6 @@
 #include "displays/rules_screen.h"
 
-#include "shell/caption_cycle.h"
+#include "core/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/menus.h"

@@ -1,7 +1,7 @@
 #include "displays/styling.h"
 
+#include "core/settings_files.h"
 #include "platform/platform.h"
-#include "settings/settings_files.h"
 #include "settings/system_colour.h"
 #include "shell/application.h"
 #include "shell/controls.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/settings_files.h"
 #include "displays/styling.h"
-#include "settings/settings_files.h"
 #include "shell/screen.h"
 
 class QAction;

@@ -7,6 +7,9 @@
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
+#include "core/caption_cycle.h"
+#include "core/stage_buttons.h"
+#include "core/system_time.h"
 #include "displays/audience_screen.h"
 #include "displays/judges_screen.h"
 #include "displays/motions_screen.h"
@@ -15,7 +18,6 @@
 #include "displays/styling.h"
 #include "displays/teams_screen.h"
 #include "displays/title_screen.h"
-#include "menu/stage_buttons.h"
 #include "platform/platform.h"
 #include "scores/report_screen.h"
 #include "scores/score_entry.h"
@@ -23,13 +25,11 @@
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/menus.h"
 #include "shell/messages.h"
 #include "shell/proportional_layout.h"
-#include "shell/system_time.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/splash_fade.h"
+#include "core/splash_fade.h"
 #include "shell/screen.h"
 
 #include <QPixmap>

@@ -1,10 +1,10 @@
 #include "scores/result_screen.h"
 
-#include "scores/score_rule.h"
+#include "core/caption_cycle.h"
+#include "core/score_rule.h"
+#include "core/settings_files.h"
 #include "settings/contest_details_page.h"
-#include "settings/settings_files.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"

@@ -1,12 +1,12 @@
 #include "scores/score_entry.h"
 
+#include "core/caption_cycle.h"
+#include "core/layout_tag.h"
+#include "core/settings_files.h"
 #include "scores/result_screen.h"
-#include "settings/settings_files.h"
 #include "settings/settings_save.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
-#include "shell/layout_tag.h"
 #include "shell/messages.h"
 
 #include <QGuiApplication>

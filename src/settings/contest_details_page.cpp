@@ -1,10 +1,10 @@
 #include "settings/contest_details_page.h"
 
-#include "settings/settings_files.h"
+#include "core/caption_cycle.h"
+#include "core/settings_files.h"
 #include "settings/settings_save.h"
 #include "settings/stages_page.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/messages.h"

@@ -1,9 +1,9 @@
 #include "settings/settings_save.h"
 
+#include "core/caption_cycle.h"
+#include "core/line_file.h"
 #include "platform/platform.h"
-#include "settings/line_file.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/life_cycle.h"
 #include "shell/messages.h"
 

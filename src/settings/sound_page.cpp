@@ -1,12 +1,13 @@
 #include "settings/sound_page.h"
 
-#include "clocks/alerts.h"
+#include "core/alert_sounds.h"
+#include "core/caption_cycle.h"
+#include "core/settings_files.h"
 #include "platform/platform.h"
-#include "settings/settings_files.h"
 #include "settings/settings_save.h"
 #include "settings/stages_page.h"
+#include "shell/alert_player.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
@@ -260,16 +261,14 @@ void Form9::chooseWarningSound(int index)
 {
     Text1->setText(soundKeyword(index));
     if (Check1->isChecked())
-        playAlertFile(this, warningFolder() + alertFileName(index));
+        playAlertFile(this, alertSoundPath(Alert::Warning, index));
 }
 
 void Form9::chooseTimeUpSound(int index)
 {
     Text2->setText(soundKeyword(index));
-    // The page's own spelling of the time-up folder; names are matched without regard to case, so it is the
-    // folder the clocks play from.
     if (Check1->isChecked())
-        playAlertFile(this, QStringLiteral("Sound\\TimeOut\\") + alertFileName(index));
+        playAlertFile(this, alertSoundPath(Alert::TimeUp, index));
 }
 
 void Form9::chooseFormat(int index)

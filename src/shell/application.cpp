@@ -1,7 +1,7 @@
 #include "shell/application.h"
 
+#include "core/caption_cycle.h"
 #include "platform/platform.h"
-#include "shell/caption_cycle.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,12 +77,12 @@ LayoutBase &Application::layoutBase()
 
 void Application::start()
 {
-    startUp(*this);
+    startUp();
 }
 
 Screen *Application::mainMenu()
 {
-    return loadMainMenu(*this);
+    return loadMainMenu();
 }
 
 void Application::setHelpFile(const QString &helpFile)

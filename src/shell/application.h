@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/app_paths.h"
+#include "core/app_paths.h"
 #include "shell/screen_registry.h"
 
 #include <QObject>
@@ -18,8 +18,9 @@ struct LayoutBase
     int scaleHeight = 0;
 };
 
-// The program: its directory, its platform and its screens. Several can live in one process (tests build one per
-// case, each with its own directory and platform).
+// The framework's view of the program: its directory, its platform and its screens. Several can live in one process
+// (tests build one per case, each with its own directory and platform). The start-up screen and the main menu come
+// from the layer above the screens, which derives the whole program from this class (`Program`).
 class Application : public QObject
 {
     Q_OBJECT
@@ -27,6 +28,9 @@ class Application : public QObject
 public:
     Application(const QString &applicationDirectory, Platform &platform);
     ~Application() override;
+
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
 
     const AppPaths &paths() const;
     Platform &platform() const;
@@ -59,6 +63,10 @@ signals:
     void exitRequested();
 
 protected:
+    // The two ends of the program's life: the first screen shown, and the hub loaded unseen when asked for.
+    virtual void startUp() = 0;
+    virtual Screen *loadMainMenu() = 0;
+
     // F1 and the showing of screens, seen for every window of this program whichever widget has the focus.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -74,22 +82,5 @@ private:
     bool m_exiting = false;
     bool m_displayAwake = false;
 };
-
-// The two ends of the program's life, provided by the main menu's layer above the screens (src/menu/): the framework
-// knows the main menu only as the screen to return to, and includes nothing from above.
-void startUp(Application &app);
-Screen *loadMainMenu(Application &app);
-
-// The installed faces that stand in for a font name of the designs, closest look first: a serif Song face for
-// 宋体, a Kai face for 楷体_GB2312 and for the brush faces 隶书, 华文行楷 and 华文新魏, then sans faces.
-QStringList fontSubstitutes(const QString &designFamily, const QStringList &installedFamilies);
-// Gives the five font names of the designs installed fallbacks, so the look holds where they are missing.
-void installFontSubstitutes();
-// Qt's own dialogs (file, font, colour) in simplified Chinese, where Qt's translations are installed.
-void installChineseQtTranslation();
-
-// The process-wide settings of the program's Qt application: names, style, fonts, and no quitting on the last
-// window closed (the program ends when the main menu says so).
-void setUpQtApplication();
 
 } // namespace Dovrel

@@ -1,6 +1,6 @@
 #include "shell/controls.h"
 
-#include "shell/layout_tag.h"
+#include "core/layout_tag.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "shell/life_cycle.h"
 
+#include "core/caption_cycle.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 
 #include <QGuiApplication>
 #include <QVariant>

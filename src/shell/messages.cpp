@@ -1,8 +1,8 @@
 #include "shell/messages.h"
 
+#include "core/caption_cycle.h"
 #include "platform/platform.h"
 #include "shell/application.h"
-#include "shell/caption_cycle.h"
 
 namespace Dovrel {
 

@@ -1,8 +1,8 @@
 #include "shell/proportional_layout.h"
 
+#include "core/layout_tag.h"
 #include "shell/application.h"
 #include "shell/controls.h"
-#include "shell/layout_tag.h"
 
 #include <QLabel>
 #include <QVariant>

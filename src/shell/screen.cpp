@@ -1,7 +1,7 @@
 #include "shell/screen.h"
 
+#include "core/layout_tag.h"
 #include "shell/application.h"
-#include "shell/layout_tag.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
 

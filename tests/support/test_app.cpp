@@ -1,6 +1,6 @@
 #include "support/test_app.h"
 
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +17,7 @@ TestApp::TestApp(Config config)
     root.mkpath(QStringLiteral("sound/30Warn"));
     root.mkpath(QStringLiteral("sound/TimeOut"));
     root.mkpath(QStringLiteral("background"));
-    m_app = std::make_unique<Application>(m_dir.path(), m_platform);
+    m_app = std::make_unique<Program>(m_dir.path(), m_platform);
 }
 
 TestApp::~TestApp()

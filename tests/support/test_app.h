@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/application.h"
+#include "menu/program.h"
 #include "support/scripted_platform.h"
 
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "shell/system_time.h"
+#include "core/system_time.h"
 
 #include <QLocale>
 #include <QTime>

@@ -1,7 +1,7 @@
-#include "settings/line_file.h"
+#include "core/line_file.h"
 
-#include "settings/settings_files.h"
-#include "settings/text_encoding.h"
+#include "core/settings_files.h"
+#include "core/text_encoding.h"
 
 #include <QDir>
 #include <QFile>

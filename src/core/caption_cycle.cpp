@@ -1,4 +1,4 @@
-#include "shell/caption_cycle.h"
+#include "core/caption_cycle.h"
 
 namespace Dovrel {
 

@@ -1,4 +1,4 @@
-#include "clocks/countdown.h"
+#include "core/countdown.h"
 
 #include <cmath>
 #include <limits>

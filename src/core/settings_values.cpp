@@ -1,4 +1,4 @@
-#include "settings/settings_values.h"
+#include "core/settings_values.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "displays/scrolling_note.h"
+#include "core/scrolling_note.h"
 
 namespace Dovrel {
 

@@ -1,4 +1,4 @@
-#include "menu/stage_buttons.h"
+#include "core/stage_buttons.h"
 
 namespace Dovrel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/line_file.h"
+#include "core/line_file.h"
 
 #include <QString>
 #include <QStringList>

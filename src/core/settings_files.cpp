@@ -1,7 +1,7 @@
-#include "settings/settings_files.h"
+#include "core/settings_files.h"
 
-#include "settings/app_paths.h"
-#include "settings/settings_values.h"
+#include "core/app_paths.h"
+#include "core/settings_values.h"
 
 namespace Dovrel {
 

@@ -1,4 +1,4 @@
-#include "shell/layout_tag.h"
+#include "core/layout_tag.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "displays/info_copies.h"
+#include "core/info_copies.h"
 
 namespace Dovrel {
 

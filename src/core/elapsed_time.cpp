@@ -1,4 +1,4 @@
-#include "displays/elapsed_time.h"
+#include "core/elapsed_time.h"
 
 namespace Dovrel {
 

@@ -1,4 +1,4 @@
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

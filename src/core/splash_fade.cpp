@@ -1,4 +1,4 @@
-#include "menu/splash_fade.h"
+#include "core/splash_fade.h"
 
 namespace Dovrel {
 

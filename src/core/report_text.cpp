@@ -1,6 +1,6 @@
-#include "scores/report_text.h"
+#include "core/report_text.h"
 
-#include "shell/system_time.h"
+#include "core/system_time.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "scores/score_rule.h"
+#include "core/score_rule.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "about/web_addresses.h"
+#include "core/web_addresses.h"
 
 #ifndef DOVREL_HOME_URL
 #error "DOVREL_HOME_URL comes from the build setting of the same name"

@@ -1,6 +1,6 @@
-#include "displays/rules_text.h"
+#include "core/rules_text.h"
 
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,0 +1,30 @@
+# Fails when a file under src/ includes a header of a layer its own layer may not use (LayerTable.cmake): an include
+# that points up, or sideways between screen folders.
+#   cmake -DSOURCE_DIR=<source tree> -P CheckLayers.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/LayerTable.cmake)
+
+file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
+set(faults "")
+foreach(file IN LISTS files)
+    string(REGEX MATCH "^[^/]+" folder "${file}")
+    if(NOT DEFINED DOVREL_USES_${folder})
+        list(APPEND faults "src/${file}: the folder ${folder} is not in cmake/LayerTable.cmake")
+        continue()
+    endif()
+    file(STRINGS ${SOURCE_DIR}/src/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^/\"]+/")
+    foreach(line IN LISTS includes)
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^/\"]+)/.*" "\\1" used "${line}")
+        if(NOT used STREQUAL folder AND NOT used IN_LIST DOVREL_USES_${folder})
+            string(REPLACE ";" " " allowed "${DOVREL_USES_${folder}}")
+            list(APPEND faults "src/${file}: ${line} — ${folder}/ may include only ${folder}/ ${allowed}")
+        endif()
+    endforeach()
+endforeach()
+
+if(faults)
+    list(JOIN faults "\n  " text)
+    message(FATAL_ERROR "Includes that break the layers:\n  ${text}")
+endif()
+list(LENGTH files count)
+message(STATUS "Layers: ${count} files, every include points to a layer below or the file's own")

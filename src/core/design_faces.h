@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+namespace Dovrel {
+
+// The installed faces that stand in for a font name of the designs, closest look first: a serif Song face for
+// 宋体, a Kai face for 楷体_GB2312 and for the brush faces 隶书, 华文行楷 and 华文新魏, then sans faces.
+QStringList fontSubstitutes(const QString &designFamily, const QStringList &installedFamilies);
+
+} // namespace Dovrel

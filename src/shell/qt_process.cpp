@@ -1,0 +1,61 @@
+#include "shell/qt_process.h"
+
+#include "core/design_faces.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QHash>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+namespace Dovrel {
+
+void installFontSubstitutes()
+{
+    const QStringList families = QFontDatabase::families();
+    for (const QString &name : {QStringLiteral("宋体"), QStringLiteral("楷体_GB2312"), QStringLiteral("隶书"),
+                                QStringLiteral("华文行楷"), QStringLiteral("华文新魏")}) {
+        if (families.contains(name))
+            continue;
+        QFont::removeSubstitutions(name);
+        QFont::insertSubstitutions(name, fontSubstitutes(name, families));
+    }
+}
+
+void installChineseQtTranslation()
+{
+    // The interface is Chinese whatever the system's language, so Qt's own dialogs are too.
+    const QString objectName = QStringLiteral("dovrelQtTranslation");
+    QCoreApplication *qtApp = QCoreApplication::instance();
+    if (!qtApp || qtApp->findChild<QTranslator *>(objectName, Qt::FindDirectChildrenOnly))
+        return;
+    // Owned by the Qt application, so it lasts the run.
+    auto *candidate = new QTranslator(qtApp);
+    candidate->setObjectName(objectName);
+    const QString fileName = QStringLiteral("qtbase_zh_CN");
+    // Beside the program first, where a Windows deployment puts Qt's translations.
+    const QStringList directories = {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    for (const QString &directory : directories) {
+        if (candidate->load(fileName, directory)) {
+            QCoreApplication::installTranslator(candidate);
+            return;
+        }
+    }
+    delete candidate;
+}
+
+void setUpQtApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Dovrel"));
+    QApplication::setApplicationVersion(QStringLiteral(DOVREL_VERSION));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutes();
+    installChineseQtTranslation();
+}
+
+} // namespace Dovrel
