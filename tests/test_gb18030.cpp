@@ -41,13 +41,6 @@ void appendCodePoint(QString &text, char32_t u)
     }
 }
 
-QString fromCodePoint(char32_t u)
-{
-    QString text;
-    appendCodePoint(text, u);
-    return text;
-}
-
 QString unitsOf(const QString &text)
 {
     QStringList units;
@@ -169,6 +162,13 @@ QString everyEncodingDifference(const QString &text)
 }
 
 #ifdef DOVREL_HAVE_ICONV
+QString fromCodePoint(char32_t u)
+{
+    QString text;
+    appendCodePoint(text, u);
+    return text;
+}
+
 // What iconv makes of `in`, units of `unitSize` bytes each: the output of the units it takes and the index of each
 // unit it refuses, in order.
 struct IconvOutput
