@@ -116,8 +116,8 @@ private slots:
         const AudienceStyle &style = screen->audienceStyle();
         QCOMPARE(screen->Label1->font().family(), style.text.fontName);
         QCOMPARE(screen->Label1->font().pointSizeF(), *style.text.fontSize);
-        QCOMPARE(textColour(screen->Label1), colourForValue(*style.text.colour));
-        QCOMPARE(backColour(screen), colourForValue(*style.background));
+        QCOMPARE(textColour(screen->Label1), storedColour(*style.text.colour));
+        QCOMPARE(backColour(screen), storedColour(*style.background));
         closeScreen(screen);
         QCOMPARE(t.readConfigBytes(ViwerSet), written);
         QVERIFY(t.platform().messages.isEmpty());

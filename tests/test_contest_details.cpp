@@ -63,14 +63,14 @@ private slots:
             QVERIFY2(label, l.name);
             QCOMPARE(label->text(), QString::fromUtf8(l.text));
             QCOMPARE(label->pos(), twipsRect(l.left, l.top, 0, 0).topLeft());
-            QCOMPARE(textColour(label), colourFromValue(0x00C00000));
+            QCOMPARE(textColour(label), plainColour(0x00C00000));
         }
         const QStringList captions = {QStringLiteral("保存设置"), QStringLiteral("下一步>>"), QStringLiteral("清空设置"),
                                       QStringLiteral("返回主菜单")};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(child<QPushButton>(page, QStringLiteral("Command%1").arg(i + 1))->text(), captions[i]);
-        QCOMPARE(backColour(page), colourFromValue(0x00FFFF00));
-        QCOMPARE(backColour(box(page, 3)), colourFromValue(0x00EAF189));
+        QCOMPARE(backColour(page), plainColour(0x00FFFF00));
+        QCOMPARE(backColour(box(page, 3)), plainColour(0x00EAF189));
     }
 
     void loadsSavesAndClears()

@@ -1,5 +1,5 @@
 #include "clocks/stage_handover.h"
-#include "core/caption_cycle.h"
+#include "core/program_identity.h"
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
 #include "platform/qt_platform.h"
@@ -32,18 +32,17 @@ public:
         int opened = 0;
     };
 
-    explicit FormTest(Application &app)
-        : Screen(app, QStringLiteral("FormTest"))
+    explicit FormTest(Application &app) : Screen(app)
     {
         setDesignClientSize(DesignWidth, DesignHeight);
         setProportionalLayout(true);
         Label1 = makeLabel(this, QStringLiteral("Label1"), 1185, 1920, 1725, 840, QStringLiteral("正方"));
         Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
-        connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+        connect(Timer1, &QTimer::timeout, this, [this] { animateCaption(this); });
     }
     void load() override
     {
-        RecordLayout(this);
+        recordLayout(this);
         setWindowTitle(applicationTitle());
         ++app().screens().variables<FormTest>().opened;
         Label1->setText(QStringLiteral("loaded"));
@@ -59,8 +58,7 @@ class FormUnrecorded : public Screen
     Q_OBJECT
 
 public:
-    explicit FormUnrecorded(Application &app)
-        : Screen(app, QStringLiteral("FormUnrecorded"))
+    explicit FormUnrecorded(Application &app) : Screen(app)
     {
         setDesignClientSize(DesignWidth, DesignHeight);
         setProportionalLayout(true);
@@ -78,15 +76,15 @@ class TestScreenFramework : public QObject
 private slots:
     void storedColourValuesAndSystemColours()
     {
-        QCOMPARE(colourForValue(255), QColor(255, 0, 0));
-        QCOMPARE(colourForValue(0x00C00000), QColor(0, 0, 192));
-        QCOMPARE(colourForValue(0x00FFFF00), QColor(0, 255, 255));
+        QCOMPARE(storedColour(255), QColor(255, 0, 0));
+        QCOMPARE(storedColour(0x00C00000), QColor(0, 0, 192));
+        QCOMPARE(storedColour(0x00FFFF00), QColor(0, 255, 255));
         const QPalette palette = QApplication::palette();
         // Window text (index 8), button face (15) and highlight (13) as the palette gives them.
-        QCOMPARE(colourForValue(qint32(0x80000008)), palette.color(QPalette::Active, QPalette::WindowText));
-        QCOMPARE(colourForValue(qint32(0x8000000F)), palette.color(QPalette::Active, QPalette::Window));
-        QCOMPARE(colourForValue(qint32(0x8000000D)), palette.color(QPalette::Active, QPalette::Highlight));
-        QCOMPARE(colourValue(colourFromValue(0x00DE9418)), 0x00DE9418u);
+        QCOMPARE(storedColour(qint32(0x80000008)), palette.color(QPalette::Active, QPalette::WindowText));
+        QCOMPARE(storedColour(qint32(0x8000000F)), palette.color(QPalette::Active, QPalette::Window));
+        QCOMPARE(storedColour(qint32(0x8000000D)), palette.color(QPalette::Active, QPalette::Highlight));
+        QCOMPARE(colourValue(plainColour(0x00DE9418)), 0x00DE9418u);
     }
 
     void dialogFiltersBecomeQtNameFiltersMatchingEitherCase()

@@ -133,9 +133,9 @@ private slots:
         const TitleStyle &style = title->titleStyle();
         QCOMPARE(title->Label1->font().family(), style.zoneOne.fontName);
         QCOMPARE(title->Label1->font().pointSizeF(), *style.zoneOne.fontSize);
-        QCOMPARE(textColour(title->Label1), colourForValue(*style.zoneOne.colour));
-        QCOMPARE(textColour(title->Label2), colourForValue(*style.zoneTwo.colour));
-        QCOMPARE(backColour(title), colourForValue(*style.background));
+        QCOMPARE(textColour(title->Label1), storedColour(*style.zoneOne.colour));
+        QCOMPARE(textColour(title->Label2), storedColour(*style.zoneTwo.colour));
+        QCOMPARE(backColour(title), storedColour(*style.background));
         closeScreen(title);
         QCOMPARE(t.readConfigBytes(NameSet), written);
         QVERIFY(t.platform().messages.isEmpty());

@@ -10,7 +10,7 @@ class QTimer;
 namespace Dovrel {
 
 // About the author: who makes the program and where its page is; it opens over the main menu.
-class Form19 : public Screen
+class Form19 final : public Screen
 {
     Q_OBJECT
 

@@ -8,7 +8,7 @@ class QTimer;
 namespace Dovrel {
 
 // About the software: its version and what it offers; it opens over the main menu, which never hides.
-class Form21 : public Screen
+class Form21 final : public Screen
 {
     Q_OBJECT
 

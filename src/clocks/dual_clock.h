@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screen.h"
+#include "clocks/clock_screen.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ namespace Dovrel {
 class CountdownClock;
 
 // The free-debate clock: one countdown per side, and the turn passes by arrow key or mouse button.
-class Form6 : public Screen
+class Form6 final : public ClockScreen
 {
     Q_OBJECT
 

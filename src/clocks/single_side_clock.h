@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screen.h"
+#include "clocks/clock_screen.h"
 
 class QLabel;
 class QPushButton;
@@ -11,7 +11,7 @@ namespace Dovrel {
 class CountdownClock;
 
 // The single-side stage clock: one countdown, the side buttons only set the title.
-class Form17 : public Screen
+class Form17 final : public ClockScreen
 {
     Q_OBJECT
 

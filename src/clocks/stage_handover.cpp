@@ -7,8 +7,7 @@
 
 namespace Dovrel {
 
-Form5::Form5(Application &app)
-    : Screen(app, QStringLiteral("Form5"))
+Form5::Form5(Application &app) : Screen(app)
 {
     setDesignClientSize(4680, 3195);
     Label1 = makeLabel(this, QStringLiteral("Label1"), 360, 240, 1215, 255, QStringLiteral("数据传递"));

@@ -9,7 +9,7 @@ namespace Dovrel {
 
 // The stage hand-over, never shown: the main menu writes the current stage's limit and name here and the clocks
 // read them.
-class Form5 : public Screen
+class Form5 final : public Screen
 {
     Q_OBJECT
 

@@ -13,7 +13,7 @@ namespace Dovrel {
 
 // The audience questions and guest comments screen: one large heading and the time elapsed since it was first
 // opened in this run. The heading's font and colour and the background colour are kept in ViwerSet.ini.
-class Form20 : public Screen
+class Form20 final : public Screen
 {
     Q_OBJECT
 

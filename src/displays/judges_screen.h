@@ -5,7 +5,7 @@
 namespace Dovrel {
 
 // The judges: up to nine names in three rows of three, filled row by row from the top left.
-class Form15 : public InfoScreen
+class Form15 final : public InfoScreen
 {
     Q_OBJECT
 

@@ -12,7 +12,7 @@ namespace Dovrel {
 class StylingCommands;
 
 // The two sides' motions.
-class Form7 : public InfoScreen
+class Form7 final : public InfoScreen
 {
     Q_OBJECT
 

@@ -11,7 +11,7 @@ class QTimer;
 namespace Dovrel {
 
 // The rules text screen: the imported rules in one large editable text box, styled from its menu while open.
-class Form10 : public Screen
+class Form10 final : public Screen
 {
     Q_OBJECT
 

@@ -7,7 +7,7 @@
 namespace Dovrel {
 
 // Both sides' speakers: the affirmative column on the left, the negative on the right.
-class Form14 : public InfoScreen
+class Form14 final : public InfoScreen
 {
     Q_OBJECT
 

@@ -37,7 +37,7 @@ QPixmap picture(const QWidget *target);
 
 // The background, font and colour commands of one screen. It stands for the screen's one common-dialog component,
 // so the dialogs start from the values last chosen on this screen.
-class StylingCommands
+class StylingCommands final
 {
 public:
     explicit StylingCommands(Screen &screen, PictureFilter filter = jpegPictureFilter());
@@ -54,8 +54,6 @@ public:
     static bool loadPicture(QWidget *target, const QString &fileName);
 
     QString lastFileName() const;
-    std::optional<QFont> lastFont() const;
-    QColor lastColour() const;
 
 private:
     std::optional<QColor> askColour();

@@ -5,7 +5,7 @@
 namespace Dovrel {
 
 // The two teams and the side each holds.
-class Form8 : public InfoScreen
+class Form8 final : public InfoScreen
 {
     Q_OBJECT
 

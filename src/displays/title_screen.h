@@ -15,7 +15,7 @@ namespace Dovrel {
 // The contest title screen: the contest name and the organiser in two styled zones. In design use five buttons
 // style the zones and a reminder scrolls across the top; the main menu hides both for presentation. The zones'
 // fonts and colours and the background colour are kept in NameSet.ini from one opening to the next.
-class Form13 : public Screen
+class Form13 final : public Screen
 {
     Q_OBJECT
 

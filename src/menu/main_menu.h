@@ -16,7 +16,7 @@ class RulesImport;
 class StylingCommands;
 
 // The main menu: the hub every other screen is opened from; closing it ends the program.
-class Form4 : public Screen
+class Form4 final : public Screen
 {
     Q_OBJECT
 
@@ -99,7 +99,7 @@ private slots:
     void presentTitle();
 
 private:
-    QPushButton *makeButton(const QString &name, int left, int top, int width, const QString &caption);
+    QPushButton *makeMenuButton(const QString &name, int left, int top, int width, const QString &caption);
     void createButtons();
     void createMenu();
     void refreshStageCaptions();

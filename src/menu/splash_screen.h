@@ -10,7 +10,7 @@ class QTimer;
 namespace Dovrel {
 
 // The start-up screen: fades in, rests until clicked, fades out and opens the main menu.
-class Form1 : public Screen
+class Form1 final : public Screen
 {
     Q_OBJECT
 

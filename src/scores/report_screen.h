@@ -9,7 +9,7 @@ class QTimer;
 namespace Dovrel {
 
 // The contest report: a plain-text summary built at load, editable, to copy to the clipboard or save as a file.
-class Form12 : public Screen
+class Form12 final : public Screen
 {
     Q_OBJECT
 

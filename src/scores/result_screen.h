@@ -20,7 +20,7 @@ struct ShownResult
 ShownResult storedResult(Application &app);
 
 // The result screen: the two totals and the winner, each hidden until its button reveals it.
-class Form11 : public Screen
+class Form11 final : public Screen
 {
     Q_OBJECT
 

@@ -10,7 +10,7 @@ namespace Dovrel {
 
 // The score entry: both totals typed twice into masked boxes; when both pairs agree they are stored and the result
 // screen opens.
-class Form16 : public Screen
+class Form16 final : public Screen
 {
     Q_OBJECT
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "shell/screen.h"
-
-#include <array>
+#include "settings/settings_page.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,7 +11,7 @@ namespace Dovrel {
 
 // The contest details page, the first of the settings wizard. Its 23 boxes are the live contest details every
 // display, the result and the report read, saved or not, while the page stays loaded.
-class Form2 : public Screen
+class Form2 final : public SettingsPage
 {
     Q_OBJECT
 
@@ -21,7 +19,6 @@ public:
     static constexpr int Fields = 23;
 
     explicit Form2(Application &app);
-    void load() override;
 
     // The text of box `Text<number>` (1 … 23), the value of line `number` of NumSet.ini.
     QString detail(int number) const;
@@ -82,15 +79,9 @@ public:
     QPushButton *Command2 = nullptr;
     QTimer *Timer1 = nullptr;
 
-private slots:
-    void saveSettings();
-    void clearSettings();
-    void showStagesPage();
-    void backToMenu();
-
-private:
+protected:
     // Text1 … Text23, the order of the lines of NumSet.ini.
-    std::array<QLineEdit *, Fields> boxes() const;
+    QList<QLineEdit *> fileBoxes() const override;
 };
 
 } // namespace Dovrel

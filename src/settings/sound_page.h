@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screen.h"
+#include "settings/settings_page.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ namespace Dovrel {
 
 // The alert sounds and countdown format page. Its controls are the live choices every clock and the main menu
 // read; the keyword boxes hold what is saved to SoundSet.ini.
-class Form9 : public Screen
+class Form9 final : public SettingsPage
 {
     Q_OBJECT
 
@@ -65,9 +65,10 @@ private slots:
     void chooseTimeUpSound(int index);
     void chooseFormat(int index);
     void showSystemTime(bool shown);
-    void saveSettings();
-    void showStages();
-    void backToMenu();
+
+protected:
+    // The four keyword boxes, Text1 … Text4, in the order of the lines of SoundSet.ini.
+    QList<QLineEdit *> fileBoxes() const override;
 };
 
 } // namespace Dovrel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screen.h"
+#include "settings/settings_page.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ namespace Dovrel {
 
 // The stages and time limits page. Its boxes are the live stage names and limits the main menu and the clocks
 // read, saved or not, while the page stays loaded.
-class Form3 : public Screen
+class Form3 final : public SettingsPage
 {
     Q_OBJECT
 
@@ -68,16 +68,11 @@ public:
     QPushButton *Command3 = nullptr;
     QTimer *Timer1 = nullptr;
 
-private slots:
-    void saveSettings();
-    void clearSettings();
-    void showContestDetails();
-    void showSoundPage();
-    void backToMenu();
-
-private:
+protected:
     // Text1 … Text21 in the order of the lines of TimeSet.ini.
-    std::array<QLineEdit *, 21> boxesInFileOrder() const;
+    QList<QLineEdit *> fileBoxes() const override;
+    // All but the names of stages three and seven, which the page cannot enter.
+    QList<QLineEdit *> clearedBoxes() const override;
 };
 
 } // namespace Dovrel
