@@ -144,25 +144,25 @@ private slots:
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash->size(), QSize(539, 227));
         QCOMPARE(windowAlpha(splash), 0);
-        QVERIFY(splash->Timer1->isActive());
-        QCOMPARE(splash->Timer1->interval(), 10);
+        QVERIFY(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 10);
 
-        tick(splash->Timer1, 127);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 127);
         QCOMPARE(windowAlpha(splash), 254);
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 255);
-        QVERIFY(!splash->Timer1->isActive());
+        QVERIFY(!splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
 
         QTest::mouseClick(splash, Qt::LeftButton);
         QVERIFY(splash->isVisible());
-        QVERIFY(splash->Timer1->isActive());
-        tick(splash->Timer1);
+        QVERIFY(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 253);
-        tick(splash->Timer1, 126);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 126);
         QCOMPARE(windowAlpha(splash), 1);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form4")));
         QVERIFY(t.screen<Form4>()->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form1")));
@@ -173,20 +173,20 @@ private slots:
         TestApp t;
         t.app().start();
         Form1 *splash = t.screen<Form1>();
-        tick(splash->Timer1, 50);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 50);
         QCOMPARE(windowAlpha(splash), 100);
         splash->close();
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 98);
-        tick(splash->Timer1, 47);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 47);
         QCOMPARE(windowAlpha(splash), 4);
         // More clicks neither restart nor speed the fade-out.
         QTest::mouseClick(splash, Qt::LeftButton);
         splash->close();
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 2);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QVERIFY(t.screen<Form4>()->isVisible());
     }
 
@@ -260,14 +260,14 @@ private slots:
         menu->show();
         QCOMPARE(menu->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(menu->size(), QSize(792, 566));
-        QVERIFY(!menu->Image1->pixmap().isNull());
+        QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
         for (const QSize &size : {QSize(1280, 1000), QSize(400, 300), QSize(792, 566)}) {
             menu->resize(size);
-            QCOMPARE(menu->Image1->geometry().topLeft(), QPoint(0, 0));
-            QVERIFY(menu->Image1->width() >= menu->width());
-            QVERIFY(menu->Image1->height() >= menu->height());
+            QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("Image1"))->geometry().topLeft(), QPoint(0, 0));
+            QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Image1"))->width() >= menu->width());
+            QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Image1"))->height() >= menu->height());
         }
-        QCOMPARE(menu->Label1->geometry(), twipsRect(3960, 240, 4455, 495));
+        QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), twipsRect(3960, 240, 4455, 495));
     }
 };
 

@@ -18,6 +18,7 @@ public:
     explicit Form19(Application &app);
     void load() override;
 
+private:
     QLabel *Label1 = nullptr; // heading
     QLabel *Label2 = nullptr; // name
     QLabel *Label3 = nullptr; // institution

@@ -16,6 +16,7 @@ public:
     explicit Form21(Application &app);
     void load() override;
 
+private:
     QLabel *Label1 = nullptr; // heading
     QLabel *Label2 = nullptr; // version
     QLabel *Label3 = nullptr;

@@ -6,8 +6,6 @@
 #include "shell/colours.h"
 #include "shell/controls.h"
 
-#include <QLineEdit>
-
 namespace Dovrel {
 
 ClockScreen::ClockScreen(Application &app) : Screen(app)
@@ -22,12 +20,12 @@ CountdownClock *ClockScreen::makeCountdown(QTimer *timer, QLabel *display, Unset
 
 int ClockScreen::handedOverLimit() const
 {
-    return readLimit(app().screens().screen<Form5>()->Text1->text());
+    return readLimit(app().screens().screen<Form5>()->stage().limit);
 }
 
 QString ClockScreen::handedOverName() const
 {
-    return app().screens().screen<Form5>()->Text2->text();
+    return app().screens().screen<Form5>()->stage().name;
 }
 
 } // namespace Dovrel

@@ -20,14 +20,7 @@ constexpr int StepMs = 1000;
 // The countdown format chosen on the sound page, read afresh each time (loading the page unseen if needed).
 CountdownFormat chosenFormat(Screen *screen)
 {
-    switch (screen->app().screens().screen<Form9>()->formatChoice()) {
-    case 0:
-        return CountdownFormat::Seconds;
-    case 1:
-        return CountdownFormat::MinutesSeconds;
-    default:
-        return CountdownFormat::None;
-    }
+    return screen->app().screens().screen<Form9>()->countdownFormat();
 }
 
 } // namespace

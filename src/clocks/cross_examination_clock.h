@@ -23,6 +23,7 @@ public:
 
     int remainingSeconds() const;
 
+private:
     QLabel *Label9 = nullptr; // heading, later the chosen pairing
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;

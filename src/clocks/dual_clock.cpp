@@ -73,6 +73,11 @@ void Form6::load()
     Label1->setText(handedOverName());
 }
 
+void Form6::setTitle(const QString &title)
+{
+    Label1->setText(title);
+}
+
 int Form6::affirmativeSeconds() const
 {
     return m_affirmative->remaining();

@@ -22,7 +22,10 @@ public:
 
     int affirmativeSeconds() const;
     int negativeSeconds() const;
+    // The stage's title over the clocks.
+    void setTitle(const QString &title);
 
+private:
     QLabel *Label1 = nullptr;         // stage title, written by the opener
     QLabel *Label2 = nullptr;         // "正方"
     QLabel *Label4 = nullptr;         // affirmative clock

@@ -62,6 +62,11 @@ void Form17::readHandedOverLimit()
     m_clock->showRemaining();
 }
 
+void Form17::setTitle(const QString &title)
+{
+    Label1->setText(title);
+}
+
 void Form17::titleForSide(const QString &side)
 {
     Label1->setText(side + handedOverName());

@@ -20,7 +20,10 @@ public:
     void load() override;
 
     int remainingSeconds() const;
+    // The stage's title over the clock.
+    void setTitle(const QString &title);
 
+private:
     QLabel *Label1 = nullptr; // title
     QLabel *Label2 = nullptr; // remaining time
     QPushButton *Command1 = nullptr;

@@ -15,4 +15,19 @@ Form5::Form5(Application &app) : Screen(app)
     Text2 = makeControl<QLineEdit>(this, QStringLiteral("Text2"), 360, 1320, 3855, 375);
 }
 
+Form5::Stage Form5::stage() const
+{
+    return {Text1->text(), Text2->text()};
+}
+
+void Form5::handOverLimit(const QString &limit)
+{
+    Text1->setText(limit);
+}
+
+void Form5::handOverName(const QString &name)
+{
+    Text2->setText(name);
+}
+
 } // namespace Dovrel

@@ -89,6 +89,11 @@ const AudienceStyle &Form20::audienceStyle() const
     return m_style;
 }
 
+void Form20::setHeading(const QString &heading)
+{
+    Label1->setText(heading);
+}
+
 int Form20::elapsedSeconds() const
 {
     return variables().elapsedSeconds;

@@ -30,7 +30,10 @@ public:
     // The styling as it will be written on close.
     const AudienceStyle &audienceStyle() const;
     int elapsedSeconds() const;
+    // The large heading: audience questions, or guest comments.
+    void setHeading(const QString &heading);
 
+private:
     QLabel *Label1 = nullptr; // heading
     QLabel *Label2 = nullptr; // elapsed time
     QTimer *Timer1 = nullptr; // caption

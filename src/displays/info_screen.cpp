@@ -49,7 +49,7 @@ void InfoScreen::load()
     const Form2 *details = app().screens().screen<Form2>();
     for (const InfoCopy &copy : std::as_const(m_copies)) {
         if (auto *label = findChild<QLabel *>(copy.label, Qt::FindDirectChildrenOnly))
-            setLabelText(label, details->detail(copy.box));
+            setLabelText(label, details->detail(copy.detail));
     }
 }
 

@@ -21,6 +21,7 @@ class InfoScreen : public Screen
 public:
     void load() override;
 
+private:
     QTimer *Timer1 = nullptr; // caption
 
 protected:

@@ -12,6 +12,7 @@ class Form15 final : public InfoScreen
 public:
     explicit Form15(Application &app);
 
+private:
     QLabel *Label10 = nullptr;
     QLabel *Label1 = nullptr; // judges one to nine
     QLabel *Label2 = nullptr;

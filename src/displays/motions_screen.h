@@ -20,6 +20,7 @@ public:
     explicit Form7(Application &app);
     ~Form7() override;
 
+private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr; // affirmative motion

@@ -7,8 +7,6 @@
 #include "shell/life_cycle.h"
 #include "shell/messages.h"
 
-#include <QPlainTextEdit>
-
 namespace Dovrel {
 
 RulesImport::RulesImport(Screen &menu) : m_menu(menu) {}
@@ -48,7 +46,7 @@ void RulesImport::run()
     }
 
     Form10 *screen = m_menu.app().screens().screen<Form10>();
-    screen->Text1->setPlainText(rules.text);
+    screen->setRules(rules.text);
     showInFront(screen);
     m_menu.hide();
 }

@@ -58,6 +58,11 @@ void Form10::load()
     recordDesign();
 }
 
+void Form10::setRules(const QString &text)
+{
+    Text1->setPlainText(text);
+}
+
 bool Form10::eventFilter(QObject *watched, QEvent *event)
 {
     // The text box claims Ctrl+C (copy) and its other editing keys before any shortcut sees them; leaving the

@@ -19,6 +19,10 @@ public:
     explicit Form10(Application &app);
     void load() override;
 
+    // The rules shown, replacing any shown before.
+    void setRules(const QString &text);
+
+private:
     QPlainTextEdit *Text1 = nullptr;
     QTimer *Timer1 = nullptr; // caption
 

@@ -14,6 +14,7 @@ class Form14 final : public InfoScreen
 public:
     explicit Form14(Application &app);
 
+private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;

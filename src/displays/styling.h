@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/colours.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
@@ -63,7 +65,7 @@ private:
     QString m_lastFileName;
     std::optional<QFont> m_lastFont;
     // The colour dialog starts at black until a colour has been chosen on this screen.
-    QColor m_lastColour = Qt::black;
+    QColor m_lastColour = Colours::Black;
 };
 
 // The "背景桌面" submenu the display screens share: "背景1" … "背景5", a separator and "自定义背景", each putting its

@@ -12,6 +12,7 @@ class Form8 final : public InfoScreen
 public:
     explicit Form8(Application &app);
 
+private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label4 = nullptr; // affirmative team

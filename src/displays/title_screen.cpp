@@ -89,12 +89,29 @@ void Form13::load()
 {
     recordDesign();
     Form2 *details = app().screens().screen<Form2>();
-    Label1->setText(details->detail(1));
-    Label2->setText(details->detail(2));
+    Label1->setText(details->detail(ContestDetail::ContestName));
+    Label2->setText(details->detail(ContestDetail::Organiser));
     m_style = readTitleStyle(app().paths());
     applyStoredStyle(Label1, m_style.zoneOne);
     applyStoredStyle(Label2, m_style.zoneTwo);
     applyStoredBackground(this, m_style.background);
+}
+
+void Form13::presentForHall()
+{
+    for (QWidget *designOnly : designControls())
+        designOnly->hide();
+}
+
+void Form13::presentForDesign()
+{
+    for (QWidget *designOnly : designControls())
+        designOnly->show();
+}
+
+QList<QWidget *> Form13::designControls() const
+{
+    return {Label3, Command1, Command2, Command3, Command4, Command5};
 }
 
 const TitleStyle &Form13::titleStyle() const

@@ -4,6 +4,8 @@
 #include "displays/styling.h"
 #include "shell/screen.h"
 
+#include <QList>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -26,6 +28,11 @@ public:
     // The styling as it will be written on close.
     const TitleStyle &titleStyle() const;
 
+    // For the hall the reminder and the styling buttons are hidden; in design use they show.
+    void presentForHall();
+    void presentForDesign();
+
+private:
     QLabel *Label1 = nullptr; // zone one: the contest name
     QLabel *Label2 = nullptr; // zone two: the organiser
     QLabel *Label3 = nullptr; // the scrolling reminder
@@ -63,6 +70,8 @@ private slots:
 
 private:
     void createMenu();
+    // The reminder and the styling buttons.
+    QList<QWidget *> designControls() const;
 
     StylingCommands m_styling;
     TitleStyle m_style;

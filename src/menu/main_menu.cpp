@@ -35,7 +35,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -55,11 +54,6 @@ constexpr int RightColumn = 6720;
 // The greyed "设置" buttons stand beside the large buttons of either column.
 constexpr int LeftSettings = 4680;
 constexpr int RightSettings = 9840;
-
-QLineEdit *stagesBox(Form3 *page, int number)
-{
-    return page->findChild<QLineEdit *>(QStringLiteral("Text") + QString::number(number));
-}
 
 } // namespace
 
@@ -168,7 +162,7 @@ void Form4::createButtons()
     ScreenRegistry &screens = app().screens();
     connect(Command2, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form2>()); });
     connect(Command4, &QPushButton::clicked, this, &Form4::presentTitle);
-    connect(Command20, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form13>()); });
+    connect(Command20, &QPushButton::clicked, this, &Form4::presentTitleDesign);
     connect(Command5, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form7>()); });
     connect(Command6, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form8>()); });
     connect(Command7, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form14>()); });
@@ -178,7 +172,7 @@ void Form4::createButtons()
     connect(Command17, &QPushButton::clicked, this, [this, &screens] {
         Form20 *comments = screens.screen<Form20>();
         openInPlace(comments);
-        comments->Label1->setText(QStringLiteral("嘉宾点评"));
+        comments->setHeading(QStringLiteral("嘉宾点评"));
     });
     connect(Command18, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form16>()); });
     connect(Command19, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form12>()); });
@@ -237,7 +231,7 @@ void Form4::refreshStageCaptions()
     Form3 *stages = app().screens().screen<Form3>();
     for (const StageCaption &caption : stageCaptions()) {
         if (QPushButton *button = findChild<QPushButton *>(caption.button))
-            button->setText(stagesBox(stages, caption.nameBox)->text());
+            button->setText(stages->stageName(caption.nameBox));
     }
 }
 
@@ -250,37 +244,44 @@ void Form4::startStage(const QString &button)
     Form3 *stages = screens.screen<Form3>();
     Form5 *handover = screens.screen<Form5>();
     if (!stage->fixedName.isEmpty())
-        handover->Text2->setText(stage->fixedName);
-    handover->Text1->setText(stagesBox(stages, stage->limitBox)->text());
+        handover->handOverName(stage->fixedName);
+    handover->handOverLimit(stages->stageLimit(stage->limitBox));
     if (stage->nameBox)
-        handover->Text2->setText(stagesBox(stages, stage->nameBox)->text());
+        handover->handOverName(stages->stageName(*stage->nameBox));
 
-    Screen *clock = nullptr;
+    // The clock loads on this first reference and reads the hand-over; a fixed title is written after that.
     switch (stage->clock) {
-    case StageClock::SingleSide:
-        clock = screens.screen<Form17>();
+    case StageClock::SingleSide: {
+        Form17 *clock = screens.screen<Form17>();
+        if (!stage->title.isEmpty())
+            clock->setTitle(stage->title);
+        openInPlace(clock);
         break;
-    case StageClock::Dual:
-        clock = screens.screen<Form6>();
+    }
+    case StageClock::Dual: {
+        Form6 *clock = screens.screen<Form6>();
+        if (!stage->title.isEmpty())
+            clock->setTitle(stage->title);
+        openInPlace(clock);
         break;
+    }
     case StageClock::CrossExamination:
-        clock = screens.screen<Form18>();
+        openInPlace(screens.screen<Form18>());
         break;
     }
-    if (!stage->title.isEmpty()) {
-        if (QLabel *title = clock->findChild<QLabel *>(QStringLiteral("Label1")))
-            title->setText(stage->title);
-    }
-    openInPlace(clock);
 }
 
-// The title for the hall: the reminder and the styling buttons are for the design use only.
 void Form4::presentTitle()
 {
     Form13 *title = app().screens().screen<Form13>();
-    for (QWidget *designOnly : std::initializer_list<QWidget *>{title->Label3, title->Command1, title->Command2,
-                                                                title->Command3, title->Command4, title->Command5})
-        designOnly->hide();
+    title->presentForHall();
+    openInPlace(title);
+}
+
+void Form4::presentTitleDesign()
+{
+    Form13 *title = app().screens().screen<Form13>();
+    title->presentForDesign();
     openInPlace(title);
 }
 

@@ -23,6 +23,7 @@ public:
     explicit Form1(Application &app);
     void load() override;
 
+private:
     QTimer *Timer1 = nullptr;
 
 protected:

@@ -75,8 +75,8 @@ void Form12::load()
     const ShownResult result = storedResult(app());
     const Form2 *page = app().screens().screen<Form2>();
     QStringList details;
-    for (int number = 1; number <= Form2::Fields; ++number)
-        details.append(page->detail(number));
+    for (int index = 0; index < ContestDetailCount; ++index)
+        details.append(page->detail(ContestDetail(index)));
     const QString text =
         Dovrel::reportText({details, result.affirmativeTotal, result.negativeTotal, result.winner, reportStamp()});
     // The box keeps its lines as paragraphs; line ends go back to CR LF when the text leaves it.

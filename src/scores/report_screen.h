@@ -20,6 +20,7 @@ public:
     // The report as it stands in the box, edits included, every line ended by CR LF.
     QString reportText() const;
 
+private:
     QPlainTextEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command3 = nullptr;

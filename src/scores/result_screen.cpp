@@ -15,9 +15,6 @@ namespace Dovrel {
 
 namespace {
 
-constexpr int AffirmativeTeam = 5;
-constexpr int NegativeTeam = 6;
-
 QLabel *makeHeading(QWidget *parent, const QString &name, int left, int top, int width, int height, const QString &text,
                     const QFont &font, const QColor &colour)
 {
@@ -46,7 +43,8 @@ ShownResult storedResult(Application &app)
     const ContestResult result = contestResult(lines.at(0), lines.at(1));
     const Form2 *details = app.screens().screen<Form2>();
     return {result.affirmativeTotal, result.negativeTotal,
-            winnerText(result.winner, details->detail(AffirmativeTeam), details->detail(NegativeTeam))};
+            winnerText(result.winner, details->detail(ContestDetail::AffirmativeTeam),
+                       details->detail(ContestDetail::NegativeTeam))};
 }
 
 Form11::Form11(Application &app) : Screen(app)

@@ -28,6 +28,7 @@ public:
     explicit Form11(Application &app);
     void load() override;
 
+private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label6 = nullptr; // affirmative total

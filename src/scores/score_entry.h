@@ -17,6 +17,7 @@ class Form16 final : public Screen
 public:
     explicit Form16(Application &app);
 
+private:
     QLabel *Label1_0 = nullptr;
     QLabel *Label1_1 = nullptr;
     QLabel *Label1_2 = nullptr;

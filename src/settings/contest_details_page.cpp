@@ -120,9 +120,9 @@ Form2::Form2(Application &app) : SettingsPage(app, SettingsFiles::numSet(), desi
     Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
-QString Form2::detail(int number) const
+QString Form2::detail(ContestDetail which) const
 {
-    return number >= 1 && number <= Fields ? fileBoxes().at(number - 1)->text() : QString();
+    return fileBoxes().at(int(which))->text();
 }
 
 QList<QLineEdit *> Form2::fileBoxes() const

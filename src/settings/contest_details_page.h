@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/contest_details.h"
 #include "settings/settings_page.h"
 
 class QLabel;
@@ -16,13 +17,16 @@ class Form2 final : public SettingsPage
     Q_OBJECT
 
 public:
-    static constexpr int Fields = 23;
-
     explicit Form2(Application &app);
 
-    // The text of box `Text<number>` (1 … 23), the value of line `number` of NumSet.ini.
-    QString detail(int number) const;
+    // The contest detail as its box holds it now.
+    QString detail(ContestDetail which) const;
 
+protected:
+    // Text1 … Text23, the order of the lines of NumSet.ini.
+    QList<QLineEdit *> fileBoxes() const override;
+
+private:
     QLabel *Picture1 = nullptr;
     QLabel *Label27 = nullptr;
     QLabel *Label1 = nullptr;
@@ -78,10 +82,6 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QTimer *Timer1 = nullptr;
-
-protected:
-    // Text1 … Text23, the order of the lines of NumSet.ini.
-    QList<QLineEdit *> fileBoxes() const override;
 };
 
 } // namespace Dovrel

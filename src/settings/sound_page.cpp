@@ -223,9 +223,16 @@ int Form9::timeUpChoice() const
     return checkedIndex(Option2);
 }
 
-int Form9::formatChoice() const
+CountdownFormat Form9::countdownFormat() const
 {
-    return checkedIndex(Option3);
+    switch (checkedIndex(Option3)) {
+    case 0:
+        return CountdownFormat::Seconds;
+    case 1:
+        return CountdownFormat::MinutesSeconds;
+    default:
+        return CountdownFormat::None;
+    }
 }
 
 bool Form9::systemTimeShown() const

@@ -154,6 +154,18 @@ void Form3::load()
         Text5->setText(stageSevenDesignName());
 }
 
+QString Form3::stageName(StageBox box) const
+{
+    Q_ASSERT(isStageNameBox(box));
+    return fileBoxes().at(int(box))->text();
+}
+
+QString Form3::stageLimit(StageBox box) const
+{
+    Q_ASSERT(!isStageNameBox(box));
+    return fileBoxes().at(int(box))->text();
+}
+
 QList<QLineEdit *> Form3::fileBoxes() const
 {
     return {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text8,  Text9,  Text10, Text11,

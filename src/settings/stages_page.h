@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/stage_boxes.h"
 #include "settings/settings_page.h"
 
 #include <array>
@@ -25,6 +26,17 @@ public:
     static QString stageThreeDesignName();
     static QString stageSevenDesignName();
 
+    // A stage's name or time limit as its box holds it now.
+    QString stageName(StageBox box) const;
+    QString stageLimit(StageBox box) const;
+
+protected:
+    // Text1 … Text21 in the order of the lines of TimeSet.ini.
+    QList<QLineEdit *> fileBoxes() const override;
+    // All but the names of stages three and seven, which the page cannot enter.
+    QList<QLineEdit *> clearedBoxes() const override;
+
+private:
     QLabel *Picture1 = nullptr;
     std::array<QLabel *, 6> Label2{};
     std::array<QLabel *, 13> Label1{};
@@ -67,12 +79,6 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command3 = nullptr;
     QTimer *Timer1 = nullptr;
-
-protected:
-    // Text1 … Text21 in the order of the lines of TimeSet.ini.
-    QList<QLineEdit *> fileBoxes() const override;
-    // All but the names of stages three and seven, which the page cannot enter.
-    QList<QLineEdit *> clearedBoxes() const override;
 };
 
 } // namespace Dovrel
