@@ -18,10 +18,10 @@ namespace {
 // Opens the dual clock as the main menu does: hand-over first, then the clock, with or without a title.
 Form6 *openClock(TestApp &t, const QString &limit, const QString &title = QStringLiteral("自由辩论"))
 {
-    t.screen<Form5>()->Text1->setText(limit);
+    t.screen<Form5>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(limit);
     Form6 *clock = t.screen<Form6>();
     if (!title.isNull())
-        clock->Label1->setText(title);
+        clock->findChild<QLabel *>(QStringLiteral("Label1"))->setText(title);
     clock->show();
     return clock;
 }
@@ -30,11 +30,12 @@ enum class Running { None, Affirmative, Negative };
 
 Running running(const Form6 *clock)
 {
-    if (clock->Timer1->isActive() && clock->Timer2->isActive())
+    if (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive() &&
+        clock->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive())
         return Running(-1); // both at once is always a fault
-    if (clock->Timer1->isActive())
+    if (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive())
         return Running::Affirmative;
-    return clock->Timer2->isActive() ? Running::Negative : Running::None;
+    return clock->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive() ? Running::Negative : Running::None;
 }
 
 // A point in the free band below the dividing line.
@@ -71,12 +72,14 @@ private slots:
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(running(clock), Running::None);
-        for (QLabel *label : {clock->Label4, clock->Label5}) {
+        for (QLabel *label : {clock->findChild<QLabel *>(QStringLiteral("Label4")),
+                              clock->findChild<QLabel *>(QStringLiteral("Label5"))}) {
             QCOMPARE(label->text(), QStringLiteral("180s"));
             QCOMPARE(label->font().pointSize(), 120);
         }
-        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label6_1")), clock->Label6[1]);
-        QCOMPARE(clock->Label7->text(), QStringLiteral("线下区域为感应区"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label6_1")),
+                 clock->findChild<QLabel *>(QStringLiteral("Label6_1")));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label7"))->text(), QStringLiteral("线下区域为感应区"));
         // Keys reach the screen itself: nothing on it may take the focus away.
         QCOMPARE(clock->focusPolicy(), Qt::StrongFocus);
         for (QLabel *label : clock->findChildren<QLabel *>())
@@ -85,7 +88,7 @@ private slots:
         TestApp m;
         m.writeSoundSet(QStringLiteral("分\\秒"));
         Form6 *minutes = openClock(m, QStringLiteral("180"));
-        QCOMPARE(minutes->Label5->text(), QStringLiteral("3分0秒"));
+        QCOMPARE(minutes->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("3分0秒"));
 
         // No format chosen: seconds rather than the design texts; the missing device is still reported.
         TestApp n;
@@ -93,11 +96,11 @@ private slots:
                                                        QStringLiteral("显示"), QStringLiteral("分秒")});
         n.platform().devices = 0;
         Form6 *unset = openClock(n, QStringLiteral("31"));
-        QCOMPARE(unset->Label4->text(), QStringLiteral("31s"));
-        QCOMPARE(unset->Label5->text(), QStringLiteral("31s"));
+        QCOMPARE(unset->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("31s"));
+        QCOMPARE(unset->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("31s"));
         QTest::keyClick(unset, Qt::Key_Right);
-        tick(unset->Timer2);
-        QCOMPARE(unset->Label5->text(), QStringLiteral("30s"));
+        tick(unset->findChild<QTimer *>(QStringLiteral("Timer2")));
+        QCOMPARE(unset->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("30s"));
         QCOMPARE(n.platform().messageTexts(), QStringList{QStringLiteral("检测声音设备出错")});
         QCOMPARE(running(unset), Running::Negative);
     }
@@ -107,17 +110,18 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         // Custom stage eight gives no title but hands its name over.
-        t.screen<Form5>()->Text2->setText(QStringLiteral("第二轮自由辩论"));
+        t.screen<Form5>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("第二轮自由辩论"));
         Form6 *clock = openClock(t, QStringLiteral("60"), QString());
-        QCOMPARE(clock->Label1->text(), QStringLiteral("第二轮自由辩论"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
         QTest::keyClick(clock, Qt::Key_Left);
-        QCOMPARE(clock->Label1->text(), QStringLiteral("第二轮自由辩论"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
         clock->close();
         flushDeletes();
 
         // The free-debate buttons leave an older stage's name in the hand-over; their title wins.
-        t.screen<Form5>()->Text2->setText(QStringLiteral("总结陈词"));
-        QCOMPARE(openClock(t, QStringLiteral("60"))->Label1->text(), QStringLiteral("自由辩论"));
+        t.screen<Form5>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("总结陈词"));
+        QCOMPARE(openClock(t, QStringLiteral("60"))->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("自由辩论"));
     }
 
     void arrowKeysPassTheTurn_data()
@@ -177,8 +181,14 @@ private slots:
         QCOMPARE(running(clock), Running::Affirmative);
 
         // Presses through the window land on whatever label is under them and stop there.
-        const QList<QLabel *> labels{clock->Label1, clock->Label2,    clock->Label3,    clock->Label4,
-                                     clock->Label5, clock->Label6[0], clock->Label6[1], clock->Label7};
+        const QList<QLabel *> labels{clock->findChild<QLabel *>(QStringLiteral("Label1")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label2")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label3")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label4")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label5")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label6_0")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label6_1")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label7"))};
         for (QLabel *label : labels) {
             const QPoint at = label->mapTo(clock, label->rect().center());
             QCOMPARE(clock->childAt(at), label);
@@ -199,19 +209,19 @@ private slots:
         p.nowMs = 10'000;
         for (int i = 0; i < 10; ++i) {
             QTest::keyClick(clock, i % 2 == 0 ? Qt::Key_Left : Qt::Key_Right);
-            QCOMPARE(clock->Timer1->interval(), 1000);
-            QCOMPARE(clock->Timer2->interval(), 1000);
+            QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 1000);
+            QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 1000);
             p.nowMs += 900;
         }
         QCOMPARE(running(clock), Running::Negative);
-        QCOMPARE(clock->Label4->text(), QStringLiteral("180s"));
-        QCOMPARE(clock->Label5->text(), QStringLiteral("180s"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("180s"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("180s"));
         // The last switch came at 18.1 s: the negative side owes exactly one step at 19.1 s, nothing from before.
         p.nowMs = 19'100;
-        tick(clock->Timer2);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
         QCOMPARE(clock->negativeSeconds(), 179);
         QCOMPARE(clock->affirmativeSeconds(), 180);
-        QCOMPARE(clock->Timer2->interval(), 1000);
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 1000);
     }
 
     void heldArrowKeepsTheRunningSidesSchedule()
@@ -228,18 +238,18 @@ private slots:
         QTest::keyClick(clock, Qt::Key_Left);
         QTest::mousePress(clock, Qt::LeftButton, {}, sensingBand(clock));
         p.nowMs = 11'003;
-        tick(clock->Timer1);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->affirmativeSeconds(), 119);
-        QCOMPARE(clock->Timer1->interval(), 997);
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 997);
         // Holding the other arrow hands the turn over once and then keeps that side going.
         p.nowMs = 11'200;
         pressKey(clock, Qt::Key_Right, false);
         p.nowMs = 11'700;
         pressKey(clock, Qt::Key_Right, true);
         p.nowMs = 12'200;
-        tick(clock->Timer2);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
         QCOMPARE(clock->negativeSeconds(), 119);
-        QCOMPARE(clock->Timer2->interval(), 1000);
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 1000);
         QCOMPARE(running(clock), Running::Negative);
         QCOMPARE(clock->affirmativeSeconds(), 119);
     }
@@ -249,13 +259,13 @@ private slots:
         TestApp zero;
         zero.writeSoundSet();
         Form6 *empty = openClock(zero, QStringLiteral("0"));
-        QCOMPARE(empty->Label4->text(), QStringLiteral("0s"));
+        QCOMPARE(empty->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("0s"));
         QTest::keyClick(empty, Qt::Key_Right);
-        tick(empty->Timer2);
-        QCOMPARE(empty->Label5->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(isRed(empty->Label5));
-        QVERIFY(!isRed(empty->Label4));
-        QCOMPARE(empty->Label4->text(), QStringLiteral("0s"));
+        tick(empty->findChild<QTimer *>(QStringLiteral("Timer2")));
+        QCOMPARE(empty->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral(" 时间到！"));
+        QVERIFY(isRed(empty->findChild<QLabel *>(QStringLiteral("Label5"))));
+        QVERIFY(!isRed(empty->findChild<QLabel *>(QStringLiteral("Label4"))));
+        QCOMPARE(empty->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("0s"));
         QCOMPARE(zero.platform().sounds.size(), 1);
         QVERIFY(zero.platform().sounds.at(0).contains(QStringLiteral("TimeOut")));
 
@@ -263,15 +273,15 @@ private slots:
         thirty.writeSoundSet();
         Form6 *quiet = openClock(thirty, QStringLiteral("30"));
         QTest::keyClick(quiet, Qt::Key_Left);
-        tick(quiet->Timer1, 40);
+        tick(quiet->findChild<QTimer *>(QStringLiteral("Timer1")), 40);
         QCOMPARE(thirty.platform().sounds.size(), 1); // the time-up sound only
 
         TestApp thirtyOne;
         thirtyOne.writeSoundSet();
         Form6 *warned = openClock(thirtyOne, QStringLiteral("31"));
         QTest::keyClick(warned, Qt::Key_Right);
-        tick(warned->Timer2);
-        QCOMPARE(warned->Label5->text(), QStringLiteral("30s"));
+        tick(warned->findChild<QTimer *>(QStringLiteral("Timer2")));
+        QCOMPARE(warned->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("30s"));
         QCOMPARE(thirtyOne.platform().sounds.size(), 1);
         QVERIFY(thirtyOne.platform().sounds.at(0).contains(QStringLiteral("30Warn")));
     }
@@ -283,33 +293,33 @@ private slots:
         QStringList &sounds = t.platform().sounds;
         Form6 *clock = openClock(t, QStringLiteral("3"));
         QTest::keyClick(clock, Qt::Key_Left);
-        tick(clock->Timer1, 3);
-        QCOMPARE(clock->Label4->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(isRed(clock->Label4));
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
+        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label4"))));
         QCOMPARE(running(clock), Running::None);
-        QCOMPARE(clock->Label5->text(), QStringLiteral("3s"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("3s"));
         QCOMPARE(sounds.size(), 1);
 
         QTest::keyClick(clock, Qt::Key_Right);
-        tick(clock->Timer2);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
         QCOMPARE(clock->negativeSeconds(), 2);
         // Selecting the exhausted side stops the other and runs the whole time-up again a second later.
         QTest::keyClick(clock, Qt::Key_Left);
         QCOMPARE(running(clock), Running::Affirmative);
-        tick(clock->Timer1);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->affirmativeSeconds(), -1);
-        QCOMPARE(clock->Label4->text(), QStringLiteral(" 时间到！"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(running(clock), Running::None);
         QCOMPARE(sounds.size(), 2);
         QCOMPARE(clock->negativeSeconds(), 2);
 
         QTest::mousePress(clock, Qt::RightButton, {}, sensingBand(clock));
-        tick(clock->Timer2, 2);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")), 2);
         QCOMPARE(running(clock), Running::None);
-        QVERIFY(isRed(clock->Label4));
-        QVERIFY(isRed(clock->Label5));
-        QCOMPARE(clock->Label5->text(), QStringLiteral(" 时间到！"));
-        QCOMPARE(clock->Label5->font().pointSize(), 120);
+        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label4"))));
+        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label5"))));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral(" 时间到！"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->font().pointSize(), 120);
         QCOMPARE(sounds.size(), 3);
         QVERIFY(clock->isVisible());
     }
@@ -320,10 +330,10 @@ private slots:
         t.writeSoundSet();
         Form6 *clock = openClock(t, QStringLiteral("90"));
         QTest::keyClick(clock, Qt::Key_Left);
-        tick(clock->Timer1, 5);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
         QTest::keyClick(clock, Qt::Key_Right);
-        QTimer *affirmative = clock->Timer1;
-        QTimer *negative = clock->Timer2;
+        QTimer *affirmative = clock->findChild<QTimer *>(QStringLiteral("Timer1"));
+        QTimer *negative = clock->findChild<QTimer *>(QStringLiteral("Timer2"));
         clock->close();
         QVERIFY(!affirmative->isActive());
         QVERIFY(!negative->isActive());
@@ -331,7 +341,7 @@ private slots:
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form6")));
         flushDeletes();
         Form6 *again = openClock(t, QStringLiteral("90"));
-        QCOMPARE(again->Label4->text(), QStringLiteral("90s"));
+        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("90s"));
         QCOMPARE(running(again), Running::None);
     }
 };

@@ -76,7 +76,8 @@ private slots:
         TestApp t;
         const QString helpFile = t.dir() + QStringLiteral("/help.chm");
         t.app().setHelpFile(helpFile);
-        Screen screen(t.app(), QStringLiteral("Form2"));
+        Screen screen(t.app());
+        screen.setObjectName(QStringLiteral("Form2"));
         auto *edit = new QLineEdit(&screen);
         edit->setObjectName(QStringLiteral("edit"));
         auto *text = new QPlainTextEdit(&screen);
@@ -106,7 +107,8 @@ private slots:
         TestApp second;
         first.app().setHelpFile(first.dir() + QStringLiteral("/help.chm"));
         second.app().setHelpFile(second.dir() + QStringLiteral("/help.chm"));
-        Screen screen(second.app(), QStringLiteral("Form4"));
+        Screen screen(second.app());
+        screen.setObjectName(QStringLiteral("Form4"));
         QTest::keyClick(&screen, Qt::Key_F1);
         QCOMPARE(first.platform().helpFiles, QStringList());
         QCOMPARE(second.platform().helpFiles.size(), 1);
@@ -143,7 +145,8 @@ private slots:
         if (havePages)
             touch(t.dir() + QStringLiteral("/help/index.html"));
         t.app().setHelpFile(helpFile);
-        Screen screen(t.app(), QStringLiteral("Form4"));
+        Screen screen(t.app());
+        screen.setObjectName(QStringLiteral("Form4"));
 
         t.platform().helpAnswers = {false};
         QTest::keyClick(&screen, Qt::Key_F1);
@@ -222,7 +225,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, held);
         TestApp t;
-        Screen screen(t.app(), name);
+        Screen screen(t.app());
+        screen.setObjectName(name);
         screen.show();
         QCOMPARE(t.platform().displayAwakeCalls, held ? QList<bool>{true} : QList<bool>());
         QCOMPARE(t.app().displayKeptAwake(), held);
@@ -242,7 +246,8 @@ private slots:
         menu->hide();
         clock->hide();
         clock->show();
-        Screen info(t.app(), QStringLiteral("Form7"));
+        Screen info(t.app());
+        info.setObjectName(QStringLiteral("Form7"));
         info.show();
         QCOMPARE(t.platform().displayAwakeCalls, QList<bool>{true});
 
@@ -267,7 +272,8 @@ private slots:
         ScriptedPlatform platform;
         {
             Program app(dir.path(), platform);
-            Screen clock(app, QStringLiteral("Form18"));
+            Screen clock(app);
+            clock.setObjectName(QStringLiteral("Form18"));
             clock.show();
             QVERIFY(platform.displayAwake);
         }

@@ -65,14 +65,19 @@ Form16 *openEntry(TestApp &t)
 
 void enter(Form16 *entry, const QStringList &texts)
 {
-    const QList<QLineEdit *> boxes{entry->Text1, entry->Text2, entry->Text3, entry->Text4};
+    const QList<QLineEdit *> boxes{
+        entry->findChild<QLineEdit *>(QStringLiteral("Text1")), entry->findChild<QLineEdit *>(QStringLiteral("Text2")),
+        entry->findChild<QLineEdit *>(QStringLiteral("Text3")), entry->findChild<QLineEdit *>(QStringLiteral("Text4"))};
     for (int i = 0; i < 4; ++i)
         type(boxes.at(i), texts.at(i));
 }
 
 QStringList boxTexts(const Form16 *entry)
 {
-    return {entry->Text1->text(), entry->Text2->text(), entry->Text3->text(), entry->Text4->text()};
+    return {entry->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(),
+            entry->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(),
+            entry->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(),
+            entry->findChild<QLineEdit *>(QStringLiteral("Text4"))->text()};
 }
 
 bool loaded(TestApp &t, const QString &name)
@@ -82,9 +87,9 @@ bool loaded(TestApp &t, const QString &name)
 
 void revealAll(Form11 *result)
 {
-    result->Command3->click();
-    result->Command1->click();
-    result->Command2->click();
+    result->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    result->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    result->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
 }
 
 // The report without its time stamp, which follows the clock.
@@ -111,16 +116,20 @@ private slots:
         QCOMPARE(entry->size(), QSize(412, 235));
         QCOMPARE(entry->minimumSize(), entry->maximumSize());
         QVERIFY(!entry->usesProportionalLayout());
-        QCOMPARE(entry->Label1_2->text(), QStringLiteral("请键入反方代表队的最后得分"));
-        QCOMPARE(entry->Label1_3->objectName(), QStringLiteral("Label1_3"));
+        QCOMPARE(entry->findChild<QLabel *>(QStringLiteral("Label1_2"))->text(),
+                 QStringLiteral("请键入反方代表队的最后得分"));
+        QCOMPARE(entry->findChild<QLabel *>(QStringLiteral("Label1_3"))->objectName(), QStringLiteral("Label1_3"));
 
-        type(entry->Text1, QStringLiteral("87.5分"));
-        QCOMPARE(entry->Text1->text(), QStringLiteral("87.5分"));
-        QCOMPARE(entry->Text1->displayText(), QStringLiteral("*****"));
+        type(entry->findChild<QLineEdit *>(QStringLiteral("Text1")), QStringLiteral("87.5分"));
+        QCOMPARE(entry->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("87.5分"));
+        QCOMPARE(entry->findChild<QLineEdit *>(QStringLiteral("Text1"))->displayText(), QStringLiteral("*****"));
 
         // Focus starts on the button, then Tab runs through the four boxes in order.
-        QCOMPARE(entry->focusWidget(), entry->Command1);
-        for (QWidget *next : {entry->Text1, entry->Text2, entry->Text3, entry->Text4}) {
+        QCOMPARE(entry->focusWidget(), entry->findChild<QPushButton *>(QStringLiteral("Command1")));
+        for (QWidget *next : {entry->findChild<QLineEdit *>(QStringLiteral("Text1")),
+                              entry->findChild<QLineEdit *>(QStringLiteral("Text2")),
+                              entry->findChild<QLineEdit *>(QStringLiteral("Text3")),
+                              entry->findChild<QLineEdit *>(QStringLiteral("Text4"))}) {
             QTest::keyClick(entry->focusWidget(), Qt::Key_Tab);
             QCOMPARE(entry->focusWidget(), next);
         }
@@ -146,7 +155,7 @@ private slots:
         t.writeConfig(NumSet, contestDetails());
         Form16 *entry = openEntry(t);
         enter(entry, typed);
-        entry->Command1->click();
+        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.readConfigBytes(Score), gbBytes({typed.at(0), typed.at(2)}));
         QVERIFY(t.platform().messages.isEmpty());
@@ -157,7 +166,10 @@ private slots:
         QVERIFY(!t.screen<Form4>()->isVisible());
 
         revealAll(result);
-        QCOMPARE((QStringList{result->Label6->text(), result->Label7->text(), result->Label5->text()}), shown);
+        QCOMPARE((QStringList{result->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
+                              result->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
+                              result->findChild<QLabel *>(QStringLiteral("Label5"))->text()}),
+                 shown);
     }
 
     void disagreeingEntriesAreEmptiedAndNothingIsWritten_data()
@@ -177,7 +189,7 @@ private slots:
         t.writeConfig(Score, {QStringLiteral("1"), QStringLiteral("2")});
         Form16 *entry = openEntry(t);
         enter(entry, typed);
-        entry->Command1->click();
+        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("数据前后输入不一致，请重新输入！")});
         QCOMPARE(t.platform().messages.constFirst().buttons, MessageButtons::Ok);
@@ -188,7 +200,7 @@ private slots:
 
         // The next attempt goes through.
         enter(entry, texts({"75", "75", "76", "76"}));
-        entry->Command1->click();
+        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(t.readConfigBytes(Score), gbBytes({QStringLiteral("75"), QStringLiteral("76")}));
     }
 
@@ -197,7 +209,7 @@ private slots:
         TestApp t(TestApp::Config::Missing);
         Form16 *entry = openEntry(t);
         enter(entry, texts({"87.5", "87.5", "86", "86"}));
-        entry->Command1->click();
+        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages.constFirst().text.contains(QStringLiteral("Score.ini")));
@@ -232,28 +244,34 @@ private slots:
         QVERIFY(result->windowState() & Qt::WindowMaximized);
         QVERIFY(result->usesProportionalLayout());
         QCOMPARE(result->windowTitle(), QStringLiteral("Dovrel"));
-        QVERIFY(result->Timer1->isActive());
-        QCOMPARE(result->Timer1->interval(), 500);
+        QVERIFY(result->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(result->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
         // The details page was read for the team names, and stays out of sight.
         QVERIFY(loaded(t, QStringLiteral("Form2")));
         QVERIFY(!t.screen<Form2>()->isVisible());
 
-        QList<QLabel *> values{result->Label6, result->Label7, result->Label5};
+        QList<QLabel *> values{result->findChild<QLabel *>(QStringLiteral("Label6")),
+                               result->findChild<QLabel *>(QStringLiteral("Label7")),
+                               result->findChild<QLabel *>(QStringLiteral("Label5"))};
         for (QLabel *value : values)
             QVERIFY(!value->isVisible());
-        for (QLabel *heading : {result->Label1, result->Label2, result->Label3, result->Label4})
+        for (QLabel *heading : {result->findChild<QLabel *>(QStringLiteral("Label1")),
+                                result->findChild<QLabel *>(QStringLiteral("Label2")),
+                                result->findChild<QLabel *>(QStringLiteral("Label3")),
+                                result->findChild<QLabel *>(QStringLiteral("Label4"))})
             QVERIFY(heading->isVisible());
 
-        result->Command2->click();
-        QVERIFY(result->Label7->isVisible());
-        QVERIFY(!result->Label6->isVisible() && !result->Label5->isVisible());
-        QCOMPARE(result->Label7->text(), QStringLiteral(" 87.35分"));
-        result->Command3->click();
-        result->Command3->click();
-        QVERIFY(result->Label5->isVisible());
-        QCOMPARE(result->Label5->text(), QStringLiteral("蓝队"));
-        result->Command1->click();
-        QCOMPARE(result->Label6->text(), QStringLiteral(" 86分"));
+        result->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        QVERIFY(result->findChild<QLabel *>(QStringLiteral("Label7"))->isVisible());
+        QVERIFY(!result->findChild<QLabel *>(QStringLiteral("Label6"))->isVisible() &&
+                !result->findChild<QLabel *>(QStringLiteral("Label5"))->isVisible());
+        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label7"))->text(), QStringLiteral(" 87.35分"));
+        result->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        result->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        QVERIFY(result->findChild<QLabel *>(QStringLiteral("Label5"))->isVisible());
+        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("蓝队"));
+        result->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label6"))->text(), QStringLiteral(" 86分"));
         for (QLabel *value : values)
             QVERIFY(value->isVisible());
 
@@ -287,7 +305,10 @@ private slots:
         Form11 *result = t.screen<Form11>();
         result->show();
         revealAll(result);
-        QCOMPARE((QStringList{result->Label6->text(), result->Label7->text(), result->Label5->text()}), shown);
+        QCOMPARE((QStringList{result->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
+                              result->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
+                              result->findChild<QLabel *>(QStringLiteral("Label5"))->text()}),
+                 shown);
     }
 
     void resultNamesTheTeamAsItStandsOnThePage()
@@ -295,14 +316,14 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
         t.writeConfig(Score, {QStringLiteral("80"), QStringLiteral("90")});
-        t.screen<Form2>()->Text6->setText(QStringLiteral("未保存的队名"));
+        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text6"))->setText(QStringLiteral("未保存的队名"));
         Form11 *result = t.screen<Form11>();
-        QCOMPARE(result->Label5->text(), QStringLiteral("未保存的队名"));
+        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("未保存的队名"));
 
         // An empty team name gives an empty winner line.
         TestApp e;
         e.writeConfig(Score, {QStringLiteral("80"), QStringLiteral("90")});
-        QCOMPARE(e.screen<Form11>()->Label5->text(), QString());
+        QCOMPARE(e.screen<Form11>()->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QString());
     }
 
     void reportIsBuiltFromTheDetailsAndScores()
@@ -310,7 +331,7 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
         t.writeConfig(Score, {QStringLiteral("87.5"), QStringLiteral("86")});
-        t.screen<Form2>()->Text1->setText(QStringLiteral("未保存的赛名"));
+        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("未保存的赛名"));
         Form12 *report = t.screen<Form12>();
         report->show();
 
@@ -328,10 +349,10 @@ private slots:
         QCOMPARE(report->size(), QSize(792, 566));
         QVERIFY(report->usesProportionalLayout());
         QCOMPARE(report->windowTitle(), QStringLiteral("Dovrel"));
-        QCOMPARE(report->Text1->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QVERIFY(!report->Text1->isReadOnly());
-        QVERIFY(!report->Command2->isEnabled());
-        QVERIFY(report->Timer1->isActive());
+        QCOMPARE(report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(!report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->isReadOnly());
+        QVERIFY(!report->findChild<QPushButton *>(QStringLiteral("Command2"))->isEnabled());
+        QVERIFY(report->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
 
         // Without stored scores the totals are 0 and the contest a draw.
         TestApp e;
@@ -347,12 +368,12 @@ private slots:
         TestApp t;
         Form12 *report = t.screen<Form12>();
         report->show();
-        QTextCursor cursor = report->Text1->textCursor();
+        QTextCursor cursor = report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->textCursor();
         cursor.movePosition(QTextCursor::End);
-        report->Text1->setTextCursor(cursor);
-        type(report->Text1, QStringLiteral("补记"));
-        QTest::keyClick(report->Text1, Qt::Key_Return);
-        report->Command1->click();
+        report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setTextCursor(cursor);
+        type(report->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), QStringLiteral("补记"));
+        QTest::keyClick(report->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_Return);
+        report->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         const QString copied = t.platform().clipboard;
         QVERIFY(copied.endsWith(QStringLiteral("互为平手！\r\n补记\r\n")));
@@ -368,7 +389,7 @@ private slots:
         Form12 *report = t.screen<Form12>();
         const QString path = t.dir() + QStringLiteral("/报表.TXT");
         t.platform().saveAnswers = {path};
-        report->Command3->click();
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
 
         QCOMPARE(t.platform().saveRequests.size(), 1);
         QCOMPARE(t.platform().saveRequests.constFirst().title, QStringLiteral("另存为"));
@@ -383,10 +404,10 @@ private slots:
         QVERIFY(t.platform().messages.isEmpty());
 
         // A cancelled or empty answer writes nothing, even after a file was chosen.
-        report->Text1->setPlainText(QStringLiteral("改过"));
+        report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setPlainText(QStringLiteral("改过"));
         t.platform().saveAnswers = {std::nullopt, QString()};
-        report->Command3->click();
-        report->Command3->click();
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         QCOMPARE(t.platform().saveRequests.size(), 3);
         QCOMPARE(t.platform().saveRequests.at(1).initialFile, path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -419,7 +440,7 @@ private slots:
         }
         const QString before = report->reportText();
         t.platform().saveAnswers = {path};
-        report->Command3->click();
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
 
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY2(t.platform().messages.constFirst().text.contains(QDir::toNativeSeparators(path)),

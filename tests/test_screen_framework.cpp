@@ -1,5 +1,5 @@
 #include "clocks/stage_handover.h"
-#include "core/caption_cycle.h"
+#include "core/program_identity.h"
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
 #include "platform/qt_platform.h"
@@ -32,18 +32,17 @@ public:
         int opened = 0;
     };
 
-    explicit FormTest(Application &app)
-        : Screen(app, QStringLiteral("FormTest"))
+    explicit FormTest(Application &app) : Screen(app)
     {
         setDesignClientSize(DesignWidth, DesignHeight);
         setProportionalLayout(true);
         Label1 = makeLabel(this, QStringLiteral("Label1"), 1185, 1920, 1725, 840, QStringLiteral("正方"));
         Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
-        connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+        connect(Timer1, &QTimer::timeout, this, [this] { animateCaption(this); });
     }
     void load() override
     {
-        RecordLayout(this);
+        recordLayout(this);
         setWindowTitle(applicationTitle());
         ++app().screens().variables<FormTest>().opened;
         Label1->setText(QStringLiteral("loaded"));
@@ -59,8 +58,7 @@ class FormUnrecorded : public Screen
     Q_OBJECT
 
 public:
-    explicit FormUnrecorded(Application &app)
-        : Screen(app, QStringLiteral("FormUnrecorded"))
+    explicit FormUnrecorded(Application &app) : Screen(app)
     {
         setDesignClientSize(DesignWidth, DesignHeight);
         setProportionalLayout(true);
@@ -78,15 +76,15 @@ class TestScreenFramework : public QObject
 private slots:
     void storedColourValuesAndSystemColours()
     {
-        QCOMPARE(colourForValue(255), QColor(255, 0, 0));
-        QCOMPARE(colourForValue(0x00C00000), QColor(0, 0, 192));
-        QCOMPARE(colourForValue(0x00FFFF00), QColor(0, 255, 255));
+        QCOMPARE(storedColour(255), QColor(255, 0, 0));
+        QCOMPARE(storedColour(0x00C00000), QColor(0, 0, 192));
+        QCOMPARE(storedColour(0x00FFFF00), QColor(0, 255, 255));
         const QPalette palette = QApplication::palette();
         // Window text (index 8), button face (15) and highlight (13) as the palette gives them.
-        QCOMPARE(colourForValue(qint32(0x80000008)), palette.color(QPalette::Active, QPalette::WindowText));
-        QCOMPARE(colourForValue(qint32(0x8000000F)), palette.color(QPalette::Active, QPalette::Window));
-        QCOMPARE(colourForValue(qint32(0x8000000D)), palette.color(QPalette::Active, QPalette::Highlight));
-        QCOMPARE(colourValue(colourFromValue(0x00DE9418)), 0x00DE9418u);
+        QCOMPARE(storedColour(qint32(0x80000008)), palette.color(QPalette::Active, QPalette::WindowText));
+        QCOMPARE(storedColour(qint32(0x8000000F)), palette.color(QPalette::Active, QPalette::Window));
+        QCOMPARE(storedColour(qint32(0x8000000D)), palette.color(QPalette::Active, QPalette::Highlight));
+        QCOMPARE(colourValue(plainColour(0x00DE9418)), 0x00DE9418u);
     }
 
     void dialogFiltersBecomeQtNameFiltersMatchingEitherCase()
@@ -146,25 +144,25 @@ private slots:
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash->size(), QSize(539, 227));
         QCOMPARE(windowAlpha(splash), 0);
-        QVERIFY(splash->Timer1->isActive());
-        QCOMPARE(splash->Timer1->interval(), 10);
+        QVERIFY(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 10);
 
-        tick(splash->Timer1, 127);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 127);
         QCOMPARE(windowAlpha(splash), 254);
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 255);
-        QVERIFY(!splash->Timer1->isActive());
+        QVERIFY(!splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
 
         QTest::mouseClick(splash, Qt::LeftButton);
         QVERIFY(splash->isVisible());
-        QVERIFY(splash->Timer1->isActive());
-        tick(splash->Timer1);
+        QVERIFY(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 253);
-        tick(splash->Timer1, 126);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 126);
         QCOMPARE(windowAlpha(splash), 1);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form4")));
         QVERIFY(t.screen<Form4>()->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form1")));
@@ -175,20 +173,20 @@ private slots:
         TestApp t;
         t.app().start();
         Form1 *splash = t.screen<Form1>();
-        tick(splash->Timer1, 50);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 50);
         QCOMPARE(windowAlpha(splash), 100);
         splash->close();
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 98);
-        tick(splash->Timer1, 47);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 47);
         QCOMPARE(windowAlpha(splash), 4);
         // More clicks neither restart nor speed the fade-out.
         QTest::mouseClick(splash, Qt::LeftButton);
         splash->close();
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 2);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QVERIFY(t.screen<Form4>()->isVisible());
     }
 
@@ -262,14 +260,14 @@ private slots:
         menu->show();
         QCOMPARE(menu->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(menu->size(), QSize(792, 566));
-        QVERIFY(!menu->Image1->pixmap().isNull());
+        QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
         for (const QSize &size : {QSize(1280, 1000), QSize(400, 300), QSize(792, 566)}) {
             menu->resize(size);
-            QCOMPARE(menu->Image1->geometry().topLeft(), QPoint(0, 0));
-            QVERIFY(menu->Image1->width() >= menu->width());
-            QVERIFY(menu->Image1->height() >= menu->height());
+            QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("Image1"))->geometry().topLeft(), QPoint(0, 0));
+            QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Image1"))->width() >= menu->width());
+            QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Image1"))->height() >= menu->height());
         }
-        QCOMPARE(menu->Label1->geometry(), twipsRect(3960, 240, 4455, 495));
+        QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), twipsRect(3960, 240, 4455, 495));
     }
 };
 

@@ -20,8 +20,8 @@ namespace {
 Form17 *openClock(TestApp &t, const QString &limit, const QString &name = QStringLiteral("开篇陈词"))
 {
     Form5 *handover = t.screen<Form5>();
-    handover->Text1->setText(limit);
-    handover->Text2->setText(name);
+    handover->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(limit);
+    handover->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(name);
     Form17 *clock = t.screen<Form17>();
     clock->show();
     return clock;
@@ -51,19 +51,19 @@ private slots:
         Form17 *clock = openClock(t, QStringLiteral("122"));
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
-        QVERIFY(!clock->Timer1->isActive());
-        QCOMPARE(clock->Label2->text(), QStringLiteral("122s"));
-        QCOMPARE(clock->Label2->font().pointSize(), 120);
-        QCOMPARE(clock->Label1->text(), QString());
-        QCOMPARE(clock->focusWidget(), clock->Command1);
+        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("122s"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->font().pointSize(), 120);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QString());
+        QCOMPARE(clock->focusWidget(), clock->findChild<QPushButton *>(QStringLiteral("Command1")));
 
         TestApp m;
         m.writeSoundSet(QStringLiteral("分\\秒"));
         Form17 *minutes = openClock(m, QStringLiteral("122"));
-        QCOMPARE(minutes->Label2->text(), QStringLiteral("2分2秒"));
-        minutes->Command3->click();
-        tick(minutes->Timer1, 3);
-        QCOMPARE(minutes->Label2->text(), QStringLiteral("1分59秒"));
+        QCOMPARE(minutes->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("2分2秒"));
+        minutes->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        tick(minutes->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
+        QCOMPARE(minutes->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("1分59秒"));
     }
 
     void sideButtonsSetTheTitleAtAnyTime()
@@ -71,13 +71,13 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         Form17 *clock = openClock(t, QStringLiteral("60"), QStringLiteral("一辩发言"));
-        clock->Command2->click();
-        QCOMPARE(clock->Label1->text(), QStringLiteral("反方一辩发言"));
-        clock->Command3->click();
-        tick(clock->Timer1);
-        clock->Command1->click();
-        QCOMPARE(clock->Label1->text(), QStringLiteral("正方一辩发言"));
-        QVERIFY(clock->Timer1->isActive());
+        clock->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("反方一辩发言"));
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        clock->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("正方一辩发言"));
+        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
         QCOMPARE(clock->remainingSeconds(), 59);
     }
 
@@ -86,20 +86,20 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         Form17 *clock = openClock(t, QStringLiteral("31"));
-        clock->Command3->click();
-        QVERIFY(clock->Timer1->isActive());
-        tick(clock->Timer1);
-        QCOMPARE(clock->Label2->text(), QStringLiteral("30s"));
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("30s"));
         QCOMPARE(t.platform().sounds.size(), 1);
         QCOMPARE(soundName(t.platform().sounds.at(0)), QStringLiteral("sound/30Warn/默认声音.wav"));
-        tick(clock->Timer1, 29);
-        QCOMPARE(clock->Label2->text(), QStringLiteral("1s"));
-        QVERIFY(!isRed(clock->Label2));
-        tick(clock->Timer1);
-        QCOMPARE(clock->Label2->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(isRed(clock->Label2));
-        QCOMPARE(clock->Label2->font().pointSize(), 120);
-        QVERIFY(!clock->Timer1->isActive());
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 29);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("1s"));
+        QVERIFY(!isRed(clock->findChild<QLabel *>(QStringLiteral("Label2"))));
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
+        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label2"))));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->font().pointSize(), 120);
+        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
         QCOMPARE(t.platform().sounds.size(), 2);
         QCOMPARE(soundName(t.platform().sounds.at(1)), QStringLiteral("sound/TimeOut/声音一.wav"));
 
@@ -107,8 +107,8 @@ private slots:
             TestApp quiet;
             quiet.writeSoundSet();
             Form17 *short_ = openClock(quiet, limit);
-            short_->Command3->click();
-            tick(short_->Timer1, 40);
+            short_->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+            tick(short_->findChild<QTimer *>(QStringLiteral("Timer1")), 40);
             QCOMPARE(quiet.platform().sounds.size(), 1); // the time-up sound only
         }
     }
@@ -118,19 +118,19 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         Form17 *first = openClock(t, QStringLiteral("abc"));
-        QCOMPARE(first->Label2->text(), QStringLiteral("0s"));
+        QCOMPARE(first->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0s"));
         first->close();
         flushDeletes();
         Form17 *clock = openClock(t, QStringLiteral("1"));
-        clock->Command3->click();
-        tick(clock->Timer1);
-        QCOMPARE(clock->Label2->text(), QStringLiteral(" 时间到！"));
-        clock->Command3->click();
-        QVERIFY(clock->Timer1->isActive());
-        tick(clock->Timer1);
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), -1);
-        QCOMPARE(clock->Label2->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(!clock->Timer1->isActive());
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
+        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
         QCOMPARE(t.platform().sounds.size(), 2);
     }
 
@@ -139,19 +139,19 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         Form17 *clock = openClock(t, QStringLiteral("5"));
-        clock->Command3->click();
-        tick(clock->Timer1, 2);
-        clock->Command4->click();
-        QVERIFY(!clock->Timer1->isActive());
-        QCOMPARE(clock->Label2->text(), QStringLiteral("5s"));
-        clock->Command3->click();
-        tick(clock->Timer1, 5);
-        QVERIFY(isRed(clock->Label2));
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
+        clock->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("5s"));
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
+        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label2"))));
         // What the stages page says now does not matter; the hand-over does.
-        clock->Command4->click();
-        QCOMPARE(clock->Label2->text(), QStringLiteral("5s"));
-        QCOMPARE(textColour(clock->Label2), QColor(0, 0, 0));
-        QCOMPARE(clock->Label2->font().pointSize(), 120);
+        clock->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("5s"));
+        QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label2"))), QColor(0, 0, 0));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->font().pointSize(), 120);
         QCOMPARE(clock->remainingSeconds(), 5);
     }
 
@@ -162,20 +162,20 @@ private slots:
         ScriptedPlatform &p = t.platform();
         Form17 *clock = openClock(t, QStringLiteral("122"));
         p.nowMs = 10'000;
-        clock->Command3->click();
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         // A second press half a second later leaves the running interval alone.
         p.nowMs = 10'500;
-        clock->Command3->click();
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         p.nowMs = 11'003;
-        tick(clock->Timer1);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), 121);
-        QCOMPARE(clock->Timer1->interval(), 997);
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 997);
         // Held up until 14.5 s: the steps of 12, 13 and 14 s run at once.
         p.nowMs = 14'500;
-        tick(clock->Timer1);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), 118);
-        QCOMPARE(clock->Label2->text(), QStringLiteral("118s"));
-        QCOMPARE(clock->Timer1->interval(), 500);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("118s"));
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
     }
 
     void aLongHoldUpStillSoundsEachAlertOnce()
@@ -184,14 +184,14 @@ private slots:
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
         Form17 *clock = openClock(t, QStringLiteral("33"));
-        clock->Command3->click();
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         // Hold-ups of 4.9 s, each just short of a suspend: every missed step is charged, each alert sounds once.
-        while (clock->Timer1->isActive()) {
+        while (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive()) {
             p.nowMs += 4'900;
-            tick(clock->Timer1);
+            tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         }
         QCOMPARE(clock->remainingSeconds(), 0);
-        QCOMPARE(clock->Label2->text(), QStringLiteral(" 时间到！"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(p.sounds.size(), 2);
         QVERIFY(p.sounds.at(0).contains(QStringLiteral("30Warn")));
         QVERIFY(p.sounds.at(1).contains(QStringLiteral("TimeOut")));
@@ -205,20 +205,20 @@ private slots:
         ScriptedPlatform &p = t.platform();
         Form17 *clock = openClock(t, QStringLiteral("122"));
         p.nowMs = 10'000;
-        clock->Command3->click();
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         p.nowMs = 11'000;
-        tick(clock->Timer1);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), 121);
         // The lid closed for an hour: on resume the clock goes on from where it stood, on a fresh grid.
         p.nowMs = 3'611'400;
-        tick(clock->Timer1);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), 120);
-        QCOMPARE(clock->Label2->text(), QStringLiteral("120s"));
-        QVERIFY(clock->Timer1->isActive());
-        QCOMPARE(clock->Timer1->interval(), 1000);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("120s"));
+        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 1000);
         QVERIFY(p.sounds.isEmpty());
         p.nowMs = 3'612'400;
-        tick(clock->Timer1);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), 119);
     }
 
@@ -229,14 +229,14 @@ private slots:
                                                        QStringLiteral("显示"), QStringLiteral("分秒")});
         t.platform().devices = 0;
         Form17 *clock = openClock(t, QStringLiteral("31"));
-        QCOMPARE(clock->Label2->text(), QString());
-        clock->Command3->click();
-        tick(clock->Timer1);
-        QCOMPARE(clock->Label2->text(), QString());
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
         QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("检测声音设备出错")});
         QCOMPARE(clock->remainingSeconds(), 30);
-        tick(clock->Timer1, 30);
-        QCOMPARE(clock->Label2->text(), QStringLiteral(" 时间到！"));
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 30);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(t.platform().messages.size(), 2);
         QVERIFY(t.platform().sounds.isEmpty());
     }
@@ -246,15 +246,15 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         Form17 *clock = openClock(t, QStringLiteral("90"));
-        clock->Command3->click();
-        tick(clock->Timer1, 10);
-        QTimer *timer = clock->Timer1;
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 10);
+        QTimer *timer = clock->findChild<QTimer *>(QStringLiteral("Timer1"));
         clock->close();
         QVERIFY(!timer->isActive());
         QVERIFY(t.screen<Form4>()->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form17")));
         flushDeletes();
-        QCOMPARE(t.screen<Form17>()->Label2->text(), QStringLiteral("90s"));
+        QCOMPARE(t.screen<Form17>()->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("90s"));
     }
 };
 

@@ -1,11 +1,8 @@
 #include "core/caption_cycle.h"
 
-namespace Dovrel {
+#include "core/program_identity.h"
 
-QString applicationTitle()
-{
-    return QStringLiteral("Dovrel");
-}
+namespace Dovrel {
 
 QString nextCaption(const QString &current)
 {

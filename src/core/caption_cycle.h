@@ -8,6 +8,4 @@ namespace Dovrel {
 // the cycle stays as it is.
 QString nextCaption(const QString &current);
 
-QString applicationTitle();
-
 } // namespace Dovrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/contest_details.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,7 @@ struct ReportStamp
 
 ReportStamp reportStamp(const QDateTime &moment = QDateTime::currentDateTime());
 
-// What a report is made of: the 23 contest details in the order of the details page (fewer are taken as empty),
+// What a report is made of: the contest details in the order of ContestDetail (fewer are taken as empty),
 // the two totals and the winner as the result rule gives them, and the moment.
 struct ReportFacts
 {

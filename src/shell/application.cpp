@@ -1,6 +1,6 @@
 #include "shell/application.h"
 
-#include "core/caption_cycle.h"
+#include "core/program_identity.h"
 #include "platform/platform.h"
 #include "shell/hall_display.h"
 

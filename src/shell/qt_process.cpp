@@ -1,6 +1,7 @@
 #include "shell/qt_process.h"
 
 #include "core/design_faces.h"
+#include "core/program_identity.h"
 
 #include <QApplication>
 #include <QFont>
@@ -51,7 +52,7 @@ void installChineseQtTranslation()
 void setUpQtApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Dovrel"));
-    QApplication::setApplicationVersion(QStringLiteral(DOVREL_VERSION));
+    QApplication::setApplicationVersion(programVersion());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
