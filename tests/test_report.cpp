@@ -116,6 +116,35 @@ private slots:
         QCOMPARE(text, reportLines(sampleFacts()).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     }
 
+    void reportFileKeepsItsExtension_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no extension") << "/home/t/报表"
+                                      << "/home/t/报表.txt";
+        QTest::newRow("trailing dot") << "/home/t/报表."
+                                      << "/home/t/报表.txt";
+        QTest::newRow("dot in the folder only") << "/home/t/决赛.2026/报表"
+                                                << "/home/t/决赛.2026/报表.txt";
+        QTest::newRow("upper-case TXT") << "/home/t/报表.TXT"
+                                        << "/home/t/报表.TXT";
+        QTest::newRow("lower-case txt") << "/home/t/报表.txt"
+                                        << "/home/t/报表.txt";
+        QTest::newRow("another extension") << "/home/t/报表.log"
+                                           << "/home/t/报表.log";
+        QTest::newRow("two dots") << "/home/t/决赛.报表.doc"
+                                  << "/home/t/决赛.报表.doc";
+        QTest::newRow("windows folder") << "C:\\比赛\\报表"
+                                        << "C:\\比赛\\报表.txt";
+    }
+
+    void reportFileKeepsItsExtension()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, saved);
+        QCOMPARE(reportFileName(chosen), saved);
+    }
+
     void stampHasDateAndTimeWithoutZone()
     {
         const QDateTime moment(QDate(2024, 5, 1), QTime(14, 3, 5));

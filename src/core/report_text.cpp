@@ -2,6 +2,7 @@
 
 #include "core/system_time.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace Dovrel {
@@ -93,6 +94,15 @@ QString reportText(const ReportFacts &facts)
     for (const QString &line : reportLines(facts))
         text += line + QStringLiteral("\r\n");
     return text;
+}
+
+QString reportFileName(const QString &chosen)
+{
+    const QString name = QFileInfo(chosen).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (name.isEmpty() || (dot >= 0 && dot < name.size() - 1))
+        return chosen;
+    return chosen + (dot < 0 ? QStringLiteral(".txt") : QStringLiteral("txt"));
 }
 
 } // namespace Dovrel

@@ -34,4 +34,8 @@ QStringList reportLines(const ReportFacts &facts);
 // The report as text: every line followed by CR LF, the last one included.
 QString reportText(const ReportFacts &facts);
 
+// The file a report is saved to: a name typed without an extension gets ".txt" ("报表." gets "txt"); a name with
+// one keeps it as typed (".TXT", ".log").
+QString reportFileName(const QString &chosen);
+
 } // namespace Dovrel

@@ -73,6 +73,7 @@ std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r
         dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(selectedFilter(filters, request.filterIndex));
+    dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.initialFile.isEmpty())
         dialog.selectFile(request.initialFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
