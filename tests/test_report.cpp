@@ -1,4 +1,5 @@
 #include "core/report_text.h"
+#include "core/system_time.h"
 
 #include <QTest>
 
@@ -155,6 +156,42 @@ private slots:
         QVERIFY2(!stamp.time.contains(moment.timeZoneAbbreviation()) || moment.timeZoneAbbreviation().isEmpty(),
                  qPrintable(stamp.time));
         QCOMPARE(stamp.time, stamp.time.trimmed());
+    }
+
+    void datesInChineseOnAnySystem_data()
+    {
+        QTest::addColumn<QLocale>("system");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("C") << QLocale::c() << "zh_CN";
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "zh_CN";
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "zh_CN";
+        QTest::newRow("Chinese (China)") << QLocale(QLocale::Chinese, QLocale::China) << "zh_CN";
+        // A Chinese system keeps its own regional formats.
+        QTest::newRow("Chinese (Taiwan)") << QLocale(QLocale::Chinese, QLocale::Taiwan) << "zh_TW";
+        QTest::newRow("Chinese (Hong Kong)") << QLocale(QLocale::Chinese, QLocale::HongKong) << "zh_HK";
+    }
+
+    void datesInChineseOnAnySystem()
+    {
+        QFETCH(QLocale, system);
+        QFETCH(QString, name);
+        const QLocale locale = programLocale(system);
+        QCOMPARE(locale.name(), name);
+        const QString date = locale.toString(QDate(2026, 12, 8), QLocale::ShortFormat);
+        QVERIFY2(!date.contains(QStringLiteral("Dec")), qPrintable(date));
+        if (name == QStringLiteral("zh_CN"))
+            QCOMPARE(date, QStringLiteral("2026/12/8"));
+    }
+
+    void reportStampFollowsTheProgramLocale()
+    {
+        const QDateTime moment(QDate(2026, 12, 8), QTime(14, 3, 5));
+        const ReportStamp stamp = reportStamp(moment);
+        if (QLocale::system().language() == QLocale::Chinese)
+            QCOMPARE(stamp.date, QLocale::system().toString(moment.date(), QLocale::ShortFormat));
+        else
+            QCOMPARE(stamp.date, QStringLiteral("2026/12/8"));
+        QVERIFY2(!stamp.time.contains(QStringLiteral("PM")), qPrintable(stamp.time));
     }
 };
 

@@ -33,7 +33,7 @@ QString captionRow(const QStringList &captions, const QStringList &details, int 
 
 ReportStamp reportStamp(const QDateTime &moment)
 {
-    return {QLocale::system().toString(moment.date(), QLocale::ShortFormat), systemTimeText(moment.time())};
+    return {programLocale().toString(moment.date(), QLocale::ShortFormat), systemTimeText(moment.time())};
 }
 
 QStringList reportLines(const ReportFacts &facts)

@@ -6,7 +6,7 @@
 
 namespace Dovrel {
 
-// The moment a report is made, in the system's short date format and its time format.
+// The moment a report is made, in the short date format and the time format of programLocale().
 struct ReportStamp
 {
     QString date;

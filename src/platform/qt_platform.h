@@ -8,6 +8,7 @@
 #include <optional>
 
 class QDBusPendingCallWatcher;
+class QFileDialog;
 class QObject;
 class QSoundEffect;
 
@@ -51,6 +52,9 @@ private:
     // Owns the watchers of the calls on their way, so none outlives the platform.
     std::unique_ptr<QObject> m_calls;
 };
+
+// Qt's own file dialog shows sizes and dates in the system's locale; this shows them in the program's (QLocale()).
+void showFileDetailsInProgramLocale(QFileDialog &dialog);
 
 // "描述|模式|描述|模式" as Qt's name filters ("描述 (模式)").
 QStringList qtNameFilters(const QString &filter);

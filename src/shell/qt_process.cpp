@@ -1,6 +1,7 @@
 #include "shell/qt_process.h"
 
 #include "core/design_faces.h"
+#include "core/system_time.h"
 
 #include <QApplication>
 #include <QFont>
@@ -48,6 +49,14 @@ void installChineseQtTranslation()
     delete candidate;
 }
 
+void installProgramLocale()
+{
+    // A Chinese system keeps its own formats; any other would put English dates and sizes into a Chinese program.
+    const QLocale locale = programLocale();
+    if (locale != QLocale::system())
+        QLocale::setDefault(locale);
+}
+
 void setUpQtApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Dovrel"));
@@ -56,6 +65,7 @@ void setUpQtApplication()
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
     installChineseQtTranslation();
+    installProgramLocale();
 }
 
 } // namespace Dovrel
