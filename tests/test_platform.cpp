@@ -213,7 +213,7 @@ private slots:
                                   QStringLiteral("Form10"), QStringLiteral("Form11"), QStringLiteral("Form13"),
                                   QStringLiteral("Form14"), QStringLiteral("Form15"), QStringLiteral("Form17"),
                                   QStringLiteral("Form18"), QStringLiteral("Form20")};
-        for (int n = 1; n <= 21; ++n) {
+        for (int n = 1; n <= 22; ++n) {
             const QString name = QStringLiteral("Form%1").arg(n);
             QTest::newRow(qPrintable(name)) << name << hall.contains(name);
         }

@@ -9,7 +9,11 @@ QString applicationTitle()
 
 QString nextCaption(const QString &current)
 {
-    const QString title = applicationTitle();
+    return nextCaption(current, applicationTitle());
+}
+
+QString nextCaption(const QString &current, const QString &title)
+{
     if (current == title)
         return QString();
     if (current.size() < title.size() && title.startsWith(current))

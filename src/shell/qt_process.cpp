@@ -17,8 +17,7 @@ namespace Dovrel {
 void installFontSubstitutes()
 {
     const QStringList families = QFontDatabase::families();
-    for (const QString &name : {QStringLiteral("宋体"), QStringLiteral("楷体_GB2312"), QStringLiteral("隶书"),
-                                QStringLiteral("华文行楷"), QStringLiteral("华文新魏")}) {
+    for (const QString &name : designFaces()) {
         if (families.contains(name))
             continue;
         QFont::removeSubstitutions(name);
