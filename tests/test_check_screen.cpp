@@ -119,6 +119,7 @@ private slots:
         TestApp t;
         copyAssets(t, QStringLiteral("config"));
         copyAssets(t, QStringLiteral("sound"));
+        const QMap<QString, QByteArray> before = snapshot(t.dir());
         Form22 *check = t.screen<Form22>();
 
         QVERIFY2(linesStartingWith(check, QStringLiteral("✘ ")).isEmpty(), qPrintable(check->Text1->toPlainText()));
@@ -134,6 +135,12 @@ private slots:
               QStringLiteral("✔ config\\ 文件夹：可以写入"), QStringLiteral("✔ 双方辩题和代表队：都已填写")})
             QVERIFY2(fine.contains(expected), qPrintable(expected));
         QCOMPARE(lines(check).size(), fine.size() + linesStartingWith(check, QStringLiteral("! ")).size());
+
+        // Checking, again and again, writes nothing and leaves nothing behind.
+        check->Command1->click();
+        check->close();
+        flushDeletes();
+        QCOMPARE(snapshot(t.dir()), before);
     }
 
     void whatTheHallWouldNotice()
@@ -209,78 +216,57 @@ private slots:
         QVERIFY(!QDir(t.dir() + QStringLiteral("/config")).exists());
     }
 
-    void checkingWritesNothing()
-    {
-        TestApp t;
-        copyAssets(t, QStringLiteral("config"));
-        copyAssets(t, QStringLiteral("sound"));
-        const QMap<QString, QByteArray> before = snapshot(t.dir());
-        Form22 *check = t.screen<Form22>();
-        check->Command1->click();
-        check->close();
-        flushDeletes();
-        QCOMPARE(snapshot(t.dir()), before);
-    }
-
-    void listenPlaysTheWarningThenTheTimeUpSound()
-    {
-        TestApp t;
-        t.writeSoundSet();
-        Form22 *check = t.screen<Form22>();
-        QVERIFY(!check->Timer2->isActive());
-        check->Command2->click();
-        QCOMPARE(t.platform().sounds, QStringList{t.dir() + QStringLiteral("/sound/30Warn/默认声音.wav")});
-        QVERIFY(check->Timer2->isActive());
-        QVERIFY(check->Timer2->isSingleShot());
-        QVERIFY(check->Timer2->interval() >= 1000);
-
-        // A second press starts over rather than queueing another time-up sound.
-        check->Command2->click();
-        tick(check->Timer2);
-        QCOMPARE(t.platform().sounds, (QStringList{t.dir() + QStringLiteral("/sound/30Warn/默认声音.wav"),
-                                                   t.dir() + QStringLiteral("/sound/30Warn/默认声音.wav"),
-                                                   t.dir() + QStringLiteral("/sound/TimeOut/声音一.wav")}));
-        QVERIFY(t.platform().messages.isEmpty());
-    }
-
-    void listenPlaysOnlyWhatIsChosen_data()
+    void listenPlaysTheChosenSoundsOneAfterTheOther_data()
     {
         QTest::addColumn<QStringList>("soundSet");
-        QTest::addColumn<QStringList>("played");
-        QTest::newRow("nothing chosen") << QStringList() << QStringList();
-        QTest::newRow("time-up only") << QStringList{QString(), QStringLiteral("声音二")}
-                                      << QStringList{QStringLiteral("/sound/TimeOut/声音二.wav")};
-        QTest::newRow("warning only") << QStringList{QStringLiteral("声音三")}
-                                      << QStringList{QStringLiteral("/sound/30Warn/声音三.wav")};
+        QTest::addColumn<int>("devices");
+        QTest::addColumn<QStringList>("atOnce");
+        QTest::addColumn<QStringList>("later");
+        QTest::addColumn<QStringList>("messages");
+        const QString warning = QStringLiteral("/sound/30Warn/声音三.wav");
+        const QString timeUp = QStringLiteral("/sound/TimeOut/声音二.wav");
+        const QStringList both{QStringLiteral("声音三"), QStringLiteral("声音二")};
+        QTest::newRow("both") << both << 1 << QStringList{warning} << QStringList{timeUp} << QStringList();
+        QTest::newRow("nothing chosen") << QStringList() << 1 << QStringList() << QStringList() << QStringList();
+        QTest::newRow("time-up only") << QStringList{QString(), QStringLiteral("声音二")} << 1 << QStringList{timeUp}
+                                      << QStringList() << QStringList();
+        QTest::newRow("warning only") << QStringList{QStringLiteral("声音三")} << 1 << QStringList{warning}
+                                      << QStringList() << QStringList();
+        // Told once, not once for each sound.
+        QTest::newRow("no device") << both << 0 << QStringList() << QStringList()
+                                   << QStringList{QStringLiteral("检测声音设备出错")};
     }
 
-    void listenPlaysOnlyWhatIsChosen()
+    void listenPlaysTheChosenSoundsOneAfterTheOther()
     {
         QFETCH(QStringList, soundSet);
-        QFETCH(QStringList, played);
+        QFETCH(int, devices);
+        QFETCH(QStringList, atOnce);
+        QFETCH(QStringList, later);
+        QFETCH(QStringList, messages);
         TestApp t;
         t.writeConfig(QStringLiteral("SoundSet.ini"), soundSet);
+        t.platform().devices = devices;
+        const auto inDir = [&t](const QStringList &files) {
+            QStringList paths;
+            for (const QString &file : files)
+                paths.append(t.dir() + file);
+            return paths;
+        };
         Form22 *check = t.screen<Form22>();
-        check->Command2->click();
         QVERIFY(!check->Timer2->isActive());
-        tick(check->Timer2);
-        QStringList expected;
-        for (const QString &file : played)
-            expected.append(t.dir() + file);
-        QCOMPARE(t.platform().sounds, expected);
-        QVERIFY(t.platform().messages.isEmpty());
-    }
 
-    void listenWithoutADeviceSaysSoOnce()
-    {
-        TestApp t;
-        t.writeSoundSet();
-        t.platform().devices = 0;
-        Form22 *check = t.screen<Form22>();
         check->Command2->click();
-        QVERIFY(!check->Timer2->isActive());
-        QVERIFY(t.platform().sounds.isEmpty());
-        QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("检测声音设备出错")});
+        QCOMPARE(t.platform().sounds, inDir(atOnce));
+        QCOMPARE(check->Timer2->isActive(), !later.isEmpty());
+        QVERIFY(check->Timer2->isSingleShot());
+        QVERIFY(check->Timer2->interval() >= 1000);
+        // A second press starts over rather than queueing a second time-up sound.
+        check->Command2->click();
+        tick(check->Timer2);
+        tick(check->Timer2);
+        QCOMPARE(t.platform().sounds, inDir(atOnce + atOnce + later));
+        QCOMPARE(t.platform().messageTexts(), messages + messages);
     }
 };
 

@@ -271,30 +271,6 @@ private slots:
                  }));
     }
 
-    void eachSoundVerdictNamesTheFile_data()
-    {
-        QTest::addColumn<WaveStatus>("status");
-        QTest::addColumn<QString>("line");
-        const QString file = QStringLiteral("剩余30秒时提示音：sound\\30Warn\\声音三.wav ");
-        QTest::newRow("missing") << WaveStatus::Missing << QStringLiteral("✘ ") + file + QStringLiteral("不存在");
-        QTest::newRow("unreadable") << WaveStatus::Unreadable
-                                    << QStringLiteral("✘ ") + file + QStringLiteral("无法读取");
-        QTest::newRow("not wave") << WaveStatus::NotWave
-                                  << QStringLiteral("✘ ") + file + QStringLiteral("不是 WAV 声音文件");
-        QTest::newRow("no sound") << WaveStatus::NoSound
-                                  << QStringLiteral("✘ ") + file + QStringLiteral("没有声音数据");
-        QTest::newRow("playable") << WaveStatus::Playable << QStringLiteral("✔ ") + file + QStringLiteral("可以播放");
-    }
-
-    void eachSoundVerdictNamesTheFile()
-    {
-        QFETCH(WaveStatus, status);
-        QFETCH(QString, line);
-        CheckFacts facts = cleanFacts();
-        facts.sounds = {{Alert::Warning, 3, status}};
-        QVERIFY2(findingsText(checkFindings(facts)).split(QLatin1Char('\n')).contains(line), qPrintable(line));
-    }
-
     void configFolderIsTriedAndLeftAsItWas()
     {
         QTemporaryDir dir;

@@ -148,16 +148,20 @@ void Form22::playChosenSounds()
 {
     const Form9 *sounds = app().screens().screen<Form9>();
     const QString warning = alertSoundPath(Alert::Warning, sounds->warningChoice());
-    m_timeUpSound = alertSoundPath(Alert::TimeUp, sounds->timeUpChoice());
+    const QString timeUp = alertSoundPath(Alert::TimeUp, sounds->timeUpChoice());
     Timer2->stop();
+    m_timeUpSound.clear();
     if (warning.isEmpty()) {
-        playTimeUpSound();
+        if (!timeUp.isEmpty())
+            playAlertFile(this, timeUp);
         return;
     }
     playAlertFile(this, warning);
     // Without a device the timekeeper has been told so once; a second message would say nothing new.
-    if (!m_timeUpSound.isEmpty() && app().platform().soundDeviceCount() > 0)
+    if (!timeUp.isEmpty() && app().platform().soundDeviceCount() > 0) {
+        m_timeUpSound = timeUp;
         Timer2->start();
+    }
 }
 
 void Form22::playTimeUpSound()
