@@ -398,9 +398,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("saved");
-        QTest::newRow("no extension") << "报表" << "报表.txt";
-        QTest::newRow("upper-case TXT") << "报表.TXT" << "报表.TXT";
-        QTest::newRow("another extension") << "报表.log" << "报表.log";
+        QTest::newRow("no extension") << "报表"
+                                      << "报表.txt";
+        QTest::newRow("upper-case TXT") << "报表.TXT"
+                                        << "报表.TXT";
+        QTest::newRow("another extension") << "报表.log"
+                                           << "报表.log";
     }
 
     void savedReportKeepsItsExtension()
