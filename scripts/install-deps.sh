@@ -14,6 +14,8 @@ packages=(
     xchm xdg-utils
     # The session bus the screensaver hold goes over; the tests start a private dbus-daemon.
     dbus
+    # The whole program driven on a virtual display by the sanitizer build's exit test.
+    xdotool x11-utils
     # Faces for the design's fonts: Song (Noto Serif CJK), Kai (LXGW WenKai, AR PL UKai), and the sans fallback.
     fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei
 )

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QTreeView>
 
 using namespace Dovrel;
 using namespace Dovrel::Testing;
@@ -214,7 +216,7 @@ private slots:
                                   QStringLiteral("Form10"), QStringLiteral("Form11"), QStringLiteral("Form13"),
                                   QStringLiteral("Form14"), QStringLiteral("Form15"), QStringLiteral("Form17"),
                                   QStringLiteral("Form18"), QStringLiteral("Form20")};
-        for (int n = 1; n <= 21; ++n) {
+        for (int n = 1; n <= 22; ++n) {
             const QString name = QStringLiteral("Form%1").arg(n);
             QTest::newRow(qPrintable(name)) << name << hall.contains(name);
         }
@@ -332,6 +334,42 @@ private slots:
         QFETCH(QString, first);
         const QStringList substitutes = fontSubstitutes(design, installed);
         QCOMPARE(substitutes.value(0), first);
+    }
+
+    void datesInChineseWhereTheSystemSpeaksAnotherLanguage()
+    {
+        const QLocale before;
+        installProgramLocale();
+        if (QLocale::system().language() == QLocale::Chinese) {
+            QCOMPARE(QLocale(), before);
+        } else {
+            QCOMPARE(QLocale().name(), QStringLiteral("zh_CN"));
+            QCOMPARE(QLocale().toString(QDate(2026, 12, 8), QLocale::ShortFormat), QStringLiteral("2026/12/8"));
+        }
+        QLocale::setDefault(before);
+    }
+
+    void qtFileDialogDatesFollowTheProgramLocale()
+    {
+        if (QLocale::system().language() == QLocale::Chinese)
+            QSKIP("The system's own dates are the program's on a Chinese system.");
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("报表.txt")));
+        QFileDialog dialog(nullptr, QString(), dir.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        showFileDetailsInProgramLocale(dialog);
+        auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+        QVERIFY(view);
+        const QModelIndex root = view->rootIndex();
+        QTRY_COMPARE(view->model()->rowCount(root), 1);
+        const QDateTime modified = QFileInfo(dir.filePath(QStringLiteral("报表.txt"))).lastModified();
+        QCOMPARE(view->model()->index(0, 3, root).data().toString(),
+                 QLocale().toString(modified, QLocale::ShortFormat));
+        QCOMPARE(view->model()->index(0, 1, root).data().toString(), QLocale().formattedDataSize(1));
+        QCOMPARE(view->model()->index(0, 0, root).data().toString(), QStringLiteral("报表.txt"));
+        QLocale::setDefault(before);
     }
 
     void qtDialogsSpeakChinese()

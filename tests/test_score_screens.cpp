@@ -415,6 +415,37 @@ private slots:
         QVERIFY(t.platform().messages.isEmpty());
     }
 
+    void savedReportKeepsItsExtension_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no extension") << "报表"
+                                      << "报表.txt";
+        QTest::newRow("upper-case TXT") << "报表.TXT"
+                                        << "报表.TXT";
+        QTest::newRow("another extension") << "报表.log"
+                                           << "报表.log";
+    }
+
+    void savedReportKeepsItsExtension()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        TestApp t;
+        Form12 *report = t.screen<Form12>();
+        t.platform().saveAnswers = {t.dir() + QLatin1Char('/') + typed, std::nullopt};
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+
+        QCOMPARE(t.platform().saveRequests.constFirst().defaultSuffix, QStringLiteral("txt"));
+        QCOMPARE(QDir(t.dir()).entryList({QStringLiteral("报表*")}, QDir::Files), QStringList{saved});
+        QFile file(t.dir() + QLatin1Char('/') + saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), encodeAnsi(report->reportText() + QStringLiteral("\r\n")));
+        // The dialog offers the file as saved the next time.
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        QCOMPARE(t.platform().saveRequests.at(1).initialFile, t.dir() + QLatin1Char('/') + saved);
+    }
+
     void saveThatFailsSaysSoAndKeepsTheScreen_data()
     {
         QTest::addColumn<bool>("readOnly");

@@ -6,7 +6,11 @@ namespace Dovrel {
 
 QString nextCaption(const QString &current)
 {
-    const QString title = applicationTitle();
+    return nextCaption(current, applicationTitle());
+}
+
+QString nextCaption(const QString &current, const QString &title)
+{
     if (current == title)
         return QString();
     if (current.size() < title.size() && title.startsWith(current))

@@ -2,6 +2,7 @@
 
 #include "core/system_time.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace Dovrel {
@@ -30,7 +31,7 @@ QString captionRow(const QStringList &captions, const QStringList &details, Cont
 
 ReportStamp reportStamp(const QDateTime &moment)
 {
-    return {QLocale::system().toString(moment.date(), QLocale::ShortFormat), systemTimeText(moment.time())};
+    return {programLocale().toString(moment.date(), QLocale::ShortFormat), systemTimeText(moment.time())};
 }
 
 QStringList reportLines(const ReportFacts &facts)
@@ -92,6 +93,15 @@ QString reportText(const ReportFacts &facts)
     for (const QString &line : reportLines(facts))
         text += line + QStringLiteral("\r\n");
     return text;
+}
+
+QString reportFileName(const QString &chosen)
+{
+    const QString name = QFileInfo(chosen).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (name.isEmpty() || (dot >= 0 && dot < name.size() - 1))
+        return chosen;
+    return chosen + (dot < 0 ? QStringLiteral(".txt") : QStringLiteral("txt"));
 }
 
 } // namespace Dovrel

@@ -8,7 +8,7 @@
 
 namespace Dovrel {
 
-// The moment a report is made, in the system's short date format and its time format.
+// The moment a report is made, in the short date format and the time format of programLocale().
 struct ReportStamp
 {
     QString date;
@@ -35,5 +35,9 @@ QStringList reportLines(const ReportFacts &facts);
 
 // The report as text: every line followed by CR LF, the last one included.
 QString reportText(const ReportFacts &facts);
+
+// The file a report is saved to: a name typed without an extension gets ".txt" ("报表." gets "txt"); a name with
+// one keeps it as typed (".TXT", ".log").
+QString reportFileName(const QString &chosen);
 
 } // namespace Dovrel

@@ -160,7 +160,7 @@ bool StylingCommands::noBackground(QWidget *target)
 
 bool StylingCommands::customBackground(QWidget *target)
 {
-    const FileDialogRequest request{QString(), m_filter.filter, m_filter.index, m_lastFileName};
+    const FileDialogRequest request{QString(), m_filter.filter, m_filter.index, m_lastFileName, QString()};
     const std::optional<QString> chosen = m_screen.app().platform().openFileName(&m_screen, request);
     // A cancelled dialog keeps the current picture rather than clearing it.
     if (!chosen)

@@ -10,8 +10,11 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -54,15 +57,43 @@ QString selectedFilter(const QStringList &filters, int index)
     return index >= 1 && index <= filters.size() ? filters.at(index - 1) : QString();
 }
 
+// The sizes and dates of Qt's own file dialog in the program's locale rather than the system's.
+class ProgramLocaleDetails : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (role != Qt::DisplayRole || !files)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        const QLocale locale;
+        if (index.column() == SizeColumn && !files->isDir(source))
+            return locale.formattedDataSize(files->size(source));
+        if (index.column() == DateColumn)
+            return locale.toString(files->lastModified(source), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    // The columns of QFileSystemModel: name, size, type, date modified.
+    static constexpr int SizeColumn = 1;
+    static constexpr int DateColumn = 3;
+};
+
 std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
     const QStringList filters = qtNameFilters(request.filter);
     QFileDialog dialog(parent, request.title);
+    showFileDetailsInProgramLocale(dialog);
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen)
         dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(selectedFilter(filters, request.filterIndex));
+    dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.initialFile.isEmpty())
         dialog.selectFile(request.initialFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -71,6 +102,14 @@ std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r
 }
 
 } // namespace
+
+void showFileDetailsInProgramLocale(QFileDialog &dialog)
+{
+    // Qt writes them in the system's locale, which the program replaces only where it is not Chinese; a dialog of
+    // the desktop's own is left to the desktop.
+    if (QLocale() != QLocale::system())
+        dialog.setProxyModel(new ProgramLocaleDetails(&dialog));
+}
 
 QStringList qtNameFilters(const QString &filter)
 {

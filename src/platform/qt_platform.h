@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+class QFileDialog;
+
 namespace Dovrel {
 
 class DisplayHold;
@@ -41,6 +43,9 @@ private:
     std::unique_ptr<DisplayHold> m_display;
     QElapsedTimer m_clock;
 };
+
+// Qt's own file dialog shows sizes and dates in the system's locale; this shows them in the program's (QLocale()).
+void showFileDetailsInProgramLocale(QFileDialog &dialog);
 
 // "描述|模式|描述|模式" as Qt's name filters ("描述 (模式)").
 QStringList qtNameFilters(const QString &filter);

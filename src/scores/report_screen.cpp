@@ -108,15 +108,18 @@ void Form12::saveReport()
     request.title = QStringLiteral("另存为");
     request.filter = QStringLiteral("文本文件(*.TXT)|*.TXT");
     request.initialFile = m_lastFileName;
+    // The dialog adds it where it can, so that it asks before replacing the file the name will really be.
+    request.defaultSuffix = QStringLiteral("txt");
     const std::optional<QString> chosen = app().platform().saveFileName(this, request);
     // A cancelled dialog writes nothing, even when a file was chosen earlier on this screen.
     if (!chosen || chosen->isEmpty())
         return;
-    m_lastFileName = *chosen;
-    const SaveResult saved = writeFileAtomically(*chosen, encodeAnsi(reportText() + QStringLiteral("\r\n")));
+    const QString path = reportFileName(*chosen);
+    m_lastFileName = path;
+    const SaveResult saved = writeFileAtomically(path, encodeAnsi(reportText() + QStringLiteral("\r\n")));
     if (saved.ok)
         return;
-    warn(this, QStringLiteral("无法保存文件 ") + QDir::toNativeSeparators(*chosen) +
+    warn(this, QStringLiteral("无法保存文件 ") + QDir::toNativeSeparators(path) +
                    QStringLiteral("，报表未保存。\n请检查文件夹是否存在、文件是否只读。"));
 }
 
