@@ -3,6 +3,7 @@
 #include "about/about_author.h"
 #include "about/about_software.h"
 #include "about/version_link.h"
+#include "check/check_screen.h"
 #include "clocks/cross_examination_clock.h"
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
@@ -39,6 +40,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTime>
 #include <QTimer>
 
@@ -139,6 +141,7 @@ void Form4::createButtons()
     Command36 = makeMenuButton(QStringLiteral("Command36"), 120, 7560, SmallWidth, QStringLiteral("关于该软件"));
     Command46 = makeMenuButton(QStringLiteral("Command46"), 120, 8040, SmallWidth, QStringLiteral("查看新版本"));
     Command2 = makeMenuButton(QStringLiteral("Command2"), 2040, 8040, 1455, QStringLiteral("进入设置界面"));
+    Command47 = makeMenuButton(QStringLiteral("Command47"), 3720, 8040, 1455, QStringLiteral("赛前检查"));
 
     // The settings buttons beside the information, custom-stage and result buttons are shown greyed.
     const QList<QPair<QString, QPushButton *>> greyed = {
@@ -180,6 +183,8 @@ void Form4::createButtons()
     connect(Command1, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<Form19>()); });
     connect(Command36, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<Form21>()); });
     connect(Command46, &QPushButton::clicked, this, [this] { openNewVersionPage(this); });
+    // The check opens over the menu too, so the timekeeper can put right what it finds and check again.
+    connect(Command47, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<Form22>()); });
 
     for (const StageButton &stage : stageButtons()) {
         const QString name = stage.button;
@@ -203,6 +208,7 @@ void Form4::createMenu()
     author = addEntry(menu, QStringLiteral("author"), QStringLiteral("关于作者"));
     soft = addEntry(menu, QStringLiteral("soft"), QStringLiteral("关于该软件"));
     bb = addEntry(menu, QStringLiteral("bb"), QStringLiteral("查看新版本"));
+    check = addEntry(menu, QStringLiteral("check"), QStringLiteral("赛前检查"));
     gg = addSeparator(menu, QStringLiteral("gg"));
     exit = addEntry(menu, QStringLiteral("exit"), QStringLiteral("退出系统"));
 
@@ -217,6 +223,7 @@ void Form4::createMenu()
     connect(author, &QAction::triggered, Command1, &QPushButton::click);
     connect(soft, &QAction::triggered, Command36, &QPushButton::click);
     connect(bb, &QAction::triggered, Command46, &QPushButton::click);
+    connect(check, &QAction::triggered, Command47, &QPushButton::click);
 }
 
 void Form4::load()
@@ -324,6 +331,11 @@ void Form4::changeEvent(QEvent *event)
 void Form4::showEvent(QShowEvent *event)
 {
     Screen::showEvent(event);
+    // The first time in the middle of the timekeeper's display; after that where the timekeeper keeps it.
+    if (!event->spontaneous() && !m_placed) {
+        centreOnScreen(this);
+        m_placed = true;
+    }
     // Returning from another screen brings changed stage names at once, whether or not the system activates us.
     refreshStageCaptions();
 }

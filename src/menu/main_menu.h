@@ -70,6 +70,7 @@ private:
     QPushButton *Command36 = nullptr;
     QPushButton *Command46 = nullptr;
     QPushButton *Command2 = nullptr;
+    QPushButton *Command47 = nullptr; // the check before the contest
 
     QMenu *menu = nullptr;
     QMenu *ghbj = nullptr;
@@ -84,6 +85,7 @@ private:
     QAction *author = nullptr;
     QAction *soft = nullptr;
     QAction *bb = nullptr;
+    QAction *check = nullptr;
     QAction *gg = nullptr;
     QAction *exit = nullptr;
 
@@ -110,6 +112,7 @@ private:
     void openInPlace(Screen *screen);
 
     std::unique_ptr<StylingCommands> m_styling;
+    bool m_placed = false;
     std::unique_ptr<RulesImport> m_rulesImport;
 };
 

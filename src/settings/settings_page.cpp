@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include <utility>
 
@@ -111,6 +112,13 @@ void SettingsPage::clearSettings()
             box->clear();
     }
     repaintMenu(this);
+}
+
+void SettingsPage::showEvent(QShowEvent *event)
+{
+    Screen::showEvent(event);
+    if (!event->spontaneous())
+        centreOnScreen(this);
 }
 
 } // namespace Dovrel

@@ -55,6 +55,9 @@ protected:
                               [this] { return static_cast<Screen *>(app().screens().screen<Page>()); });
     }
 
+    // Every page opens in the middle of the timekeeper's display, so turning the pages keeps them in one place.
+    void showEvent(QShowEvent *event) override;
+
 private slots:
     void saveSettings();
     void clearSettings();

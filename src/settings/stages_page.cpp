@@ -1,5 +1,6 @@
 #include "settings/stages_page.h"
 
+#include "core/limit_verdict.h"
 #include "core/settings_files.h"
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
@@ -140,6 +141,24 @@ Form3::Form3(Application &app) : SettingsPage(app, SettingsFiles::timeSet(), std
     Command3 = makeNextButton<Form9>(QStringLiteral("Command3"), 9720, ButtonWidth);
 
     Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
+
+    // A limit the clock will read otherwise than typed shows in red, and says how it will be read; it is kept and
+    // saved exactly as typed all the same.
+    const QList<QLineEdit *> boxes = fileBoxes();
+    for (int i = 0; i < StageBoxCount; ++i) {
+        if (isStageNameBox(StageBox(i)))
+            continue;
+        QLineEdit *box = boxes.at(i);
+        connect(box, &QLineEdit::textChanged, this, [box] { markUnreadableLimit(box); });
+    }
+}
+
+void Form3::markUnreadableLimit(QLineEdit *box)
+{
+    const LimitVerdict verdict = limitVerdict(box->text());
+    setTextColour(box, verdict.fine ? Colours::Black : Red);
+    box->setToolTip(verdict.fine ? QString()
+                                 : verdict.sentence + QStringLiteral("。\n限时请填写 1 至 32767 的整数秒数。"));
 }
 
 void Form3::load()

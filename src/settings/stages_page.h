@@ -37,6 +37,8 @@ protected:
     QList<QLineEdit *> clearedBoxes() const override;
 
 private:
+    static void markUnreadableLimit(QLineEdit *box);
+
     QLabel *Picture1 = nullptr;
     std::array<QLabel *, 6> Label2{};
     std::array<QLabel *, 13> Label1{};

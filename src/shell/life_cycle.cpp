@@ -42,12 +42,15 @@ void showInFront(QWidget *window)
 
 void centreOnScreen(QWidget *window)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    // A window of the program's screens, or one inside one of them (an about window).
+    const auto *screen = qobject_cast<const Screen *>(window->window());
+    QScreen *display = screen ? screen->app().timekeeperDisplay() : QGuiApplication::primaryScreen();
+    if (!display)
         return;
+    window->setScreen(display);
     // The frame's own centre, measured from its top left corner.
     const QPoint halfFrame = QRect(QPoint(0, 0), window->frameGeometry().size()).center();
-    window->move(screen->availableGeometry().center() - halfFrame);
+    window->move(display->availableGeometry().center() - halfFrame);
 }
 
 void setWindowAlpha(QWidget *screen, int alpha)
