@@ -4,10 +4,11 @@
 #include "core/web_addresses.h"
 #include "menu/main_menu.h"
 #include "shell/controls.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -15,15 +16,6 @@ using namespace Dovrel;
 using namespace Dovrel::Testing;
 
 namespace {
-
-const QColor Red(255, 0, 0);
-const QColor Black(0, 0, 0);
-
-void moveOver(QWidget *widget, QPoint pos)
-{
-    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &move);
-}
 
 QStringList redLines(Form19 *about)
 {
@@ -36,16 +28,6 @@ QStringList redLines(Form19 *about)
             red.append(QStringLiteral("neither red nor black: ") + line->objectName());
     }
     return red;
-}
-
-// Shows the main menu and then the about window over it, as the menu's buttons do.
-template <class T> T *openOverMenu(TestApp &t)
-{
-    Form4 *menu = t.screen<Form4>();
-    menu->show();
-    T *about = t.screen<T>();
-    about->show();
-    return about;
 }
 
 } // namespace
@@ -171,15 +153,11 @@ private slots:
         QFETCH(bool, author);
         TestApp t;
         Screen *about = author ? static_cast<Screen *>(openOverMenu<Form19>(t)) : openOverMenu<Form21>(t);
-        Form4 *menu = t.screen<Form4>();
-        QVERIFY(menu->isVisible());
+        QVERIFY(t.screen<Form4>()->isVisible());
         QVERIFY(about->isVisible());
         const QString name = about->objectName();
 
-        QVERIFY(about->close());
-        flushDeletes();
-        QVERIFY(!t.app().screens().isLoaded(name));
-        QVERIFY(menu->isVisible());
+        closeToMenu(t, about);
         QVERIFY(!t.app().exiting());
 
         // The next opening loads it afresh.
@@ -195,8 +173,7 @@ private slots:
         QVERIFY(!newVersionAddress().contains(QStringLiteral("//releases")));
 
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         openNewVersionPage(menu);
         QCOMPARE(t.platform().urls, QStringList{newVersionAddress()});
         QVERIFY(t.platform().messages.isEmpty());

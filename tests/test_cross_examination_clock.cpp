@@ -2,11 +2,12 @@
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
 #include "shell/controls.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -15,18 +16,6 @@ using namespace Dovrel;
 using namespace Dovrel::Testing;
 
 namespace {
-
-const QColor Red(255, 0, 0);
-const QColor Black(0, 0, 0);
-
-// Opens the clock as the main menu does: the limit is handed over first, then the clock loads.
-Form18 *openClock(TestApp &t, const QString &limit)
-{
-    t.screen<Form5>()->Text1->setText(limit);
-    Form18 *clock = t.screen<Form18>();
-    clock->show();
-    return clock;
-}
 
 QLabel *pairing(Form18 *clock, int number)
 {
@@ -63,12 +52,6 @@ QStringList redPairings(Form18 *clock)
     return red;
 }
 
-void moveOver(QWidget *widget, QPoint pos)
-{
-    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &move);
-}
-
 } // namespace
 
 class TestCrossExaminationClock : public QObject
@@ -80,7 +63,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet(QStringLiteral("分\\秒"));
-        Form18 *clock = openClock(t, QStringLiteral("180"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("180"));
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(backColour(clock), QColor(24, 148, 222));
@@ -99,7 +82,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openClock(t, QStringLiteral("2"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("2"));
         QTest::mouseClick(clock->Label3, Qt::RightButton); // only the left button clicks
         QCOMPARE(visibleControls(clock), MenuControls);
         choose(clock, 3);
@@ -138,7 +121,7 @@ private slots:
         QFETCH(QString, shown);
         TestApp t;
         t.writeSoundSet(format);
-        Form18 *clock = openClock(t, QStringLiteral("180"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("180"));
         const QString text = pairing(clock, number)->text();
         choose(clock, number);
         QCOMPARE(clock->Label9->text(), text);
@@ -154,7 +137,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openClock(t, QStringLiteral("180"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("180"));
         const QColor headingColour = textColour(clock->Label9);
 
         moveOver(clock->Label2, QPoint(5, 5));
@@ -184,7 +167,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openClock(t, QStringLiteral("120"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("120"));
         choose(clock, 1);
         clock->Command3->click();
         tick(clock->Timer1, 5);
@@ -205,7 +188,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet(QStringLiteral("分\\秒"));
-        Form18 *clock = openClock(t, QStringLiteral("3"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("3"));
         choose(clock, 2);
         clock->Command3->click();
         tick(clock->Timer1, 3);
@@ -226,24 +209,18 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        ScriptedPlatform &p = t.platform();
-        Form18 *clock = openClock(t, QStringLiteral("60"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("60"));
         choose(clock, 4);
-        p.nowMs = 5'000;
-        clock->Command3->click();
-        p.nowMs = 5'600;
-        clock->Command3->click();
-        p.nowMs = 6'002;
-        tick(clock->Timer1);
+        startTwiceThenStep(t.platform(), clock->Command3, clock->Timer1);
         QCOMPARE(clock->remainingSeconds(), 59);
-        QCOMPARE(clock->Timer1->interval(), 998);
+        QCOMPARE(clock->Timer1->interval(), 997);
     }
 
     void alertsAtThirtyAndAtEveryTimeUp()
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openClock(t, QStringLiteral("31"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("31"));
         choose(clock, 8);
         clock->Command3->click();
         tick(clock->Timer1);
@@ -252,7 +229,7 @@ private slots:
 
         TestApp quiet;
         quiet.writeSoundSet();
-        Form18 *thirty = openClock(quiet, QStringLiteral("30"));
+        Form18 *thirty = openCrossExaminationClock(quiet, QStringLiteral("30"));
         choose(thirty, 1);
         thirty->Command3->click();
         tick(thirty->Timer1, 29);
@@ -264,7 +241,7 @@ private slots:
         // A limit that is not a number ends on the first step; starting again repeats the whole time-up.
         TestApp z;
         z.writeSoundSet();
-        Form18 *zero = openClock(z, QStringLiteral("abc"));
+        Form18 *zero = openCrossExaminationClock(z, QStringLiteral("abc"));
         choose(zero, 3);
         QCOMPARE(zero->Label10->text(), QStringLiteral("0s"));
         zero->Command3->click();
@@ -286,15 +263,10 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openClock(t, QStringLiteral("90"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("90"));
         choose(clock, 1);
         clock->Command3->click();
-        QTimer *timer = clock->Timer1;
-        clock->close();
-        QVERIFY(!timer->isActive());
-        QVERIFY(t.screen<Form4>()->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form18")));
-        flushDeletes();
+        closeToMenu(t, clock, {clock->Timer1});
         QCOMPARE(t.screen<Form18>()->Label9->text(), QStringLiteral("攻辩双方选择菜单"));
     }
 };

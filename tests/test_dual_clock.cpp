@@ -2,9 +2,10 @@
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
 #include "shell/controls.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -14,17 +15,6 @@ using namespace Dovrel;
 using namespace Dovrel::Testing;
 
 namespace {
-
-// Opens the dual clock as the main menu does: hand-over first, then the clock, with or without a title.
-Form6 *openClock(TestApp &t, const QString &limit, const QString &title = QStringLiteral("自由辩论"))
-{
-    t.screen<Form5>()->Text1->setText(limit);
-    Form6 *clock = t.screen<Form6>();
-    if (!title.isNull())
-        clock->Label1->setText(title);
-    clock->show();
-    return clock;
-}
 
 enum class Running { None, Affirmative, Negative };
 
@@ -43,17 +33,6 @@ QPoint sensingBand(const Form6 *clock)
     return QPoint(clock->width() / 4, clock->height() - 4);
 }
 
-bool isRed(const QLabel *label)
-{
-    return textColour(label) == QColor(255, 0, 0);
-}
-
-void pressKey(Form6 *clock, Qt::Key key, bool autoRepeat)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
-    QApplication::sendEvent(clock, &press);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Running)
@@ -67,7 +46,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet(QStringLiteral("秒"));
-        Form6 *clock = openClock(t, QStringLiteral("180"));
+        Form6 *clock = openDualClock(t, QStringLiteral("180"));
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(running(clock), Running::None);
@@ -84,15 +63,15 @@ private slots:
 
         TestApp m;
         m.writeSoundSet(QStringLiteral("分\\秒"));
-        Form6 *minutes = openClock(m, QStringLiteral("180"));
+        Form6 *minutes = openDualClock(m, QStringLiteral("180"));
         QCOMPARE(minutes->Label5->text(), QStringLiteral("3分0秒"));
 
         // No format chosen: seconds rather than the design texts; the missing device is still reported.
         TestApp n;
-        n.writeConfig(QStringLiteral("SoundSet.ini"), {QStringLiteral("默认声音"), QStringLiteral("声音一"),
-                                                       QStringLiteral("显示"), QStringLiteral("分秒")});
+        n.writeConfig(SoundSet, {QStringLiteral("默认声音"), QStringLiteral("声音一"), QStringLiteral("显示"),
+                                 QStringLiteral("分秒")});
         n.platform().devices = 0;
-        Form6 *unset = openClock(n, QStringLiteral("31"));
+        Form6 *unset = openDualClock(n, QStringLiteral("31"));
         QCOMPARE(unset->Label4->text(), QStringLiteral("31s"));
         QCOMPARE(unset->Label5->text(), QStringLiteral("31s"));
         QTest::keyClick(unset, Qt::Key_Right);
@@ -108,16 +87,15 @@ private slots:
         t.writeSoundSet();
         // Custom stage eight gives no title but hands its name over.
         t.screen<Form5>()->Text2->setText(QStringLiteral("第二轮自由辩论"));
-        Form6 *clock = openClock(t, QStringLiteral("60"), QString());
+        Form6 *clock = openDualClock(t, QStringLiteral("60"), QString());
         QCOMPARE(clock->Label1->text(), QStringLiteral("第二轮自由辩论"));
         QTest::keyClick(clock, Qt::Key_Left);
         QCOMPARE(clock->Label1->text(), QStringLiteral("第二轮自由辩论"));
-        clock->close();
-        flushDeletes();
+        closeScreen(clock);
 
         // The free-debate buttons leave an older stage's name in the hand-over; their title wins.
         t.screen<Form5>()->Text2->setText(QStringLiteral("总结陈词"));
-        QCOMPARE(openClock(t, QStringLiteral("60"))->Label1->text(), QStringLiteral("自由辩论"));
+        QCOMPARE(openDualClock(t, QStringLiteral("60"))->Label1->text(), QStringLiteral("自由辩论"));
     }
 
     void arrowKeysPassTheTurn_data()
@@ -149,7 +127,7 @@ private slots:
         QFETCH(Running, expected);
         TestApp t;
         t.writeSoundSet();
-        Form6 *clock = openClock(t, QStringLiteral("120"));
+        Form6 *clock = openDualClock(t, QStringLiteral("120"));
         if (from == Running::Affirmative)
             QTest::keyClick(clock, Qt::Key_Left);
         if (from == Running::Negative)
@@ -166,7 +144,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form6 *clock = openClock(t, QStringLiteral("120"));
+        Form6 *clock = openDualClock(t, QStringLiteral("120"));
         QTest::mousePress(clock, Qt::LeftButton, {}, sensingBand(clock));
         QCOMPARE(running(clock), Running::Affirmative);
         QTest::mousePress(clock, Qt::RightButton, {}, sensingBand(clock));
@@ -195,7 +173,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form6 *clock = openClock(t, QStringLiteral("180"));
+        Form6 *clock = openDualClock(t, QStringLiteral("180"));
         p.nowMs = 10'000;
         for (int i = 0; i < 10; ++i) {
             QTest::keyClick(clock, i % 2 == 0 ? Qt::Key_Left : Qt::Key_Right);
@@ -219,7 +197,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form6 *clock = openClock(t, QStringLiteral("120"));
+        Form6 *clock = openDualClock(t, QStringLiteral("120"));
         p.nowMs = 10'000;
         QTest::keyClick(clock, Qt::Key_Left);
         p.nowMs = 10'400;
@@ -248,7 +226,7 @@ private slots:
     {
         TestApp zero;
         zero.writeSoundSet();
-        Form6 *empty = openClock(zero, QStringLiteral("0"));
+        Form6 *empty = openDualClock(zero, QStringLiteral("0"));
         QCOMPARE(empty->Label4->text(), QStringLiteral("0s"));
         QTest::keyClick(empty, Qt::Key_Right);
         tick(empty->Timer2);
@@ -261,14 +239,14 @@ private slots:
 
         TestApp thirty;
         thirty.writeSoundSet();
-        Form6 *quiet = openClock(thirty, QStringLiteral("30"));
+        Form6 *quiet = openDualClock(thirty, QStringLiteral("30"));
         QTest::keyClick(quiet, Qt::Key_Left);
         tick(quiet->Timer1, 40);
         QCOMPARE(thirty.platform().sounds.size(), 1); // the time-up sound only
 
         TestApp thirtyOne;
         thirtyOne.writeSoundSet();
-        Form6 *warned = openClock(thirtyOne, QStringLiteral("31"));
+        Form6 *warned = openDualClock(thirtyOne, QStringLiteral("31"));
         QTest::keyClick(warned, Qt::Key_Right);
         tick(warned->Timer2);
         QCOMPARE(warned->Label5->text(), QStringLiteral("30s"));
@@ -281,7 +259,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         QStringList &sounds = t.platform().sounds;
-        Form6 *clock = openClock(t, QStringLiteral("3"));
+        Form6 *clock = openDualClock(t, QStringLiteral("3"));
         QTest::keyClick(clock, Qt::Key_Left);
         tick(clock->Timer1, 3);
         QCOMPARE(clock->Label4->text(), QStringLiteral(" 时间到！"));
@@ -318,19 +296,12 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form6 *clock = openClock(t, QStringLiteral("90"));
+        Form6 *clock = openDualClock(t, QStringLiteral("90"));
         QTest::keyClick(clock, Qt::Key_Left);
         tick(clock->Timer1, 5);
         QTest::keyClick(clock, Qt::Key_Right);
-        QTimer *affirmative = clock->Timer1;
-        QTimer *negative = clock->Timer2;
-        clock->close();
-        QVERIFY(!affirmative->isActive());
-        QVERIFY(!negative->isActive());
-        QVERIFY(t.screen<Form4>()->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form6")));
-        flushDeletes();
-        Form6 *again = openClock(t, QStringLiteral("90"));
+        closeToMenu(t, clock, {clock->Timer1, clock->Timer2});
+        Form6 *again = openDualClock(t, QStringLiteral("90"));
         QCOMPARE(again->Label4->text(), QStringLiteral("90s"));
         QCOMPARE(running(again), Running::None);
     }

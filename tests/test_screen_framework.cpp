@@ -7,7 +7,9 @@
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -210,11 +212,8 @@ private slots:
     {
         TestApp t;
         QSignalSpy exit(&t.app(), &Application::exitRequested);
-        FormTest *screen = t.screen<FormTest>();
-        screen->show();
-        QVERIFY(screen->close());
-        QVERIFY(t.screen<Form4>()->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("FormTest")));
+        FormTest *screen = openScreen<FormTest>(t);
+        closeToMenu(t, screen);
         QCOMPARE(exit.count(), 0);
 
         t.screen<FormTest>()->show();
@@ -227,8 +226,7 @@ private slots:
     void layoutRecordsTagsAndScalesFromThem()
     {
         TestApp t;
-        FormTest *screen = t.screen<FormTest>();
-        screen->show();
+        FormTest *screen = openScreen<FormTest>(t);
         QCOMPARE(screen->Label1->property("Tag").toString(), QStringLiteral("1185   1920   1725   840   "));
         QVERIFY(!screen->Timer1->property("Tag").isValid());
         QCOMPARE(t.app().layoutBase().scaleWidth, 11880);
@@ -249,8 +247,7 @@ private slots:
     void layoutBeforeAnyRecordingChangesNothing()
     {
         TestApp t;
-        FormUnrecorded *screen = t.screen<FormUnrecorded>();
-        screen->show();
+        FormUnrecorded *screen = openScreen<FormUnrecorded>(t);
         screen->resize(1200, 900);
         QCOMPARE(screen->Label1->geometry(), QRect(100, 100, 100, 100));
     }
@@ -258,8 +255,7 @@ private slots:
     void menuPictureCoversTheWholeWindowAfterEveryResize()
     {
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         QCOMPARE(menu->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(menu->size(), QSize(792, 566));
         QVERIFY(!menu->Image1->pixmap().isNull());

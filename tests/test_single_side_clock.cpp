@@ -3,7 +3,9 @@
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
 #include "shell/controls.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,22 +17,6 @@ using namespace Dovrel;
 using namespace Dovrel::Testing;
 
 namespace {
-
-// Opens the single-side clock as the main menu does: hand-over first, then the clock.
-Form17 *openClock(TestApp &t, const QString &limit, const QString &name = QStringLiteral("开篇陈词"))
-{
-    Form5 *handover = t.screen<Form5>();
-    handover->Text1->setText(limit);
-    handover->Text2->setText(name);
-    Form17 *clock = t.screen<Form17>();
-    clock->show();
-    return clock;
-}
-
-bool isRed(const QLabel *label)
-{
-    return textColour(label) == QColor(255, 0, 0);
-}
 
 QString soundName(const QString &path)
 {
@@ -48,7 +34,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet(QStringLiteral("秒"));
-        Form17 *clock = openClock(t, QStringLiteral("122"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("122"));
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QVERIFY(!clock->Timer1->isActive());
@@ -59,7 +45,7 @@ private slots:
 
         TestApp m;
         m.writeSoundSet(QStringLiteral("分\\秒"));
-        Form17 *minutes = openClock(m, QStringLiteral("122"));
+        Form17 *minutes = openSingleSideClock(m, QStringLiteral("122"));
         QCOMPARE(minutes->Label2->text(), QStringLiteral("2分2秒"));
         minutes->Command3->click();
         tick(minutes->Timer1, 3);
@@ -70,7 +56,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openClock(t, QStringLiteral("60"), QStringLiteral("一辩发言"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("60"), QStringLiteral("一辩发言"));
         clock->Command2->click();
         QCOMPARE(clock->Label1->text(), QStringLiteral("反方一辩发言"));
         clock->Command3->click();
@@ -85,7 +71,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openClock(t, QStringLiteral("31"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("31"));
         clock->Command3->click();
         QVERIFY(clock->Timer1->isActive());
         tick(clock->Timer1);
@@ -106,7 +92,7 @@ private slots:
         for (const QString &limit : {QStringLiteral("30"), QStringLiteral("20")}) {
             TestApp quiet;
             quiet.writeSoundSet();
-            Form17 *short_ = openClock(quiet, limit);
+            Form17 *short_ = openSingleSideClock(quiet, limit);
             short_->Command3->click();
             tick(short_->Timer1, 40);
             QCOMPARE(quiet.platform().sounds.size(), 1); // the time-up sound only
@@ -117,11 +103,10 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *first = openClock(t, QStringLiteral("abc"));
+        Form17 *first = openSingleSideClock(t, QStringLiteral("abc"));
         QCOMPARE(first->Label2->text(), QStringLiteral("0s"));
-        first->close();
-        flushDeletes();
-        Form17 *clock = openClock(t, QStringLiteral("1"));
+        closeScreen(first);
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("1"));
         clock->Command3->click();
         tick(clock->Timer1);
         QCOMPARE(clock->Label2->text(), QStringLiteral(" 时间到！"));
@@ -138,7 +123,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openClock(t, QStringLiteral("5"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("5"));
         clock->Command3->click();
         tick(clock->Timer1, 2);
         clock->Command4->click();
@@ -160,14 +145,9 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form17 *clock = openClock(t, QStringLiteral("122"));
-        p.nowMs = 10'000;
-        clock->Command3->click();
-        // A second press half a second later leaves the running interval alone.
-        p.nowMs = 10'500;
-        clock->Command3->click();
-        p.nowMs = 11'003;
-        tick(clock->Timer1);
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("122"));
+        // The second press leaves the running interval alone.
+        startTwiceThenStep(p, clock->Command3, clock->Timer1);
         QCOMPARE(clock->remainingSeconds(), 121);
         QCOMPARE(clock->Timer1->interval(), 997);
         // Held up until 14.5 s: the steps of 12, 13 and 14 s run at once.
@@ -183,7 +163,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form17 *clock = openClock(t, QStringLiteral("33"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("33"));
         clock->Command3->click();
         // Hold-ups of 4.9 s, each just short of a suspend: every missed step is charged, each alert sounds once.
         while (clock->Timer1->isActive()) {
@@ -203,7 +183,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form17 *clock = openClock(t, QStringLiteral("122"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("122"));
         p.nowMs = 10'000;
         clock->Command3->click();
         p.nowMs = 11'000;
@@ -225,10 +205,10 @@ private slots:
     void noFormatLeavesTheTextAndNoDeviceIsReported()
     {
         TestApp t;
-        t.writeConfig(QStringLiteral("SoundSet.ini"), {QStringLiteral("声音二"), QStringLiteral("声音三"),
-                                                       QStringLiteral("显示"), QStringLiteral("分秒")});
+        t.writeConfig(SoundSet, {QStringLiteral("声音二"), QStringLiteral("声音三"), QStringLiteral("显示"),
+                                 QStringLiteral("分秒")});
         t.platform().devices = 0;
-        Form17 *clock = openClock(t, QStringLiteral("31"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("31"));
         QCOMPARE(clock->Label2->text(), QString());
         clock->Command3->click();
         tick(clock->Timer1);
@@ -245,15 +225,10 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openClock(t, QStringLiteral("90"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("90"));
         clock->Command3->click();
         tick(clock->Timer1, 10);
-        QTimer *timer = clock->Timer1;
-        clock->close();
-        QVERIFY(!timer->isActive());
-        QVERIFY(t.screen<Form4>()->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form17")));
-        flushDeletes();
+        closeToMenu(t, clock, {clock->Timer1});
         QCOMPARE(t.screen<Form17>()->Label2->text(), QStringLiteral("90s"));
     }
 };
