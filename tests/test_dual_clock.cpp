@@ -42,16 +42,41 @@ class TestDualClock : public QObject
     Q_OBJECT
 
 private slots:
+    void opensWaitingWithBothFullLimits_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("devices");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("afterOneStep");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("seconds") << QStringLiteral("秒") << 1 << QStringLiteral("180") << QStringLiteral("180s")
+                                 << QStringLiteral("179s") << QStringList();
+        QTest::newRow("minutes") << QStringLiteral("分\\秒") << 1 << QStringLiteral("180") << QStringLiteral("3分0秒")
+                                 << QStringLiteral("2分59秒") << QStringList();
+        // No format chosen: seconds rather than the design texts; the missing device is still reported.
+        QTest::newRow("no format, no sound device")
+            << QStringLiteral("分秒") << 0 << QStringLiteral("31") << QStringLiteral("31s") << QStringLiteral("30s")
+            << QStringList{QStringLiteral("检测声音设备出错")};
+    }
+
     void opensWaitingWithBothFullLimits()
     {
+        QFETCH(QString, format);
+        QFETCH(int, devices);
+        QFETCH(QString, limit);
+        QFETCH(QString, shown);
+        QFETCH(QString, afterOneStep);
+        QFETCH(QStringList, messages);
         TestApp t;
-        t.writeSoundSet(QStringLiteral("秒"));
-        Form6 *clock = openDualClock(t, QStringLiteral("180"));
+        t.writeSoundSet(format);
+        t.platform().devices = devices;
+        Form6 *clock = openDualClock(t, limit);
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(running(clock), Running::None);
         for (QLabel *label : {clock->Label4, clock->Label5}) {
-            QCOMPARE(label->text(), QStringLiteral("180s"));
+            QCOMPARE(label->text(), shown);
             QCOMPARE(label->font().pointSize(), 120);
         }
         QCOMPARE(child<QLabel>(clock, QStringLiteral("Label6_1")), clock->Label6[1]);
@@ -61,24 +86,12 @@ private slots:
         for (QLabel *label : clock->findChildren<QLabel *>())
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 
-        TestApp m;
-        m.writeSoundSet(QStringLiteral("分\\秒"));
-        Form6 *minutes = openDualClock(m, QStringLiteral("180"));
-        QCOMPARE(minutes->Label5->text(), QStringLiteral("3分0秒"));
-
-        // No format chosen: seconds rather than the design texts; the missing device is still reported.
-        TestApp n;
-        n.writeConfig(SoundSet, {QStringLiteral("默认声音"), QStringLiteral("声音一"), QStringLiteral("显示"),
-                                 QStringLiteral("分秒")});
-        n.platform().devices = 0;
-        Form6 *unset = openDualClock(n, QStringLiteral("31"));
-        QCOMPARE(unset->Label4->text(), QStringLiteral("31s"));
-        QCOMPARE(unset->Label5->text(), QStringLiteral("31s"));
-        QTest::keyClick(unset, Qt::Key_Right);
-        tick(unset->Timer2);
-        QCOMPARE(unset->Label5->text(), QStringLiteral("30s"));
-        QCOMPARE(n.platform().messageTexts(), QStringList{QStringLiteral("检测声音设备出错")});
-        QCOMPARE(running(unset), Running::Negative);
+        QTest::keyClick(clock, Qt::Key_Right);
+        tick(clock->Timer2);
+        QCOMPARE(clock->Label5->text(), afterOneStep);
+        QCOMPARE(clock->Label4->text(), shown);
+        QCOMPARE(t.platform().messageTexts(), messages);
+        QCOMPARE(running(clock), Running::Negative);
     }
 
     void titleComesFromTheOpenerOrTheHandedOverName()
@@ -222,36 +235,42 @@ private slots:
         QCOMPARE(clock->affirmativeSeconds(), 119);
     }
 
+    void warningAndTimeUpAtTheEdges_data()
+    {
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<bool>("affirmative");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("nothing to count")
+            << QStringLiteral("0") << false << 1 << QStringLiteral(" 时间到！") << QStringLiteral("TimeOut");
+        // The time-up sound only.
+        QTest::newRow("thirty, no warning")
+            << QStringLiteral("30") << true << 40 << QStringLiteral(" 时间到！") << QStringLiteral("TimeOut");
+        QTest::newRow("thirty-one, warned")
+            << QStringLiteral("31") << false << 1 << QStringLiteral("30s") << QStringLiteral("30Warn");
+    }
+
     void warningAndTimeUpAtTheEdges()
     {
-        TestApp zero;
-        zero.writeSoundSet();
-        Form6 *empty = openDualClock(zero, QStringLiteral("0"));
-        QCOMPARE(empty->Label4->text(), QStringLiteral("0s"));
-        QTest::keyClick(empty, Qt::Key_Right);
-        tick(empty->Timer2);
-        QCOMPARE(empty->Label5->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(isRed(empty->Label5));
-        QVERIFY(!isRed(empty->Label4));
-        QCOMPARE(empty->Label4->text(), QStringLiteral("0s"));
-        QCOMPARE(zero.platform().sounds.size(), 1);
-        QVERIFY(zero.platform().sounds.at(0).contains(QStringLiteral("TimeOut")));
-
-        TestApp thirty;
-        thirty.writeSoundSet();
-        Form6 *quiet = openDualClock(thirty, QStringLiteral("30"));
-        QTest::keyClick(quiet, Qt::Key_Left);
-        tick(quiet->Timer1, 40);
-        QCOMPARE(thirty.platform().sounds.size(), 1); // the time-up sound only
-
-        TestApp thirtyOne;
-        thirtyOne.writeSoundSet();
-        Form6 *warned = openDualClock(thirtyOne, QStringLiteral("31"));
-        QTest::keyClick(warned, Qt::Key_Right);
-        tick(warned->Timer2);
-        QCOMPARE(warned->Label5->text(), QStringLiteral("30s"));
-        QCOMPARE(thirtyOne.platform().sounds.size(), 1);
-        QVERIFY(thirtyOne.platform().sounds.at(0).contains(QStringLiteral("30Warn")));
+        QFETCH(QString, limit);
+        QFETCH(bool, affirmative);
+        QFETCH(int, steps);
+        QFETCH(QString, shown);
+        QFETCH(QString, sound);
+        TestApp t;
+        t.writeSoundSet();
+        Form6 *clock = openDualClock(t, limit);
+        QLabel *side = affirmative ? clock->Label4 : clock->Label5;
+        QLabel *waiting = affirmative ? clock->Label5 : clock->Label4;
+        QTest::keyClick(clock, affirmative ? Qt::Key_Left : Qt::Key_Right);
+        tick(affirmative ? clock->Timer1 : clock->Timer2, steps);
+        QCOMPARE(side->text(), shown);
+        QCOMPARE(isRed(side), shown == QStringLiteral(" 时间到！"));
+        QVERIFY(!isRed(waiting));
+        QCOMPARE(waiting->text(), limit + QLatin1Char('s'));
+        QCOMPARE(t.platform().sounds.size(), 1);
+        QVERIFY(t.platform().sounds.at(0).contains(sound));
     }
 
     void eachSideRunsOutOnItsOwn()

@@ -30,26 +30,33 @@ class TestSingleSideClock : public QObject
     Q_OBJECT
 
 private slots:
+    void opensStoppedShowingTheLimitInTheChosenFormat_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("afterThreeSteps");
+        QTest::newRow("seconds") << QStringLiteral("秒") << QStringLiteral("122s") << QStringLiteral("119s");
+        QTest::newRow("minutes") << QStringLiteral("分\\秒") << QStringLiteral("2分2秒") << QStringLiteral("1分59秒");
+    }
+
     void opensStoppedShowingTheLimitInTheChosenFormat()
     {
+        QFETCH(QString, format);
+        QFETCH(QString, shown);
+        QFETCH(QString, afterThreeSteps);
         TestApp t;
-        t.writeSoundSet(QStringLiteral("秒"));
+        t.writeSoundSet(format);
         Form17 *clock = openSingleSideClock(t, QStringLiteral("122"));
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QVERIFY(!clock->Timer1->isActive());
-        QCOMPARE(clock->Label2->text(), QStringLiteral("122s"));
+        QCOMPARE(clock->Label2->text(), shown);
         QCOMPARE(clock->Label2->font().pointSize(), 120);
         QCOMPARE(clock->Label1->text(), QString());
         QCOMPARE(clock->focusWidget(), clock->Command1);
-
-        TestApp m;
-        m.writeSoundSet(QStringLiteral("分\\秒"));
-        Form17 *minutes = openSingleSideClock(m, QStringLiteral("122"));
-        QCOMPARE(minutes->Label2->text(), QStringLiteral("2分2秒"));
-        minutes->Command3->click();
-        tick(minutes->Timer1, 3);
-        QCOMPARE(minutes->Label2->text(), QStringLiteral("1分59秒"));
+        clock->Command3->click();
+        tick(clock->Timer1, 3);
+        QCOMPARE(clock->Label2->text(), afterThreeSteps);
     }
 
     void sideButtonsSetTheTitleAtAnyTime()
@@ -140,8 +147,22 @@ private slots:
         QCOMPARE(clock->remainingSeconds(), 5);
     }
 
-    void keepsToItsDeadlinesAndCatchesUpAfterAHoldUp()
+    void keepsToItsDeadlinesAfterAHoldUpOrASuspend_data()
     {
+        QTest::addColumn<qint64>("resumedAt");
+        QTest::addColumn<int>("remaining");
+        QTest::addColumn<int>("interval");
+        // Started at 10 s, the last step at 11.003 s.
+        QTest::newRow("held up until 14.5 s: the steps of 12, 13 and 14 s at once") << qint64(14'500) << 118 << 500;
+        // On resume the clock goes on from where it stood, on a fresh grid.
+        QTest::newRow("the lid closed for an hour: the speaker loses one second") << qint64(3'611'400) << 120 << 1000;
+    }
+
+    void keepsToItsDeadlinesAfterAHoldUpOrASuspend()
+    {
+        QFETCH(qint64, resumedAt);
+        QFETCH(int, remaining);
+        QFETCH(int, interval);
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
@@ -150,12 +171,18 @@ private slots:
         startTwiceThenStep(p, clock->Command3, clock->Timer1);
         QCOMPARE(clock->remainingSeconds(), 121);
         QCOMPARE(clock->Timer1->interval(), 997);
-        // Held up until 14.5 s: the steps of 12, 13 and 14 s run at once.
-        p.nowMs = 14'500;
+
+        p.nowMs = resumedAt;
         tick(clock->Timer1);
-        QCOMPARE(clock->remainingSeconds(), 118);
-        QCOMPARE(clock->Label2->text(), QStringLiteral("118s"));
-        QCOMPARE(clock->Timer1->interval(), 500);
+        QCOMPARE(clock->remainingSeconds(), remaining);
+        QCOMPARE(clock->Label2->text(), QString::number(remaining) + QLatin1Char('s'));
+        QVERIFY(clock->Timer1->isActive());
+        QCOMPARE(clock->Timer1->interval(), interval);
+        QVERIFY(p.sounds.isEmpty());
+        // From there one step a deadline again.
+        p.nowMs = resumedAt + interval;
+        tick(clock->Timer1);
+        QCOMPARE(clock->remainingSeconds(), remaining - 1);
     }
 
     void aLongHoldUpStillSoundsEachAlertOnce()
@@ -176,30 +203,6 @@ private slots:
         QVERIFY(p.sounds.at(0).contains(QStringLiteral("30Warn")));
         QVERIFY(p.sounds.at(1).contains(QStringLiteral("TimeOut")));
         QCOMPARE(p.nowMs, 34'300); // 7 timeouts
-    }
-
-    void aSuspendedMachineCostsTheSpeakerOneSecond()
-    {
-        TestApp t;
-        t.writeSoundSet();
-        ScriptedPlatform &p = t.platform();
-        Form17 *clock = openSingleSideClock(t, QStringLiteral("122"));
-        p.nowMs = 10'000;
-        clock->Command3->click();
-        p.nowMs = 11'000;
-        tick(clock->Timer1);
-        QCOMPARE(clock->remainingSeconds(), 121);
-        // The lid closed for an hour: on resume the clock goes on from where it stood, on a fresh grid.
-        p.nowMs = 3'611'400;
-        tick(clock->Timer1);
-        QCOMPARE(clock->remainingSeconds(), 120);
-        QCOMPARE(clock->Label2->text(), QStringLiteral("120s"));
-        QVERIFY(clock->Timer1->isActive());
-        QCOMPARE(clock->Timer1->interval(), 1000);
-        QVERIFY(p.sounds.isEmpty());
-        p.nowMs = 3'612'400;
-        tick(clock->Timer1);
-        QCOMPARE(clock->remainingSeconds(), 119);
     }
 
     void noFormatLeavesTheTextAndNoDeviceIsReported()
