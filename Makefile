@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 APP_DIR := $(CURDIR)/build/app
 
-.PHONY: run test build-release build-test deps bench screenshots package clean
+.PHONY: run test build-release build-test deps bench screenshots package clean windows test-windows
 
 deps:
 	@scripts/install-deps.sh
@@ -40,6 +40,14 @@ package: deps
 	cd build/package && cpack
 	@scripts/install-deps.sh xvfb xdotool x11-utils
 	scripts/check-package.sh build/package/dovrel-*-linux-*.tar.gz
+
+# Windows: cross-built here with the same CMake project (Qt for Windows is built once from Debian's own source into
+# ~/.cache/dovrel and reused), and tested under Wine. See "Windows" in the README.
+windows:
+	scripts/build-windows.sh
+
+test-windows: windows
+	scripts/test-windows.sh
 
 clean:
 	rm -rf build

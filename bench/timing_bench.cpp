@@ -106,7 +106,7 @@ void report(const char *name, const Steps &steps, int seconds, bool verbose)
 // The real clock screen counting down from the handed-over limit, as the timekeeper starts it.
 Steps runStageClock(Dovrel::Application &app, int seconds)
 {
-    app.screens().screen<Dovrel::Form5>()->Text1->setText(QString::number(seconds));
+    app.screens().screen<Dovrel::Form5>()->handOverLimit(QString::number(seconds));
     Dovrel::Form17 *clock = app.screens().screen<Dovrel::Form17>();
     clock->show();
     QEventLoop settle;
@@ -119,7 +119,7 @@ Steps runStageClock(Dovrel::Application &app, int seconds)
     int seen = clock->remainingSeconds();
     // Connected after the clock's own slot, so it runs right after each step has been taken and drawn.
     QObject::connect(
-        clock->Timer1, &QTimer::timeout, &loop,
+        clock->findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout, &loop,
         [&] {
             const double at = msSince(start);
             for (const int now = clock->remainingSeconds(); seen > now; --seen)
@@ -129,7 +129,7 @@ Steps runStageClock(Dovrel::Application &app, int seconds)
         },
         Qt::DirectConnection);
     start = Clock::now();
-    clock->Command3->click();
+    clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
     loop.exec();
     app.screens().unload(clock);
     return steps;

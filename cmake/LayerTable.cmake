@@ -1,7 +1,7 @@
 # The program's layers, lowest first, and the layers each may use. Each layer is the folder src/<layer>/ and the
 # static library dovrel_<layer>, which links only the libraries of the layers it uses; CheckLayers.cmake holds every
 # include in src/ to the same table. The executable (src/app/) sits on top of them all.
-set(DOVREL_LAYERS core platform shell settings clocks displays scores about menu)
+set(DOVREL_LAYERS core platform shell settings clocks displays scores about check menu)
 
 set(DOVREL_USES_core "")
 set(DOVREL_USES_platform core)
@@ -12,5 +12,7 @@ set(DOVREL_USES_clocks core platform shell settings)
 set(DOVREL_USES_displays core platform shell settings)
 set(DOVREL_USES_scores core platform shell settings)
 set(DOVREL_USES_about core platform shell)
-set(DOVREL_USES_menu core platform shell settings clocks displays scores about)
+# The check before a contest reads the settings pages' live values.
+set(DOVREL_USES_check core platform shell settings)
+set(DOVREL_USES_menu core platform shell settings clocks displays scores about check)
 set(DOVREL_USES_app ${DOVREL_LAYERS})

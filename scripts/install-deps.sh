@@ -6,12 +6,16 @@ set -euo pipefail
 
 packages=(
     qt6-base-dev qt6-multimedia-dev cmake g++ make xvfb xauth fp-utils
+    # The tests plug and unplug displays through the headless platform's own interface.
+    qt6-base-private-dev
     # Qt's own dialogs in Chinese.
     qt6-translations-l10n
     # F1 help: a CHM viewer, and the desktop's opener for the help's web pages.
     xchm xdg-utils
     # The session bus the screensaver hold goes over; the tests start a private dbus-daemon.
     dbus
+    # The whole program driven on a virtual display by the sanitizer build's exit test.
+    xdotool x11-utils
     # Faces for the design's fonts: Song (Noto Serif CJK), Kai (LXGW WenKai, AR PL UKai), and the sans fallback.
     fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei
 )

@@ -50,10 +50,11 @@ private slots:
             QVERIFY(line->text().size() > prefixes[i].size());
             QVERIFY(about->rect().contains(line->geometry()));
         }
-        QCOMPARE(about->Label7->text(), QStringLiteral("个人博客：") + homeAddress());
-        QCOMPARE(about->Label7->toolTip(), QStringLiteral("单击访问作者博客"));
-        QVERIFY(about->Timer1->isActive());
-        tick(about->Timer1);
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
+                 QStringLiteral("个人博客：") + homeAddress());
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label7"))->toolTip(), QStringLiteral("单击访问作者博客"));
+        QVERIFY(about->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        tick(about->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(about->windowTitle(), QString());
     }
 
@@ -62,24 +63,24 @@ private slots:
         TestApp t;
         Form19 *about = t.screen<Form19>();
         QVERIFY(redLines(about).isEmpty());
-        moveOver(about->Label6, QPoint(3, 3));
+        moveOver(about->findChild<QLabel *>(QStringLiteral("Label6")), QPoint(3, 3));
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label6")});
-        moveOver(about->Label7, QPoint(3, 3));
+        moveOver(about->findChild<QLabel *>(QStringLiteral("Label7")), QPoint(3, 3));
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label7")});
-        moveOver(about->Label2, QPoint(3, 3));
+        moveOver(about->findChild<QLabel *>(QStringLiteral("Label2")), QPoint(3, 3));
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label2")});
 
         // Over the heading nothing changes; over the bare background every line goes black.
-        moveOver(about, about->Label1->geometry().center());
+        moveOver(about, about->findChild<QLabel *>(QStringLiteral("Label1"))->geometry().center());
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label2")});
         moveOver(about, QPoint(2, about->height() - 2));
         QVERIFY(redLines(about).isEmpty());
-        QCOMPARE(textColour(about->Label1), QColor(0, 0, 255));
+        QCOMPARE(textColour(about->findChild<QLabel *>(QStringLiteral("Label1"))), QColor(0, 0, 255));
 
         // Through the window system too: the lines and the window track the mouse without a button.
         about->show();
         QVERIFY(QTest::qWaitForWindowExposed(about));
-        QTest::mouseMove(about->Label4, QPoint(5, 5));
+        QTest::mouseMove(about->findChild<QLabel *>(QStringLiteral("Label4")), QPoint(5, 5));
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label4")});
         QTest::mouseMove(about, QPoint(2, about->height() - 2));
         QVERIFY(redLines(about).isEmpty());
@@ -89,15 +90,15 @@ private slots:
     {
         TestApp t;
         Form19 *about = openOverMenu<Form19>(t);
-        QTest::mouseClick(about->Label7, Qt::RightButton);
-        QTest::mouseClick(about->Label6, Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label7")), Qt::RightButton);
+        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label6")), Qt::LeftButton);
         QVERIFY(t.platform().urls.isEmpty());
-        QTest::mouseClick(about->Label7, Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label7")), Qt::LeftButton);
         QCOMPARE(t.platform().urls, QStringList{homeAddress()});
 
         // No browser: nothing is said and the window stays.
         t.platform().openUrlSucceeds = false;
-        QTest::mouseClick(about->Label7, Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label7")), Qt::LeftButton);
         QCOMPARE(t.platform().urls.size(), 2);
         QVERIFY(t.platform().messages.isEmpty());
         QVERIFY(about->isVisible());
@@ -107,20 +108,30 @@ private slots:
     {
         TestApp t;
         Form21 *about = t.screen<Form21>();
-        QCOMPARE(about->Label2->text(), QStringLiteral("软件版本：2.2.0.5"));
-        QCOMPARE(about->Label3->text(), QStringLiteral("运行时内存占用率非常低，兼容性好。"));
-        QCOMPARE(about->Label4->text() + about->Label5->text() + about->Label6->text(),
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("软件版本：2.2.0.5"));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
+                 QStringLiteral("运行时内存占用率非常低，兼容性好。"));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label4"))->text() +
+                     about->findChild<QLabel *>(QStringLiteral("Label5"))->text() +
+                     about->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
                  QStringLiteral("该版本增添了如“比赛结果”、“比赛报表”等实用功能，自定义比赛环节、各环节限制时间，"
                                 "有四组提示音可供选择，自定义设置可以保存，以方便下次使用。"));
-        QCOMPARE(about->Label5->text(),
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label5"))->text(),
                  QStringLiteral("节、各环节限制时间，有四组提示音可供选择，自定义设置可以保存，以方便"));
-        QCOMPARE(about->Label7->text() + about->Label8->text(),
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label7"))->text() +
+                     about->findChild<QLabel *>(QStringLiteral("Label8"))->text(),
                  QStringLiteral("由于本人水平有限，本软件中错误在所难免，还望指正。如果您有好的建议或者意见，"
                                 "还望与本人联系。本人将不胜感激！"));
-        QVERIFY(about->Label9->text().contains(QStringLiteral("Dovrel")));
+        QVERIFY(about->findChild<QLabel *>(QStringLiteral("Label9"))->text().contains(QStringLiteral("Dovrel")));
         // Every line is whole on one line inside the window.
-        for (QLabel *line : {about->Label2, about->Label3, about->Label4, about->Label5, about->Label6, about->Label7,
-                             about->Label8, about->Label9}) {
+        for (QLabel *line : {about->findChild<QLabel *>(QStringLiteral("Label2")),
+                             about->findChild<QLabel *>(QStringLiteral("Label3")),
+                             about->findChild<QLabel *>(QStringLiteral("Label4")),
+                             about->findChild<QLabel *>(QStringLiteral("Label5")),
+                             about->findChild<QLabel *>(QStringLiteral("Label6")),
+                             about->findChild<QLabel *>(QStringLiteral("Label7")),
+                             about->findChild<QLabel *>(QStringLiteral("Label8")),
+                             about->findChild<QLabel *>(QStringLiteral("Label9"))}) {
             QVERIFY(!line->wordWrap());
             QVERIFY2(line->sizeHint().width() <= line->width(), qPrintable(line->objectName()));
             QVERIFY(about->rect().contains(line->geometry()));

@@ -49,23 +49,23 @@ private slots:
     {
         TestApp t;
         Form20 *screen = openScreen<Form20>(t);
-        QCOMPARE(screen->Label2->text(), QString());
-        tick(screen->Timer2);
-        QCOMPARE(screen->Label2->text(), QStringLiteral("0分1秒"));
-        tick(screen->Timer2, 149);
-        QCOMPARE(screen->Label2->text(), QStringLiteral("2分30秒"));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
+        tick(screen->findChild<QTimer *>(QStringLiteral("Timer2")));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0分1秒"));
+        tick(screen->findChild<QTimer *>(QStringLiteral("Timer2")), 149);
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("2分30秒"));
         closeScreen(screen);
 
         Form20 *again = openScreen<Form20>(t);
-        QVERIFY(again->Timer2->isActive());
-        QCOMPARE(again->Label2->text(), QString());
-        tick(again->Timer2);
-        QCOMPARE(again->Label2->text(), QStringLiteral("2分31秒"));
+        QVERIFY(again->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
+        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
+        tick(again->findChild<QTimer *>(QStringLiteral("Timer2")));
+        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("2分31秒"));
 
         t.app().screens().variables<Form20>().elapsedSeconds = ElapsedLimit - 1;
-        tick(again->Timer2, 3);
+        tick(again->findChild<QTimer *>(QStringLiteral("Timer2")), 3);
         QCOMPARE(again->elapsedSeconds(), int(ElapsedLimit));
-        QCOMPARE(again->Label2->text(), QStringLiteral("546分7秒"));
+        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("546分7秒"));
     }
 
     void stylingFileRoundTrip_data()
@@ -92,10 +92,10 @@ private slots:
             QVERIFY(t.writeConfigBytes(ViwerSet, file));
         Form20 *screen = openScreen<Form20>(t);
         const AudienceStyle &style = screen->audienceStyle();
-        QCOMPARE(screen->Label1->font().family(), style.text.fontName);
-        QCOMPARE(screen->Label1->font().pointSizeF(), *style.text.fontSize);
-        QCOMPARE(textColour(screen->Label1), colourForValue(*style.text.colour));
-        QCOMPARE(backColour(screen), colourForValue(*style.background));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), style.text.fontName);
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), *style.text.fontSize);
+        QCOMPARE(textColour(screen->findChild<QLabel *>(QStringLiteral("Label1"))), storedColour(*style.text.colour));
+        QCOMPARE(backColour(screen), storedColour(*style.background));
         closeScreen(screen);
         QCOMPARE(t.readConfigBytes(ViwerSet), written);
         QVERIFY(t.platform().messages.isEmpty());
@@ -107,36 +107,36 @@ private slots:
         QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p3.jpg")), Qt::red, {60, 40}));
         // As the main menu's "嘉宾点评" opens it.
         Form20 *guests = openScreen<Form20>(t);
-        guests->Label1->setText(QStringLiteral("嘉宾点评"));
-        const QFont timeFont = guests->Label2->font();
-        const QColor timeText = textColour(guests->Label2);
+        guests->findChild<QLabel *>(QStringLiteral("Label1"))->setText(QStringLiteral("嘉宾点评"));
+        const QFont timeFont = guests->findChild<QLabel *>(QStringLiteral("Label2"))->font();
+        const QColor timeText = textColour(guests->findChild<QLabel *>(QStringLiteral("Label2")));
         t.platform().fontAnswers = {designFont(QStringLiteral("隶书"), 60)};
         t.platform().colourAnswers = {QColor(0, 0, 255), QColor(250, 250, 210)};
-        guests->zt->trigger();
-        guests->ztys->trigger();
-        guests->bjys->trigger();
-        guests->bj3->trigger();
+        guests->findChild<QAction *>(QStringLiteral("zt"))->trigger();
+        guests->findChild<QAction *>(QStringLiteral("ztys"))->trigger();
+        guests->findChild<QAction *>(QStringLiteral("bjys"))->trigger();
+        guests->findChild<QAction *>(QStringLiteral("bj3"))->trigger();
         QVERIFY(hasPicture(guests));
         // The font and colour commands change the heading only; the time box keeps its look.
-        QCOMPARE(guests->Label2->font(), timeFont);
-        QCOMPARE(textColour(guests->Label2), timeText);
-        QCOMPARE(backColour(guests->Label2), QColor(255, 128, 0));
+        QCOMPARE(guests->findChild<QLabel *>(QStringLiteral("Label2"))->font(), timeFont);
+        QCOMPARE(textColour(guests->findChild<QLabel *>(QStringLiteral("Label2"))), timeText);
+        QCOMPARE(backColour(guests->findChild<QLabel *>(QStringLiteral("Label2"))), QColor(255, 128, 0));
         closeScreen(guests);
         QCOMPARE(t.readConfigBytes(ViwerSet), gbBytes({QStringLiteral("隶书"), QStringLiteral("60"),
                                                        QStringLiteral("16711680"), QStringLiteral("13826810")}));
 
         Form20 *audience = openScreen<Form20>(t);
-        QCOMPARE(audience->Label1->text(), QStringLiteral("观众提问"));
-        QCOMPARE(audience->Label1->font().family(), QStringLiteral("隶书"));
-        QCOMPARE(audience->Label1->font().pointSizeF(), 60.0);
-        QVERIFY(audience->Label1->font().bold());
-        QCOMPARE(textColour(audience->Label1), QColor(0, 0, 255));
+        QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("观众提问"));
+        QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), QStringLiteral("隶书"));
+        QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), 60.0);
+        QVERIFY(audience->findChild<QLabel *>(QStringLiteral("Label1"))->font().bold());
+        QCOMPARE(textColour(audience->findChild<QLabel *>(QStringLiteral("Label1"))), QColor(0, 0, 255));
         QCOMPARE(backColour(audience), QColor(250, 250, 210));
         QVERIFY(!hasPicture(audience));
-        audience->bj3->trigger();
-        audience->wbj->trigger();
+        audience->findChild<QAction *>(QStringLiteral("bj3"))->trigger();
+        audience->findChild<QAction *>(QStringLiteral("wbj"))->trigger();
         QVERIFY(!hasPicture(audience));
-        audience->zdy->trigger();
+        audience->findChild<QAction *>(QStringLiteral("zdy"))->trigger();
         QCOMPARE(t.platform().openRequests.value(0).filter, QStringLiteral("JPG文件(.JPG)|*.JPG"));
     }
 
@@ -144,18 +144,28 @@ private slots:
     {
         TestApp t;
         Form20 *screen = openScreen<Form20>(t);
-        QCOMPARE(screen->menu->actions(), (QList<QAction *>{screen->s->menuAction(), screen->bj->menuAction(),
-                                                            screen->a, screen->bjys, screen->wbj}));
-        QCOMPARE(screen->bj->actions(), (QList<QAction *>{screen->bj1, screen->bj2, screen->bj3, screen->bj4,
-                                                          screen->bj5, screen->j, screen->zdy}));
+        QCOMPARE(screen->findChild<QMenu *>(QStringLiteral("menu"))->actions(),
+                 (QList<QAction *>{screen->findChild<QMenu *>(QStringLiteral("s"))->menuAction(),
+                                   screen->findChild<QMenu *>(QStringLiteral("bj"))->menuAction(),
+                                   screen->findChild<QAction *>(QStringLiteral("a")),
+                                   screen->findChild<QAction *>(QStringLiteral("bjys")),
+                                   screen->findChild<QAction *>(QStringLiteral("wbj"))}));
+        QCOMPARE(screen->findChild<QMenu *>(QStringLiteral("bj"))->actions(),
+                 (QList<QAction *>{screen->findChild<QAction *>(QStringLiteral("bj1")),
+                                   screen->findChild<QAction *>(QStringLiteral("bj2")),
+                                   screen->findChild<QAction *>(QStringLiteral("bj3")),
+                                   screen->findChild<QAction *>(QStringLiteral("bj4")),
+                                   screen->findChild<QAction *>(QStringLiteral("bj5")),
+                                   screen->findChild<QAction *>(QStringLiteral("j")),
+                                   screen->findChild<QAction *>(QStringLiteral("zdy"))}));
         const QPoint bare(40, 500);
-        QTest::mousePress(screen->Label1, Qt::RightButton, {}, QPoint(10, 10));
-        QTest::mousePress(screen->Label2, Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mousePress(screen->findChild<QLabel *>(QStringLiteral("Label1")), Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mousePress(screen->findChild<QLabel *>(QStringLiteral("Label2")), Qt::RightButton, {}, QPoint(5, 5));
         QTest::mousePress(screen, Qt::MiddleButton, {}, bare);
-        QVERIFY(!screen->menu->isVisible());
+        QVERIFY(!screen->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
         QTest::mousePress(screen, Qt::RightButton, {}, bare);
-        QVERIFY(screen->menu->isVisible());
-        screen->menu->hide();
+        QVERIFY(screen->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
+        screen->findChild<QMenu *>(QStringLiteral("menu"))->hide();
     }
 
     void failedWriteStillClosesAndTellsTheTimekeeper()

@@ -44,14 +44,14 @@ private slots:
             QVERIFY2(label, l.name);
             QCOMPARE(label->text(), QString::fromUtf8(l.text));
             QCOMPARE(label->pos(), twipsRect(l.left, l.top, 0, 0).topLeft());
-            QCOMPARE(textColour(label), colourFromValue(0x00C00000));
+            QCOMPARE(textColour(label), plainColour(0x00C00000));
         }
         const QStringList captions = {QStringLiteral("保存设置"), QStringLiteral("下一步>>"), QStringLiteral("清空设置"),
                                       QStringLiteral("返回主菜单")};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(child<QPushButton>(page, QStringLiteral("Command%1").arg(i + 1))->text(), captions[i]);
-        QCOMPARE(backColour(page), colourFromValue(0x00FFFF00));
-        QCOMPARE(backColour(textBox(page, 3)), colourFromValue(0x00EAF189));
+        QCOMPARE(backColour(page), plainColour(0x00FFFF00));
+        QCOMPARE(backColour(textBox(page, 3)), plainColour(0x00EAF189));
     }
 
     void loadsSavesAndClears()
@@ -61,32 +61,32 @@ private slots:
         t.writeConfig(NumSet, lines);
         Form2 *page = t.screen<Form2>();
         for (int i = 1; i <= 23; ++i)
-            QCOMPARE(page->detail(i), lines[i - 1]);
+            QCOMPARE(page->detail(ContestDetail(i - 1)), lines[i - 1]);
 
         // Clear asks first; Cancel keeps everything, and the file is untouched either way.
         t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
-        page->Command3->click();
-        QCOMPARE(page->detail(1), lines[0]);
+        page->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        QCOMPARE(page->detail(ContestDetail::ContestName), lines[0]);
         QCOMPARE(t.platform().messages.at(0).text, QStringLiteral("是否清空设置？"));
         QCOMPARE(t.platform().messages.at(0).title, QStringLiteral("提示"));
         QCOMPARE(t.platform().messages.at(0).icon, MessageIcon::Question);
-        page->Command3->click();
+        page->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         for (int i = 1; i <= 23; ++i)
-            QVERIFY(page->detail(i).isEmpty());
+            QVERIFY(page->detail(ContestDetail(i - 1)).isEmpty());
         QCOMPARE(t.readConfigBytes(NumSet), gbBytes(lines));
 
         // Saving every box empty writes 23 empty lines.
-        page->Command1->click();
+        page->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(t.readConfigBytes(NumSet), QByteArray("\r\n").repeated(23));
         QCOMPARE(t.platform().messages.last().text, QStringLiteral("数据保存成功！"));
         QCOMPARE(t.platform().messages.last().buttons, MessageButtons::Ok);
 
         // Text of any kind is kept as typed, beyond the code page too.
-        page->Text4->setText(QStringLiteral("  反方：网络使人更疏远 😀 "));
-        page->Command1->click();
+        page->findChild<QLineEdit *>(QStringLiteral("Text4"))->setText(QStringLiteral("  反方：网络使人更疏远 😀 "));
+        page->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(t.readConfigBytes(NumSet).count("\r\n"), 23);
         closeScreen(page);
-        QCOMPARE(t.screen<Form2>()->detail(4), QStringLiteral("  反方：网络使人更疏远 😀 "));
+        QCOMPARE(t.screen<Form2>()->detail(ContestDetail::NegativeMotion), QStringLiteral("  反方：网络使人更疏远 😀 "));
     }
 
     void missingFileOrFolder()
@@ -94,14 +94,14 @@ private slots:
         TestApp t(TestApp::Config::Missing);
         Form2 *page = t.screen<Form2>();
         for (int i = 1; i <= 23; ++i)
-            QVERIFY(page->detail(i).isEmpty());
+            QVERIFY(page->detail(ContestDetail(i - 1)).isEmpty());
         // Without a config folder nothing is saved and success is never claimed.
-        page->Text1->setText(QStringLiteral("赛"));
-        page->Command1->click();
+        page->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("赛"));
+        page->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages.at(0).text.contains(QStringLiteral("config\\NumSet.ini")));
         QVERIFY(!QFile::exists(t.configPath(NumSet)));
-        QCOMPARE(page->detail(1), QStringLiteral("赛"));
+        QCOMPARE(page->detail(ContestDetail::ContestName), QStringLiteral("赛"));
     }
 
     void theWizardIsWalkedWithItsButtons()
@@ -109,39 +109,39 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
         Form4 *menu = openScreen<Form4>(t);
-        menu->Command2->click();
+        menu->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
         Form2 *details = t.screen<Form2>();
         QVERIFY(details->isVisible());
         QVERIFY(!menu->isVisible());
-        details->Text5->setText(QStringLiteral("复旦大学"));
+        details->findChild<QLineEdit *>(QStringLiteral("Text5"))->setText(QStringLiteral("复旦大学"));
 
-        details->Command2->click();
+        details->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
         Form3 *stages = t.screen<Form3>();
         QVERIFY(stages->isVisible());
         QVERIFY(details->isHidden());
-        stages->Command2->click();
+        stages->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
         QVERIFY(details->isVisible());
         QVERIFY(stages->isHidden());
-        QCOMPARE(details->Text5->text(), QStringLiteral("复旦大学"));
+        QCOMPARE(details->findChild<QLineEdit *>(QStringLiteral("Text5"))->text(), QStringLiteral("复旦大学"));
 
         // Back to the menu from the next page leaves this page loaded with its unsaved edit.
-        details->Command2->click();
-        stages->Command5->click();
+        details->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        stages->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
         flushDeletes();
         QVERIFY(menu->isVisible());
         QCOMPARE(t.screen<Form2>(), details);
-        QCOMPARE(details->detail(5), QStringLiteral("复旦大学"));
+        QCOMPARE(details->detail(ContestDetail::AffirmativeTeam), QStringLiteral("复旦大学"));
 
         // Its own "返回主菜单" drops the edit; the next reader loads the file again.
         details->show();
-        details->Command4->click();
+        details->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
         flushDeletes();
         QVERIFY(menu->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form2")));
-        QCOMPARE(t.screen<Form2>()->detail(5), contestDetails()[4]);
+        QCOMPARE(t.screen<Form2>()->detail(ContestDetail::AffirmativeTeam), contestDetails()[4]);
 
         // The pop-up entry opens the page as the button does.
-        menu->set->trigger();
+        menu->findChild<QAction *>(QStringLiteral("set"))->trigger();
         QVERIFY(t.screen<Form2>()->isVisible());
         QVERIFY(!menu->isVisible());
     }

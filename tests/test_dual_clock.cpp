@@ -20,11 +20,12 @@ enum class Running { None, Affirmative, Negative };
 
 Running running(const Form6 *clock)
 {
-    if (clock->Timer1->isActive() && clock->Timer2->isActive())
+    if (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive() &&
+        clock->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive())
         return Running(-1); // both at once is always a fault
-    if (clock->Timer1->isActive())
+    if (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive())
         return Running::Affirmative;
-    return clock->Timer2->isActive() ? Running::Negative : Running::None;
+    return clock->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive() ? Running::Negative : Running::None;
 }
 
 // A point in the free band below the dividing line.
@@ -75,21 +76,23 @@ private slots:
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(running(clock), Running::None);
-        for (QLabel *label : {clock->Label4, clock->Label5}) {
+        for (QLabel *label : {clock->findChild<QLabel *>(QStringLiteral("Label4")),
+                              clock->findChild<QLabel *>(QStringLiteral("Label5"))}) {
             QCOMPARE(label->text(), shown);
             QCOMPARE(label->font().pointSize(), 120);
         }
-        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label6_1")), clock->Label6[1]);
-        QCOMPARE(clock->Label7->text(), QStringLiteral("线下区域为感应区"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label6_1")),
+                 clock->findChild<QLabel *>(QStringLiteral("Label6_1")));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label7"))->text(), QStringLiteral("线下区域为感应区"));
         // Keys reach the screen itself: nothing on it may take the focus away.
         QCOMPARE(clock->focusPolicy(), Qt::StrongFocus);
         for (QLabel *label : clock->findChildren<QLabel *>())
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 
         QTest::keyClick(clock, Qt::Key_Right);
-        tick(clock->Timer2);
-        QCOMPARE(clock->Label5->text(), afterOneStep);
-        QCOMPARE(clock->Label4->text(), shown);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), afterOneStep);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), shown);
         QCOMPARE(t.platform().messageTexts(), messages);
         QCOMPARE(running(clock), Running::Negative);
     }
@@ -99,16 +102,17 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         // Custom stage eight gives no title but hands its name over.
-        t.screen<Form5>()->Text2->setText(QStringLiteral("第二轮自由辩论"));
+        t.screen<Form5>()->handOverName(QStringLiteral("第二轮自由辩论"));
         Form6 *clock = openDualClock(t, QStringLiteral("60"), QString());
-        QCOMPARE(clock->Label1->text(), QStringLiteral("第二轮自由辩论"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
         QTest::keyClick(clock, Qt::Key_Left);
-        QCOMPARE(clock->Label1->text(), QStringLiteral("第二轮自由辩论"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
         closeScreen(clock);
 
         // The free-debate buttons leave an older stage's name in the hand-over; their title wins.
-        t.screen<Form5>()->Text2->setText(QStringLiteral("总结陈词"));
-        QCOMPARE(openDualClock(t, QStringLiteral("60"))->Label1->text(), QStringLiteral("自由辩论"));
+        t.screen<Form5>()->handOverName(QStringLiteral("总结陈词"));
+        QCOMPARE(openDualClock(t, QStringLiteral("60"))->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("自由辩论"));
     }
 
     void arrowKeysPassTheTurn_data()
@@ -168,8 +172,14 @@ private slots:
         QCOMPARE(running(clock), Running::Affirmative);
 
         // Presses through the window land on whatever label is under them and stop there.
-        const QList<QLabel *> labels{clock->Label1, clock->Label2,    clock->Label3,    clock->Label4,
-                                     clock->Label5, clock->Label6[0], clock->Label6[1], clock->Label7};
+        const QList<QLabel *> labels{clock->findChild<QLabel *>(QStringLiteral("Label1")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label2")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label3")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label4")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label5")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label6_0")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label6_1")),
+                                     clock->findChild<QLabel *>(QStringLiteral("Label7"))};
         for (QLabel *label : labels) {
             const QPoint at = label->mapTo(clock, label->rect().center());
             QCOMPARE(clock->childAt(at), label);
@@ -190,19 +200,19 @@ private slots:
         p.nowMs = 10'000;
         for (int i = 0; i < 10; ++i) {
             QTest::keyClick(clock, i % 2 == 0 ? Qt::Key_Left : Qt::Key_Right);
-            QCOMPARE(clock->Timer1->interval(), 1000);
-            QCOMPARE(clock->Timer2->interval(), 1000);
+            QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 1000);
+            QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 1000);
             p.nowMs += 900;
         }
         QCOMPARE(running(clock), Running::Negative);
-        QCOMPARE(clock->Label4->text(), QStringLiteral("180s"));
-        QCOMPARE(clock->Label5->text(), QStringLiteral("180s"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("180s"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("180s"));
         // The last switch came at 18.1 s: the negative side owes exactly one step at 19.1 s, nothing from before.
         p.nowMs = 19'100;
-        tick(clock->Timer2);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
         QCOMPARE(clock->negativeSeconds(), 179);
         QCOMPARE(clock->affirmativeSeconds(), 180);
-        QCOMPARE(clock->Timer2->interval(), 1000);
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 1000);
     }
 
     void heldArrowKeepsTheRunningSidesSchedule()
@@ -219,18 +229,18 @@ private slots:
         QTest::keyClick(clock, Qt::Key_Left);
         QTest::mousePress(clock, Qt::LeftButton, {}, sensingBand(clock));
         p.nowMs = 11'003;
-        tick(clock->Timer1);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->affirmativeSeconds(), 119);
-        QCOMPARE(clock->Timer1->interval(), 997);
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 997);
         // Holding the other arrow hands the turn over once and then keeps that side going.
         p.nowMs = 11'200;
         pressKey(clock, Qt::Key_Right, false);
         p.nowMs = 11'700;
         pressKey(clock, Qt::Key_Right, true);
         p.nowMs = 12'200;
-        tick(clock->Timer2);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
         QCOMPARE(clock->negativeSeconds(), 119);
-        QCOMPARE(clock->Timer2->interval(), 1000);
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 1000);
         QCOMPARE(running(clock), Running::Negative);
         QCOMPARE(clock->affirmativeSeconds(), 119);
     }
@@ -261,10 +271,14 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         Form6 *clock = openDualClock(t, limit);
-        QLabel *side = affirmative ? clock->Label4 : clock->Label5;
-        QLabel *waiting = affirmative ? clock->Label5 : clock->Label4;
+        QLabel *side = affirmative ? clock->findChild<QLabel *>(QStringLiteral("Label4"))
+                                   : clock->findChild<QLabel *>(QStringLiteral("Label5"));
+        QLabel *waiting = affirmative ? clock->findChild<QLabel *>(QStringLiteral("Label5"))
+                                      : clock->findChild<QLabel *>(QStringLiteral("Label4"));
         QTest::keyClick(clock, affirmative ? Qt::Key_Left : Qt::Key_Right);
-        tick(affirmative ? clock->Timer1 : clock->Timer2, steps);
+        tick(affirmative ? clock->findChild<QTimer *>(QStringLiteral("Timer1"))
+                         : clock->findChild<QTimer *>(QStringLiteral("Timer2")),
+             steps);
         QCOMPARE(side->text(), shown);
         QCOMPARE(isRed(side), shown == QStringLiteral(" 时间到！"));
         QVERIFY(!isRed(waiting));
@@ -280,33 +294,33 @@ private slots:
         QStringList &sounds = t.platform().sounds;
         Form6 *clock = openDualClock(t, QStringLiteral("3"));
         QTest::keyClick(clock, Qt::Key_Left);
-        tick(clock->Timer1, 3);
-        QCOMPARE(clock->Label4->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(isRed(clock->Label4));
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
+        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label4"))));
         QCOMPARE(running(clock), Running::None);
-        QCOMPARE(clock->Label5->text(), QStringLiteral("3s"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("3s"));
         QCOMPARE(sounds.size(), 1);
 
         QTest::keyClick(clock, Qt::Key_Right);
-        tick(clock->Timer2);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
         QCOMPARE(clock->negativeSeconds(), 2);
         // Selecting the exhausted side stops the other and runs the whole time-up again a second later.
         QTest::keyClick(clock, Qt::Key_Left);
         QCOMPARE(running(clock), Running::Affirmative);
-        tick(clock->Timer1);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->affirmativeSeconds(), -1);
-        QCOMPARE(clock->Label4->text(), QStringLiteral(" 时间到！"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(running(clock), Running::None);
         QCOMPARE(sounds.size(), 2);
         QCOMPARE(clock->negativeSeconds(), 2);
 
         QTest::mousePress(clock, Qt::RightButton, {}, sensingBand(clock));
-        tick(clock->Timer2, 2);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")), 2);
         QCOMPARE(running(clock), Running::None);
-        QVERIFY(isRed(clock->Label4));
-        QVERIFY(isRed(clock->Label5));
-        QCOMPARE(clock->Label5->text(), QStringLiteral(" 时间到！"));
-        QCOMPARE(clock->Label5->font().pointSize(), 120);
+        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label4"))));
+        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label5"))));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral(" 时间到！"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->font().pointSize(), 120);
         QCOMPARE(sounds.size(), 3);
         QVERIFY(clock->isVisible());
     }
@@ -317,11 +331,13 @@ private slots:
         t.writeSoundSet();
         Form6 *clock = openDualClock(t, QStringLiteral("90"));
         QTest::keyClick(clock, Qt::Key_Left);
-        tick(clock->Timer1, 5);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
         QTest::keyClick(clock, Qt::Key_Right);
-        closeToMenu(t, clock, {clock->Timer1, clock->Timer2});
+        closeToMenu(t, clock,
+                    {clock->findChild<QTimer *>(QStringLiteral("Timer1")),
+                     clock->findChild<QTimer *>(QStringLiteral("Timer2"))});
         Form6 *again = openDualClock(t, QStringLiteral("90"));
-        QCOMPARE(again->Label4->text(), QStringLiteral("90s"));
+        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("90s"));
         QCOMPARE(running(again), Running::None);
     }
 };

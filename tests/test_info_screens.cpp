@@ -45,11 +45,11 @@ InfoScreen *openInfo(TestApp &t, const QString &name)
     return openScreen<Form15>(t);
 }
 
-Copies numbered(int firstLabel, int firstBox, int count)
+Copies numbered(int firstLabel, ContestDetail firstDetail, int count)
 {
     Copies copies;
     for (int i = 0; i < count; ++i)
-        copies.append({QStringLiteral("Label%1").arg(firstLabel + i), firstBox + i});
+        copies.append({QStringLiteral("Label%1").arg(firstLabel + i), ContestDetail(int(firstDetail) + i)});
     return copies;
 }
 
@@ -66,11 +66,14 @@ private slots:
         QTest::addColumn<Copies>("copies");
         QTest::addColumn<Copies>("expected");
         QTest::newRow("motions") << "Form7" << motionsCopies()
-                                 << Copies{{QStringLiteral("Label3"), 3}, {QStringLiteral("Label5"), 4}};
+                                 << Copies{{QStringLiteral("Label3"), ContestDetail::AffirmativeMotion},
+                                           {QStringLiteral("Label5"), ContestDetail::NegativeMotion}};
         QTest::newRow("teams") << "Form8" << teamsCopies()
-                               << Copies{{QStringLiteral("Label4"), 5}, {QStringLiteral("Label5"), 6}};
-        QTest::newRow("speakers") << "Form14" << speakersCopies() << numbered(5, 7, 8);
-        QTest::newRow("judges") << "Form15" << judgesCopies() << numbered(1, 15, 9);
+                               << Copies{{QStringLiteral("Label4"), ContestDetail::AffirmativeTeam},
+                                         {QStringLiteral("Label5"), ContestDetail::NegativeTeam}};
+        QTest::newRow("speakers") << "Form14" << speakersCopies()
+                                  << numbered(5, ContestDetail::AffirmativeFirstSpeaker, 8);
+        QTest::newRow("judges") << "Form15" << judgesCopies() << numbered(1, ContestDetail::JudgeOne, 9);
     }
 
     void valueLabelsHoldTheirBoxes()
@@ -85,7 +88,7 @@ private slots:
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form2")));
         InfoScreen *info = openInfo(t, screen);
         for (const InfoCopy &copy : expected)
-            QCOMPARE(child<QLabel>(info, copy.label)->text(), QStringLiteral("第%1栏").arg(copy.box));
+            QCOMPARE(child<QLabel>(info, copy.label)->text(), QStringLiteral("第%1栏").arg(int(copy.detail) + 1));
         // The page was read unseen.
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form2")));
         QVERIFY(!t.screen<Form2>()->isVisible());
@@ -97,19 +100,19 @@ private slots:
     {
         TestApp t;
         t.writeConfig(NumSet, distinctDetails());
-        t.screen<Form2>()->Text7->setText(QStringLiteral("改过的名字"));
+        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text7"))->setText(QStringLiteral("改过的名字"));
         Form14 *speakers = t.screen<Form14>();
-        QCOMPARE(speakers->Label5->text(), QStringLiteral("改过的名字"));
+        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("改过的名字"));
         // An open screen does not follow later edits.
-        t.screen<Form2>()->Text8->setText(QStringLiteral("又改"));
-        QCOMPARE(speakers->Label6->text(), QStringLiteral("第8栏"));
+        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text8"))->setText(QStringLiteral("又改"));
+        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label6"))->text(), QStringLiteral("第8栏"));
 
         TestApp missing(TestApp::Config::Missing);
         Form7 *motions = missing.screen<Form7>();
-        QCOMPARE(motions->Label3->text(), QString());
-        QCOMPARE(motions->Label5->text(), QString());
-        QCOMPARE(motions->Label2->text(), QStringLiteral("正方辩题"));
-        QCOMPARE(motions->Label3->geometry(), twipsRect(3120, 2160, 8535, 2175));
+        QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QString());
+        QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QString());
+        QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("正方辩题"));
+        QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label3"))->geometry(), twipsRect(3120, 2160, 8535, 2175));
     }
 
     void fiveJudgesFillTheFirstFiveCells()
@@ -120,15 +123,21 @@ private slots:
               << QStringLiteral("孙七");
         t.writeConfig(NumSet, lines);
         Form15 *judges = t.screen<Form15>();
-        const QStringList shown = {judges->Label1->text(), judges->Label2->text(), judges->Label3->text(),
-                                   judges->Label4->text(), judges->Label5->text(), judges->Label6->text(),
-                                   judges->Label7->text(), judges->Label8->text(), judges->Label9->text()};
+        const QStringList shown = {judges->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+                                   judges->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                                   judges->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
+                                   judges->findChild<QLabel *>(QStringLiteral("Label4"))->text(),
+                                   judges->findChild<QLabel *>(QStringLiteral("Label5"))->text(),
+                                   judges->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
+                                   judges->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
+                                   judges->findChild<QLabel *>(QStringLiteral("Label8"))->text(),
+                                   judges->findChild<QLabel *>(QStringLiteral("Label9"))->text()};
         QCOMPARE(shown, QStringList({QStringLiteral("张三"), QStringLiteral("李四"), QStringLiteral("王五"),
                                      QStringLiteral("赵六"), QStringLiteral("孙七"), QString(), QString(), QString(),
                                      QString()}));
         // Empty cells keep their place in the grid.
-        QCOMPARE(judges->Label9->geometry(), twipsRect(8040, 5760, 3135, 975));
-        QVERIFY(!judges->Label9->isHidden());
+        QCOMPARE(judges->findChild<QLabel *>(QStringLiteral("Label9"))->geometry(), twipsRect(8040, 5760, 3135, 975));
+        QVERIFY(!judges->findChild<QLabel *>(QStringLiteral("Label9"))->isHidden());
     }
 
     void sizedLabelsGrowRightAndBoxesKeepTheirBox()
@@ -142,21 +151,22 @@ private slots:
 
         Form14 *speakers = t.screen<Form14>();
         const QRect design = twipsRect(3000, 2715, 2250, 720);
-        QCOMPARE(speakers->Label5->pos(), design.topLeft());
-        QVERIFY(speakers->Label5->width() > design.width());
-        QVERIFY(speakers->Label6->width() < speakers->Label5->width());
-        QCOMPARE(speakers->Label6->x(), design.x());
-        QCOMPARE(speakers->Label4[5]->objectName(), QStringLiteral("Label4_5"));
-        QCOMPARE(speakers->Label4[5]->text(), QStringLiteral("一辩"));
+        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label5"))->pos(), design.topLeft());
+        QVERIFY(speakers->findChild<QLabel *>(QStringLiteral("Label5"))->width() > design.width());
+        QVERIFY(speakers->findChild<QLabel *>(QStringLiteral("Label6"))->width() <
+                speakers->findChild<QLabel *>(QStringLiteral("Label5"))->width());
+        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label6"))->x(), design.x());
+        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label4_5"))->objectName(), QStringLiteral("Label4_5"));
+        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label4_5"))->text(), QStringLiteral("一辩"));
 
         Form7 *motions = t.screen<Form7>();
-        QCOMPARE(motions->Label3->geometry(), twipsRect(3120, 2160, 8535, 2175));
-        QVERIFY(motions->Label3->wordWrap());
+        QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label3"))->geometry(), twipsRect(3120, 2160, 8535, 2175));
+        QVERIFY(motions->findChild<QLabel *>(QStringLiteral("Label3"))->wordWrap());
 
         // A run without blanks still breaks inside the box rather than leaving it at the right.
-        motions->Label5->setText(QString(60, QLatin1Char('W')));
+        motions->findChild<QLabel *>(QStringLiteral("Label5"))->setText(QString(60, QLatin1Char('W')));
         motions->show();
-        const QImage shot = motions->Label5->grab().toImage();
+        const QImage shot = motions->findChild<QLabel *>(QStringLiteral("Label5"))->grab().toImage();
         bool secondLine = false;
         for (int x = 0; x < shot.width() && !secondLine; ++x)
             secondLine = shot.pixelColor(x, shot.height() / 2).blue() < 100;
@@ -170,17 +180,18 @@ private slots:
         Form8 *teams = t.screen<Form8>();
         teams->setWindowState(Qt::WindowNoState);
         teams->show();
-        const QSize sized = teams->Label2->size();
+        const QSize sized = teams->findChild<QLabel *>(QStringLiteral("Label2"))->size();
 
         teams->resize(2 * 792, 2 * 566);
         const QRect design = twipsRect(3240, 2160, 7815, 2295);
-        QCOMPARE(teams->Label4->geometry(), QRect(design.topLeft() * 2, design.size() * 2));
-        QCOMPARE(teams->Label2->pos(), twipsRect(720, 2280, 1, 1).topLeft() * 2);
-        QCOMPARE(teams->Label2->size(), sized);
-        QCOMPARE(teams->Label4->font().pointSizeF(), 36.0);
+        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->geometry(),
+                 QRect(design.topLeft() * 2, design.size() * 2));
+        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label2"))->pos(), twipsRect(720, 2280, 1, 1).topLeft() * 2);
+        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label2"))->size(), sized);
+        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->font().pointSizeF(), 36.0);
 
         teams->resize(792, 566);
-        QCOMPARE(teams->Label4->geometry(), design);
+        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->geometry(), design);
     }
 
     void closingReturnsToTheMenuAndUnloads_data()
@@ -196,8 +207,8 @@ private slots:
         TestApp t;
         t.screen<Form4>()->hide();
         InfoScreen *info = openInfo(t, screen);
-        QCOMPARE(info->Timer1->interval(), 500);
-        tick(info->Timer1, 2);
+        QCOMPARE(info->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
+        tick(info->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
         QCOMPARE(info->windowTitle(), QStringLiteral("D"));
         // Only the motions screen offers styling.
         QCOMPARE(info->findChild<QMenu *>() != nullptr, screen == QLatin1String("Form7"));
@@ -214,15 +225,18 @@ private slots:
         motions->setWindowState(Qt::WindowNoState);
         motions->show();
 
-        QTest::mousePress(motions->Label3, Qt::RightButton, {}, QPoint(10, 10));
-        QVERIFY(!motions->menu->isVisible());
+        QTest::mousePress(motions->findChild<QLabel *>(QStringLiteral("Label3")), Qt::RightButton, {}, QPoint(10, 10));
+        QVERIFY(!motions->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
         QTest::mousePress(motions, Qt::LeftButton, {}, QPoint(20, 20));
-        QVERIFY(!motions->menu->isVisible());
+        QVERIFY(!motions->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
         QTest::mousePress(motions, Qt::RightButton, {}, QPoint(20, 20));
-        QVERIFY(motions->menu->isVisible());
-        motions->menu->close();
+        QVERIFY(motions->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
+        motions->findChild<QMenu *>(QStringLiteral("menu"))->close();
 
-        const QList<QAction *> stock = {motions->bj1, motions->bj2, motions->bj3, motions->bj4, motions->bj5};
+        const QList<QAction *> stock = {
+            motions->findChild<QAction *>(QStringLiteral("bj1")), motions->findChild<QAction *>(QStringLiteral("bj2")),
+            motions->findChild<QAction *>(QStringLiteral("bj3")), motions->findChild<QAction *>(QStringLiteral("bj4")),
+            motions->findChild<QAction *>(QStringLiteral("bj5"))};
         for (int n = 1; n <= 5; ++n) {
             stock[n - 1]->trigger();
             QVERIFY(hasPicture(motions));
@@ -231,11 +245,11 @@ private slots:
 
         const QString custom = t.backgroundPath(QStringLiteral("p2.jpg"));
         t.platform().openAnswers.append(custom);
-        motions->zdy->trigger();
+        motions->findChild<QAction *>(QStringLiteral("zdy"))->trigger();
         QCOMPARE(t.platform().openRequests.size(), 1);
         QCOMPARE(t.platform().openRequests[0].filter, jpegPictureFilter().filter);
         QVERIFY(near(picture(motions).toImage().pixelColor(5, 5), QColor(80, 0, 0)));
-        QVERIFY(motions->s->isSeparator());
+        QVERIFY(motions->findChild<QAction *>(QStringLiteral("s"))->isSeparator());
 
         // The picture is not kept for the next opening.
         closeScreen(motions);

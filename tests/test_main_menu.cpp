@@ -81,9 +81,9 @@ private slots:
             greyed += !button->isEnabled();
         }
         QCOMPARE(greyed, 17);
-        QVERIFY(menu->Command20->isEnabled());
-        QCOMPARE(backColour(menu->Command12), QColor(24, 148, 222));
-        QCOMPARE(backColour(menu->Command43), QColor(222, 150, 171));
+        QVERIFY(menu->findChild<QPushButton *>(QStringLiteral("Command20"))->isEnabled());
+        QCOMPARE(backColour(menu->findChild<QPushButton *>(QStringLiteral("Command12"))), QColor(24, 148, 222));
+        QCOMPARE(backColour(menu->findChild<QPushButton *>(QStringLiteral("Command43"))), QColor(222, 150, 171));
     }
 
     void customCaptionsFollowTheStagesPage()
@@ -91,21 +91,21 @@ private slots:
         TestApp t;
         t.writeConfig(TimeSet, numberedTimeSet());
         Form4 *menu = t.screen<Form4>();
-        QCOMPARE(menu->Command10->text(), QStringLiteral("name1"));
-        QCOMPARE(menu->Command14->text(), QStringLiteral("name13"));
-        QCOMPARE(menu->Command42->text(), QStringLiteral("name5"));
-        QCOMPARE(menu->Command43->text(), QStringLiteral("name6"));
+        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command10"))->text(), QStringLiteral("name1"));
+        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command14"))->text(), QStringLiteral("name13"));
+        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command42"))->text(), QStringLiteral("name5"));
+        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command43"))->text(), QStringLiteral("name6"));
 
         // An unsaved edit shows while the page stays loaded, and goes with the page.
         Form3 *stages = t.screen<Form3>();
-        stages->Text13->setText(QStringLiteral("质询"));
+        stages->findChild<QLineEdit *>(QStringLiteral("Text13"))->setText(QStringLiteral("质询"));
         menu->show();
-        QCOMPARE(menu->Command14->text(), QStringLiteral("质询"));
+        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command14"))->text(), QStringLiteral("质询"));
         stages->show();
         menu->hide();
         stages->close();
         QVERIFY(menu->isVisible());
-        QCOMPARE(menu->Command14->text(), QStringLiteral("name13"));
+        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command14"))->text(), QStringLiteral("name13"));
     }
 
     void stageButtonsHandOverAndOpenTheirClock_data()
@@ -141,12 +141,12 @@ private slots:
         t.writeSoundSet();
         t.writeConfig(TimeSet, numberedTimeSet());
         Form4 *menu = openScreen<Form4>(t);
-        t.screen<Form5>()->Text2->setText(QStringLiteral("前一环节"));
+        t.screen<Form5>()->handOverName(QStringLiteral("前一环节"));
         child<QPushButton>(menu, button)->click();
 
         Form5 *handover = t.screen<Form5>();
-        QCOMPARE(handover->Text1->text(), limit);
-        QCOMPARE(handover->Text2->text(), name);
+        QCOMPARE(handover->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), limit);
+        QCOMPARE(handover->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), name);
         Screen *opened = t.app().screens().loaded(clock);
         QVERIFY(opened);
         QVERIFY(opened->isVisible());
@@ -208,24 +208,24 @@ private slots:
     {
         TestApp t;
         Form4 *menu = openScreen<Form4>(t);
-        menu->Command4->click();
+        menu->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
         Screen *title = t.app().screens().loaded(QStringLiteral("Form13"));
         for (const char *designOnly : {"Label3", "Command1", "Command2", "Command3", "Command4", "Command5"})
             QVERIFY2(!child<QWidget>(title, QLatin1String(designOnly))->isVisible(), designOnly);
         QVERIFY(child<QWidget>(title, QStringLiteral("Label1"))->isVisible());
         closeScreen(title);
-        menu->Command20->click();
+        menu->findChild<QPushButton *>(QStringLiteral("Command20"))->click();
         title = t.app().screens().loaded(QStringLiteral("Form13"));
         for (const char *designOnly : {"Label3", "Command1", "Command5"})
             QVERIFY2(child<QWidget>(title, QLatin1String(designOnly))->isVisible(), designOnly);
         closeScreen(title);
 
         // Guest comments retitle the audience screen; audience questions keep its own heading.
-        menu->Command17->click();
+        menu->findChild<QPushButton *>(QStringLiteral("Command17"))->click();
         QCOMPARE(child<QLabel>(t.app().screens().loaded(QStringLiteral("Form20")), QStringLiteral("Label1"))->text(),
                  QStringLiteral("嘉宾点评"));
         closeScreen(t.app().screens().loaded(QStringLiteral("Form20")));
-        menu->Command16->click();
+        menu->findChild<QPushButton *>(QStringLiteral("Command16"))->click();
         QCOMPARE(child<QLabel>(t.app().screens().loaded(QStringLiteral("Form20")), QStringLiteral("Label1"))->text(),
                  QStringLiteral("观众提问"));
     }
@@ -250,8 +250,8 @@ private slots:
     {
         TestApp t;
         Form4 *menu = openScreen<Form4>(t);
-        menu->Command46->click();
-        menu->bb->trigger();
+        menu->findChild<QPushButton *>(QStringLiteral("Command46"))->click();
+        menu->findChild<QAction *>(QStringLiteral("bb"))->trigger();
         QCOMPARE(t.platform().urls.size(), 2);
         QVERIFY(t.platform().urls.at(0).startsWith(QStringLiteral("http")));
         QVERIFY(menu->isVisible());
@@ -263,35 +263,35 @@ private slots:
         t.writeSoundSet();
         Form4 *menu = openScreen<Form4>(t);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form9")));
-        tick(menu->Timer2);
+        tick(menu->findChild<QTimer *>(QStringLiteral("Timer2")));
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form9")));
-        QVERIFY(menu->Label2->isVisible());
-        QVERIFY(!menu->Label2->text().isEmpty());
+        QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
+        QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Label2"))->text().isEmpty());
         Form9 *sounds = t.screen<Form9>();
-        sounds->Check2->click();
-        QCOMPARE(sounds->Text3->text(), QStringLiteral("不显示"));
-        tick(menu->Timer2);
-        QVERIFY(!menu->Label2->isVisible());
+        sounds->findChild<QCheckBox *>(QStringLiteral("Check2"))->click();
+        QCOMPARE(sounds->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("不显示"));
+        tick(menu->findChild<QTimer *>(QStringLiteral("Timer2")));
+        QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
 
         TestApp empty;
         Form4 *bare = openScreen<Form4>(empty);
-        tick(bare->Timer2);
-        QVERIFY(!bare->Label2->isVisible());
-        QVERIFY(!bare->Label2->text().isEmpty());
+        tick(bare->findChild<QTimer *>(QStringLiteral("Timer2")));
+        QVERIFY(!bare->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
+        QVERIFY(!bare->findChild<QLabel *>(QStringLiteral("Label2"))->text().isEmpty());
     }
 
     void popUpMenuOnlyOnTheBackgroundPicture()
     {
         TestApp t;
         Form4 *menu = openScreen<Form4>(t);
-        QTest::mouseClick(menu->Image1, Qt::LeftButton, {}, QPoint(400, 500));
-        QVERIFY(!menu->menu->isVisible());
-        QTest::mouseClick(menu->Command4, Qt::RightButton);
-        QTest::mouseClick(menu->Label1, Qt::RightButton);
-        QVERIFY(!menu->menu->isVisible());
-        QTest::mousePress(menu->Image1, Qt::RightButton, {}, QPoint(400, 500));
-        QVERIFY(menu->menu->isVisible());
-        menu->menu->hide();
+        QTest::mouseClick(menu->findChild<QLabel *>(QStringLiteral("Image1")), Qt::LeftButton, {}, QPoint(400, 500));
+        QVERIFY(!menu->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
+        QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command4")), Qt::RightButton);
+        QTest::mouseClick(menu->findChild<QLabel *>(QStringLiteral("Label1")), Qt::RightButton);
+        QVERIFY(!menu->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
+        QTest::mousePress(menu->findChild<QLabel *>(QStringLiteral("Image1")), Qt::RightButton, {}, QPoint(400, 500));
+        QVERIFY(menu->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
+        menu->findChild<QMenu *>(QStringLiteral("menu"))->hide();
         const QStringList names = {QStringLiteral("no"),  QStringLiteral("mr"),     QStringLiteral("bj1"),
                                    QStringLiteral("bj2"), QStringLiteral("bj3"),    QStringLiteral("zdy"),
                                    QStringLiteral("set"), QStringLiteral("author"), QStringLiteral("soft"),
@@ -306,22 +306,22 @@ private slots:
         QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p4.jpg")), QColor(200, 30, 30)));
         QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p2.jpg")), QColor(30, 30, 200)));
         Form4 *menu = openScreen<Form4>(t);
-        QVERIFY(hasPicture(menu->Image1));
-        menu->no->trigger();
-        QVERIFY(!hasPicture(menu->Image1));
-        menu->mr->trigger();
-        QVERIFY(near(centreColour(menu->Image1), QColor(200, 30, 30)));
-        menu->bj2->trigger();
-        QVERIFY(near(centreColour(menu->Image1), QColor(30, 30, 200)));
+        QVERIFY(hasPicture(menu->findChild<QLabel *>(QStringLiteral("Image1"))));
+        menu->findChild<QAction *>(QStringLiteral("no"))->trigger();
+        QVERIFY(!hasPicture(menu->findChild<QLabel *>(QStringLiteral("Image1"))));
+        menu->findChild<QAction *>(QStringLiteral("mr"))->trigger();
+        QVERIFY(near(centreColour(menu->findChild<QLabel *>(QStringLiteral("Image1"))), QColor(200, 30, 30)));
+        menu->findChild<QAction *>(QStringLiteral("bj2"))->trigger();
+        QVERIFY(near(centreColour(menu->findChild<QLabel *>(QStringLiteral("Image1"))), QColor(30, 30, 200)));
         // A missing stock picture keeps the one shown.
-        menu->bj1->trigger();
-        QVERIFY(near(centreColour(menu->Image1), QColor(30, 30, 200)));
+        menu->findChild<QAction *>(QStringLiteral("bj1"))->trigger();
+        QVERIFY(near(centreColour(menu->findChild<QLabel *>(QStringLiteral("Image1"))), QColor(30, 30, 200)));
         // The custom background offers bitmaps first and preselects JPEG pictures.
-        menu->zdy->trigger();
+        menu->findChild<QAction *>(QStringLiteral("zdy"))->trigger();
         QCOMPARE(t.platform().openRequests.size(), 1);
         QCOMPARE(t.platform().openRequests.at(0).filterIndex, 2);
         QVERIFY(t.platform().openRequests.at(0).filter.startsWith(QStringLiteral("位图文件(*.bmp)|*.bmp|")));
-        QVERIFY(near(centreColour(menu->Image1), QColor(30, 30, 200)));
+        QVERIFY(near(centreColour(menu->findChild<QLabel *>(QStringLiteral("Image1"))), QColor(30, 30, 200)));
     }
 
     void exitAsksFirstAndHelpOpensOnF1()
@@ -330,7 +330,7 @@ private slots:
         QSignalSpy exit(&t.app(), &Application::exitRequested);
         Form4 *menu = openScreen<Form4>(t);
         t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
-        menu->exit->trigger();
+        menu->findChild<QAction *>(QStringLiteral("exit"))->trigger();
         QCOMPARE(exit.count(), 0);
         QVERIFY(menu->isVisible());
         const MessageRequest &question = t.platform().messages.at(0);
@@ -342,7 +342,7 @@ private slots:
         QTest::keyClick(menu, Qt::Key_F1);
         QCOMPARE(t.platform().helpFiles, QStringList{t.dir() + QStringLiteral("/help.chm")});
 
-        menu->exit->trigger();
+        menu->findChild<QAction *>(QStringLiteral("exit"))->trigger();
         QCOMPARE(exit.count(), 1);
     }
 
@@ -353,27 +353,27 @@ private slots:
         QStringList times = numberedTimeSet();
         times[16] = QStringLiteral("32");
         t.writeConfig(TimeSet, times);
-        t.app().start();
+        const SplashStart start(t);
         Form1 *splash = t.screen<Form1>();
         QTest::mouseClick(splash, Qt::LeftButton);
-        tick(splash->Timer1, 2);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
         Form4 *menu = t.screen<Form4>();
         QVERIFY(menu->isVisible());
 
-        menu->Command37->click();
+        menu->findChild<QPushButton *>(QStringLiteral("Command37"))->click();
         Form17 *clock = t.screen<Form17>();
         QVERIFY(clock->isVisible());
-        QCOMPARE(clock->Label1->text(), QStringLiteral("开篇陈词"));
-        QCOMPARE(clock->Label2->text(), QStringLiteral("0分32秒"));
-        clock->Command2->click();
-        QCOMPARE(clock->Label1->text(), QStringLiteral("反方开篇陈词"));
-        clock->Command3->click();
-        tick(clock->Timer1, 2);
-        QCOMPARE(clock->Label2->text(), QStringLiteral("0分30秒"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("开篇陈词"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0分32秒"));
+        clock->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("反方开篇陈词"));
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0分30秒"));
         QCOMPARE(t.platform().sounds.size(), 1);
         QVERIFY(t.platform().sounds.at(0).endsWith(QStringLiteral("sound/30Warn/默认声音.wav")));
-        tick(clock->Timer1, 30);
-        QCOMPARE(clock->Label2->text(), QStringLiteral(" 时间到！"));
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 30);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
         QVERIFY(t.platform().sounds.at(1).endsWith(QStringLiteral("sound/TimeOut/声音一.wav")));
         closeToMenu(t, clock);
     }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QTreeView>
 
 using namespace Dovrel;
 using namespace Dovrel::Testing;
@@ -76,7 +78,8 @@ private slots:
         TestApp t;
         const QString helpFile = t.dir() + QStringLiteral("/help.chm");
         t.app().setHelpFile(helpFile);
-        Screen screen(t.app(), QStringLiteral("Form2"));
+        Screen screen(t.app());
+        screen.setObjectName(QStringLiteral("Form2"));
         auto *edit = new QLineEdit(&screen);
         edit->setObjectName(QStringLiteral("edit"));
         auto *text = new QPlainTextEdit(&screen);
@@ -105,7 +108,8 @@ private slots:
         TestApp second;
         first.app().setHelpFile(first.dir() + QStringLiteral("/help.chm"));
         second.app().setHelpFile(second.dir() + QStringLiteral("/help.chm"));
-        Screen screen(second.app(), QStringLiteral("Form4"));
+        Screen screen(second.app());
+        screen.setObjectName(QStringLiteral("Form4"));
         QTest::keyClick(&screen, Qt::Key_F1);
         QCOMPARE(first.platform().helpFiles, QStringList());
         QCOMPARE(second.platform().helpFiles.size(), 1);
@@ -142,7 +146,8 @@ private slots:
         if (havePages)
             touch(t.dir() + QStringLiteral("/help/index.html"));
         t.app().setHelpFile(helpFile);
-        Screen screen(t.app(), QStringLiteral("Form4"));
+        Screen screen(t.app());
+        screen.setObjectName(QStringLiteral("Form4"));
 
         t.platform().helpAnswers = {false};
         QTest::keyClick(&screen, Qt::Key_F1);
@@ -210,7 +215,7 @@ private slots:
                                   QStringLiteral("Form10"), QStringLiteral("Form11"), QStringLiteral("Form13"),
                                   QStringLiteral("Form14"), QStringLiteral("Form15"), QStringLiteral("Form17"),
                                   QStringLiteral("Form18"), QStringLiteral("Form20")};
-        for (int n = 1; n <= 21; ++n) {
+        for (int n = 1; n <= 22; ++n) {
             const QString name = QStringLiteral("Form%1").arg(n);
             QTest::newRow(qPrintable(name)) << name << hall.contains(name);
         }
@@ -221,7 +226,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, held);
         TestApp t;
-        Screen screen(t.app(), name);
+        Screen screen(t.app());
+        screen.setObjectName(name);
         screen.show();
         QCOMPARE(t.platform().displayAwakeCalls, held ? QList<bool>{true} : QList<bool>());
         QCOMPARE(t.app().displayKeptAwake(), held);
@@ -240,7 +246,8 @@ private slots:
         menu->hide();
         clock->hide();
         clock->show();
-        Screen info(t.app(), QStringLiteral("Form7"));
+        Screen info(t.app());
+        info.setObjectName(QStringLiteral("Form7"));
         info.show();
         QCOMPARE(t.platform().displayAwakeCalls, QList<bool>{true});
 
@@ -265,7 +272,8 @@ private slots:
         ScriptedPlatform platform;
         {
             Program app(dir.path(), platform);
-            Screen clock(app, QStringLiteral("Form18"));
+            Screen clock(app);
+            clock.setObjectName(QStringLiteral("Form18"));
             clock.show();
             QVERIFY(platform.displayAwake);
         }
@@ -296,6 +304,19 @@ private slots:
         QTest::newRow("windows kai") << QStringLiteral("楷体_GB2312")
                                      << QStringList{QStringLiteral("SimSun"), QStringLiteral("KaiTi")}
                                      << QStringLiteral("KaiTi");
+        // What Windows ships: SimSun and KaiTi everywhere, LiSu and the STxxx faces with Office.
+        const QStringList windows = {QStringLiteral("SimSun"), QStringLiteral("KaiTi"), QStringLiteral("Microsoft YaHei"),
+                                     QStringLiteral("LiSu"), QStringLiteral("STXingkai")};
+        QTest::newRow("windows song") << QStringLiteral("宋体") << windows << QStringLiteral("SimSun");
+        QTest::newRow("windows clerical") << QStringLiteral("隶书") << windows << QStringLiteral("LiSu");
+        QTest::newRow("windows running") << QStringLiteral("华文行楷") << windows << QStringLiteral("STXingkai");
+        QTest::newRow("windows wei missing") << QStringLiteral("华文新魏") << windows << QStringLiteral("KaiTi");
+        QTest::newRow("windows old kai name") << QStringLiteral("楷体_GB2312")
+                                              << QStringList{QStringLiteral("KaiTi"), QStringLiteral("KaiTi_GB2312")}
+                                              << QStringLiteral("KaiTi_GB2312");
+        QTest::newRow("windows kai by its chinese name")
+            << QStringLiteral("楷体_GB2312") << QStringList{QStringLiteral("SimSun"), QStringLiteral("楷体")}
+            << QStringLiteral("楷体");
         QTest::newRow("song only") << QStringLiteral("华文行楷") << QStringList{QStringLiteral("AR PL UMing CN")}
                                    << QStringLiteral("AR PL UMing CN");
         QTest::newRow("sans only") << QStringLiteral("隶书") << QStringList{QStringLiteral("wenquanyi zen hei")}
@@ -311,6 +332,42 @@ private slots:
         QFETCH(QString, first);
         const QStringList substitutes = fontSubstitutes(design, installed);
         QCOMPARE(substitutes.value(0), first);
+    }
+
+    void datesInChineseWhereTheSystemSpeaksAnotherLanguage()
+    {
+        const QLocale before;
+        installProgramLocale();
+        if (QLocale::system().language() == QLocale::Chinese) {
+            QCOMPARE(QLocale(), before);
+        } else {
+            QCOMPARE(QLocale().name(), QStringLiteral("zh_CN"));
+            QCOMPARE(QLocale().toString(QDate(2026, 12, 8), QLocale::ShortFormat), QStringLiteral("2026/12/8"));
+        }
+        QLocale::setDefault(before);
+    }
+
+    void qtFileDialogDatesFollowTheProgramLocale()
+    {
+        if (QLocale::system().language() == QLocale::Chinese)
+            QSKIP("The system's own dates are the program's on a Chinese system.");
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("报表.txt")));
+        QFileDialog dialog(nullptr, QString(), dir.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        showFileDetailsInProgramLocale(dialog);
+        auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+        QVERIFY(view);
+        const QModelIndex root = view->rootIndex();
+        QTRY_COMPARE(view->model()->rowCount(root), 1);
+        const QDateTime modified = QFileInfo(dir.filePath(QStringLiteral("报表.txt"))).lastModified();
+        QCOMPARE(view->model()->index(0, 3, root).data().toString(),
+                 QLocale().toString(modified, QLocale::ShortFormat));
+        QCOMPARE(view->model()->index(0, 1, root).data().toString(), QLocale().formattedDataSize(1));
+        QCOMPARE(view->model()->index(0, 0, root).data().toString(), QStringLiteral("报表.txt"));
+        QLocale::setDefault(before);
     }
 
     void qtDialogsSpeakChinese()

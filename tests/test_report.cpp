@@ -1,4 +1,5 @@
 #include "core/report_text.h"
+#include "core/system_time.h"
 
 #include <QTest>
 
@@ -116,6 +117,35 @@ private slots:
         QCOMPARE(text, reportLines(sampleFacts()).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     }
 
+    void reportFileKeepsItsExtension_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no extension") << "/home/t/报表"
+                                      << "/home/t/报表.txt";
+        QTest::newRow("trailing dot") << "/home/t/报表."
+                                      << "/home/t/报表.txt";
+        QTest::newRow("dot in the folder only") << "/home/t/决赛.2026/报表"
+                                                << "/home/t/决赛.2026/报表.txt";
+        QTest::newRow("upper-case TXT") << "/home/t/报表.TXT"
+                                        << "/home/t/报表.TXT";
+        QTest::newRow("lower-case txt") << "/home/t/报表.txt"
+                                        << "/home/t/报表.txt";
+        QTest::newRow("another extension") << "/home/t/报表.log"
+                                           << "/home/t/报表.log";
+        QTest::newRow("two dots") << "/home/t/决赛.报表.doc"
+                                  << "/home/t/决赛.报表.doc";
+        QTest::newRow("windows folder") << "C:\\比赛\\报表"
+                                        << "C:\\比赛\\报表.txt";
+    }
+
+    void reportFileKeepsItsExtension()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, saved);
+        QCOMPARE(reportFileName(chosen), saved);
+    }
+
     void stampHasDateAndTimeWithoutZone()
     {
         const QDateTime moment(QDate(2024, 5, 1), QTime(14, 3, 5));
@@ -126,6 +156,42 @@ private slots:
         QVERIFY2(!stamp.time.contains(moment.timeZoneAbbreviation()) || moment.timeZoneAbbreviation().isEmpty(),
                  qPrintable(stamp.time));
         QCOMPARE(stamp.time, stamp.time.trimmed());
+    }
+
+    void datesInChineseOnAnySystem_data()
+    {
+        QTest::addColumn<QLocale>("system");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("C") << QLocale::c() << "zh_CN";
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "zh_CN";
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "zh_CN";
+        QTest::newRow("Chinese (China)") << QLocale(QLocale::Chinese, QLocale::China) << "zh_CN";
+        // A Chinese system keeps its own regional formats.
+        QTest::newRow("Chinese (Taiwan)") << QLocale(QLocale::Chinese, QLocale::Taiwan) << "zh_TW";
+        QTest::newRow("Chinese (Hong Kong)") << QLocale(QLocale::Chinese, QLocale::HongKong) << "zh_HK";
+    }
+
+    void datesInChineseOnAnySystem()
+    {
+        QFETCH(QLocale, system);
+        QFETCH(QString, name);
+        const QLocale locale = programLocale(system);
+        QCOMPARE(locale.name(), name);
+        const QString date = locale.toString(QDate(2026, 12, 8), QLocale::ShortFormat);
+        QVERIFY2(!date.contains(QStringLiteral("Dec")), qPrintable(date));
+        if (name == QStringLiteral("zh_CN"))
+            QCOMPARE(date, QStringLiteral("2026/12/8"));
+    }
+
+    void reportStampFollowsTheProgramLocale()
+    {
+        const QDateTime moment(QDate(2026, 12, 8), QTime(14, 3, 5));
+        const ReportStamp stamp = reportStamp(moment);
+        if (QLocale::system().language() == QLocale::Chinese)
+            QCOMPARE(stamp.date, QLocale::system().toString(moment.date(), QLocale::ShortFormat));
+        else
+            QCOMPARE(stamp.date, QStringLiteral("2026/12/8"));
+        QVERIFY2(!stamp.time.contains(QStringLiteral("PM")), qPrintable(stamp.time));
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTimer>
 
 using namespace Dovrel;
 using namespace Dovrel::Testing;
@@ -41,17 +42,19 @@ Form10 *activeRulesScreen(TestApp &t, RulesImport &import)
     screen->activateWindow();
     if (!QTest::qWaitForWindowActive(screen))
         qFatal("the rules screen did not become active");
-    screen->Text1->setFocus();
+    screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setFocus();
     return screen;
 }
 
 void checkDesignStyle(const Form10 *screen)
 {
-    QCOMPARE(screen->Text1->font().family(), QStringLiteral("宋体"));
-    QCOMPARE(screen->Text1->font().pointSizeF(), 30.0);
-    QVERIFY(!screen->Text1->font().bold());
-    QCOMPARE(screen->Text1->palette().color(QPalette::Text), QColor(0, 0, 128));
-    QCOMPARE(screen->Text1->palette().color(QPalette::Base), QColor(125, 230, 117));
+    QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().family(), QStringLiteral("宋体"));
+    QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().pointSizeF(), 30.0);
+    QVERIFY(!screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().bold());
+    QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->palette().color(QPalette::Text),
+             QColor(0, 0, 128));
+    QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->palette().color(QPalette::Base),
+             QColor(125, 230, 117));
 }
 
 } // namespace
@@ -137,7 +140,7 @@ private slots:
         if (refusal.isEmpty()) {
             QVERIFY(screen && screen->isVisible());
             QVERIFY(!menu->isVisible());
-            QCOMPARE(screen->Text1->toPlainText(), shown);
+            QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText(), shown);
             QCOMPARE(t.platform().messages.size(), 1);
         } else {
             QVERIFY(!screen);
@@ -187,49 +190,56 @@ private slots:
         Form10 *screen = activeRulesScreen(t, import);
         QVERIFY(screen->windowState() & Qt::WindowMaximized);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
-        tick(screen->Timer1, 2);
+        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
         QCOMPARE(screen->windowTitle(), QStringLiteral("D"));
         QFont chosen = designFont(QStringLiteral("隶书"), 48);
         chosen.setItalic(true);
         t.platform().fontAnswers = {chosen};
         t.platform().colourAnswers = {QColor(Qt::red), QColor(Qt::yellow)};
 
-        screen->Text1->selectAll();
-        QTest::keyClick(screen->Text1, Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClick(screen->Text1, Qt::Key_B, Qt::ControlModifier);
-        QTest::keyClick(screen->Text1, Qt::Key_F, Qt::ControlModifier);
+        screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->selectAll();
+        QTest::keyClick(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_B, Qt::ControlModifier);
+        QTest::keyClick(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(t.platform().colourRequests.size(), 2);
         QCOMPARE(t.platform().fontRequests.size(), 1);
-        QCOMPARE(screen->Text1->palette().color(QPalette::Text), QColor(Qt::red));
-        QCOMPARE(screen->Text1->palette().color(QPalette::Base), QColor(Qt::yellow));
-        QCOMPARE(screen->Text1->font().family(), QStringLiteral("隶书"));
-        QCOMPARE(screen->Text1->font().pointSizeF(), 48.0);
-        QVERIFY(!screen->Text1->font().italic());
+        QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->palette().color(QPalette::Text),
+                 QColor(Qt::red));
+        QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->palette().color(QPalette::Base),
+                 QColor(Qt::yellow));
+        QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().family(), QStringLiteral("隶书"));
+        QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().pointSizeF(), 48.0);
+        QVERIFY(!screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().italic());
         // The box's own editing keys still work.
-        QTest::keyClick(screen->Text1, Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClicks(screen->Text1, QStringLiteral("ok"));
-        QVERIFY(screen->Text1->toPlainText().endsWith(QStringLiteral("\nok")));
+        QTest::keyClick(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), QStringLiteral("ok"));
+        QVERIFY(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))
+                    ->toPlainText()
+                    .endsWith(QStringLiteral("\nok")));
 
         // A right click on the text brings the screen's menu, not the standard edit menu.
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                screen->Text1->viewport()->mapToGlobal(QPoint(20, 20)));
-        QApplication::sendEvent(screen->Text1->viewport(), &click);
-        QCOMPARE(QApplication::activePopupWidget(), screen->menu);
-        QCOMPARE(screen->menu->title(), QStringLiteral("菜单(&M)"));
+        QContextMenuEvent click(
+            QContextMenuEvent::Mouse, QPoint(20, 20),
+            screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->viewport()->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->viewport(), &click);
+        QCOMPARE(QApplication::activePopupWidget(), screen->findChild<QMenu *>(QStringLiteral("menu")));
+        QCOMPARE(screen->findChild<QMenu *>(QStringLiteral("menu"))->title(), QStringLiteral("菜单(&M)"));
         QStringList entries;
-        for (const QAction *entry : screen->menu->actions())
+        for (const QAction *entry : screen->findChild<QMenu *>(QStringLiteral("menu"))->actions())
             entries << entry->objectName() + QLatin1Char(' ') + entry->text() + QLatin1Char(' ') +
                            entry->shortcut().toString();
         QCOMPARE(entries, (QStringList{QStringLiteral("font 文字字体 Ctrl+F"), QStringLiteral("color 文字颜色 Ctrl+C"),
                                        QStringLiteral("bc 文字底色 Ctrl+B")}));
-        screen->menu->hide();
+        screen->findChild<QMenu *>(QStringLiteral("menu"))->hide();
 
         closeToMenu(t, screen);
         Form10 *again = activeRulesScreen(t, import);
-        QVERIFY(again->Text1->toPlainText().startsWith(QStringLiteral("第一条")));
+        QVERIFY(again->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("第一条")));
         checkDesignStyle(again);
         // The colour dialog of the new screen starts afresh too.
-        QTest::keyClick(again->Text1, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(again->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(t.platform().colourRequests.last(), QColor(Qt::black));
     }
 };

@@ -51,14 +51,19 @@ Form16 *openEntry(TestApp &t)
 
 void enter(Form16 *entry, const QStringList &texts)
 {
-    const QList<QLineEdit *> boxes{entry->Text1, entry->Text2, entry->Text3, entry->Text4};
+    const QList<QLineEdit *> boxes{
+        entry->findChild<QLineEdit *>(QStringLiteral("Text1")), entry->findChild<QLineEdit *>(QStringLiteral("Text2")),
+        entry->findChild<QLineEdit *>(QStringLiteral("Text3")), entry->findChild<QLineEdit *>(QStringLiteral("Text4"))};
     for (int i = 0; i < 4; ++i)
         type(boxes.at(i), texts.at(i));
 }
 
 QStringList boxTexts(const Form16 *entry)
 {
-    return {entry->Text1->text(), entry->Text2->text(), entry->Text3->text(), entry->Text4->text()};
+    return {entry->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(),
+            entry->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(),
+            entry->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(),
+            entry->findChild<QLineEdit *>(QStringLiteral("Text4"))->text()};
 }
 
 bool loaded(TestApp &t, const QString &name)
@@ -68,9 +73,9 @@ bool loaded(TestApp &t, const QString &name)
 
 void revealAll(Form11 *result)
 {
-    result->Command3->click();
-    result->Command1->click();
-    result->Command2->click();
+    result->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    result->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    result->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
 }
 
 // The report without its time stamp, which follows the clock.
@@ -97,16 +102,20 @@ private slots:
         QCOMPARE(entry->size(), QSize(412, 235));
         QCOMPARE(entry->minimumSize(), entry->maximumSize());
         QVERIFY(!entry->usesProportionalLayout());
-        QCOMPARE(entry->Label1_2->text(), QStringLiteral("请键入反方代表队的最后得分"));
-        QCOMPARE(entry->Label1_3->objectName(), QStringLiteral("Label1_3"));
+        QCOMPARE(entry->findChild<QLabel *>(QStringLiteral("Label1_2"))->text(),
+                 QStringLiteral("请键入反方代表队的最后得分"));
+        QCOMPARE(entry->findChild<QLabel *>(QStringLiteral("Label1_3"))->objectName(), QStringLiteral("Label1_3"));
 
-        type(entry->Text1, QStringLiteral("87.5分"));
-        QCOMPARE(entry->Text1->text(), QStringLiteral("87.5分"));
-        QCOMPARE(entry->Text1->displayText(), QStringLiteral("*****"));
+        type(entry->findChild<QLineEdit *>(QStringLiteral("Text1")), QStringLiteral("87.5分"));
+        QCOMPARE(entry->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("87.5分"));
+        QCOMPARE(entry->findChild<QLineEdit *>(QStringLiteral("Text1"))->displayText(), QStringLiteral("*****"));
 
         // Focus starts on the button, then Tab runs through the four boxes in order.
-        QCOMPARE(entry->focusWidget(), entry->Command1);
-        for (QWidget *next : {entry->Text1, entry->Text2, entry->Text3, entry->Text4}) {
+        QCOMPARE(entry->focusWidget(), entry->findChild<QPushButton *>(QStringLiteral("Command1")));
+        for (QWidget *next : {entry->findChild<QLineEdit *>(QStringLiteral("Text1")),
+                              entry->findChild<QLineEdit *>(QStringLiteral("Text2")),
+                              entry->findChild<QLineEdit *>(QStringLiteral("Text3")),
+                              entry->findChild<QLineEdit *>(QStringLiteral("Text4"))}) {
             QTest::keyClick(entry->focusWidget(), Qt::Key_Tab);
             QCOMPARE(entry->focusWidget(), next);
         }
@@ -132,7 +141,7 @@ private slots:
         t.writeConfig(NumSet, contestDetails());
         Form16 *entry = openEntry(t);
         enter(entry, typed);
-        entry->Command1->click();
+        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.readConfigBytes(Score), gbBytes({typed.at(0), typed.at(2)}));
         QVERIFY(t.platform().messages.isEmpty());
@@ -143,7 +152,10 @@ private slots:
         QVERIFY(!t.screen<Form4>()->isVisible());
 
         revealAll(result);
-        QCOMPARE((QStringList{result->Label6->text(), result->Label7->text(), result->Label5->text()}), shown);
+        QCOMPARE((QStringList{result->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
+                              result->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
+                              result->findChild<QLabel *>(QStringLiteral("Label5"))->text()}),
+                 shown);
     }
 
     void disagreeingEntriesAreEmptiedAndNothingIsWritten_data()
@@ -163,7 +175,7 @@ private slots:
         t.writeConfig(Score, {QStringLiteral("1"), QStringLiteral("2")});
         Form16 *entry = openEntry(t);
         enter(entry, typed);
-        entry->Command1->click();
+        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("数据前后输入不一致，请重新输入！")});
         QCOMPARE(t.platform().messages.constFirst().buttons, MessageButtons::Ok);
@@ -174,7 +186,7 @@ private slots:
 
         // The next attempt goes through.
         enter(entry, texts({"75", "75", "76", "76"}));
-        entry->Command1->click();
+        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(t.readConfigBytes(Score), gbBytes({QStringLiteral("75"), QStringLiteral("76")}));
     }
 
@@ -183,7 +195,7 @@ private slots:
         TestApp t(TestApp::Config::Missing);
         Form16 *entry = openEntry(t);
         enter(entry, texts({"87.5", "87.5", "86", "86"}));
-        entry->Command1->click();
+        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages.constFirst().text.contains(Score));
@@ -213,28 +225,34 @@ private slots:
         QVERIFY(result->windowState() & Qt::WindowMaximized);
         QVERIFY(result->usesProportionalLayout());
         QCOMPARE(result->windowTitle(), QStringLiteral("Dovrel"));
-        QVERIFY(result->Timer1->isActive());
-        QCOMPARE(result->Timer1->interval(), 500);
+        QVERIFY(result->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(result->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
         // The details page was read for the team names, and stays out of sight.
         QVERIFY(loaded(t, QStringLiteral("Form2")));
         QVERIFY(!t.screen<Form2>()->isVisible());
 
-        QList<QLabel *> values{result->Label6, result->Label7, result->Label5};
+        QList<QLabel *> values{result->findChild<QLabel *>(QStringLiteral("Label6")),
+                               result->findChild<QLabel *>(QStringLiteral("Label7")),
+                               result->findChild<QLabel *>(QStringLiteral("Label5"))};
         for (QLabel *value : values)
             QVERIFY(!value->isVisible());
-        for (QLabel *heading : {result->Label1, result->Label2, result->Label3, result->Label4})
+        for (QLabel *heading : {result->findChild<QLabel *>(QStringLiteral("Label1")),
+                                result->findChild<QLabel *>(QStringLiteral("Label2")),
+                                result->findChild<QLabel *>(QStringLiteral("Label3")),
+                                result->findChild<QLabel *>(QStringLiteral("Label4"))})
             QVERIFY(heading->isVisible());
 
-        result->Command2->click();
-        QVERIFY(result->Label7->isVisible());
-        QVERIFY(!result->Label6->isVisible() && !result->Label5->isVisible());
-        QCOMPARE(result->Label7->text(), QStringLiteral(" 87.35分"));
-        result->Command3->click();
-        result->Command3->click();
-        QVERIFY(result->Label5->isVisible());
-        QCOMPARE(result->Label5->text(), QStringLiteral("蓝队"));
-        result->Command1->click();
-        QCOMPARE(result->Label6->text(), QStringLiteral(" 86分"));
+        result->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        QVERIFY(result->findChild<QLabel *>(QStringLiteral("Label7"))->isVisible());
+        QVERIFY(!result->findChild<QLabel *>(QStringLiteral("Label6"))->isVisible() &&
+                !result->findChild<QLabel *>(QStringLiteral("Label5"))->isVisible());
+        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label7"))->text(), QStringLiteral(" 87.35分"));
+        result->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        result->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        QVERIFY(result->findChild<QLabel *>(QStringLiteral("Label5"))->isVisible());
+        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("蓝队"));
+        result->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label6"))->text(), QStringLiteral(" 86分"));
         for (QLabel *value : values)
             QVERIFY(value->isVisible());
 
@@ -264,7 +282,10 @@ private slots:
             t.writeConfig(Score, lines);
         Form11 *result = openScreen<Form11>(t);
         revealAll(result);
-        QCOMPARE((QStringList{result->Label6->text(), result->Label7->text(), result->Label5->text()}), shown);
+        QCOMPARE((QStringList{result->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
+                              result->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
+                              result->findChild<QLabel *>(QStringLiteral("Label5"))->text()}),
+                 shown);
     }
 
     void resultNamesTheTeamAsItStandsOnThePage()
@@ -272,14 +293,14 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
         t.writeConfig(Score, {QStringLiteral("80"), QStringLiteral("90")});
-        t.screen<Form2>()->Text6->setText(QStringLiteral("未保存的队名"));
+        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text6"))->setText(QStringLiteral("未保存的队名"));
         Form11 *result = t.screen<Form11>();
-        QCOMPARE(result->Label5->text(), QStringLiteral("未保存的队名"));
+        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("未保存的队名"));
 
         // An empty team name gives an empty winner line.
         TestApp e;
         e.writeConfig(Score, {QStringLiteral("80"), QStringLiteral("90")});
-        QCOMPARE(e.screen<Form11>()->Label5->text(), QString());
+        QCOMPARE(e.screen<Form11>()->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QString());
     }
 
     void reportIsBuiltFromTheDetailsAndScores()
@@ -287,7 +308,7 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
         t.writeConfig(Score, {QStringLiteral("87.5"), QStringLiteral("86")});
-        t.screen<Form2>()->Text1->setText(QStringLiteral("未保存的赛名"));
+        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("未保存的赛名"));
         Form12 *report = openScreen<Form12>(t);
 
         QStringList details = contestDetails();
@@ -304,10 +325,10 @@ private slots:
         QCOMPARE(report->size(), QSize(792, 566));
         QVERIFY(report->usesProportionalLayout());
         QCOMPARE(report->windowTitle(), QStringLiteral("Dovrel"));
-        QCOMPARE(report->Text1->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QVERIFY(!report->Text1->isReadOnly());
-        QVERIFY(!report->Command2->isEnabled());
-        QVERIFY(report->Timer1->isActive());
+        QCOMPARE(report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(!report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->isReadOnly());
+        QVERIFY(!report->findChild<QPushButton *>(QStringLiteral("Command2"))->isEnabled());
+        QVERIFY(report->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
 
         // Without stored scores the totals are 0 and the contest a draw.
         TestApp e;
@@ -322,12 +343,12 @@ private slots:
     {
         TestApp t;
         Form12 *report = openScreen<Form12>(t);
-        QTextCursor cursor = report->Text1->textCursor();
+        QTextCursor cursor = report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->textCursor();
         cursor.movePosition(QTextCursor::End);
-        report->Text1->setTextCursor(cursor);
-        type(report->Text1, QStringLiteral("补记"));
-        QTest::keyClick(report->Text1, Qt::Key_Return);
-        report->Command1->click();
+        report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setTextCursor(cursor);
+        type(report->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), QStringLiteral("补记"));
+        QTest::keyClick(report->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_Return);
+        report->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         const QString copied = t.platform().clipboard;
         QVERIFY(copied.endsWith(QStringLiteral("互为平手！\r\n补记\r\n")));
@@ -343,7 +364,7 @@ private slots:
         Form12 *report = t.screen<Form12>();
         const QString path = t.dir() + QStringLiteral("/报表.TXT");
         t.platform().saveAnswers = {path};
-        report->Command3->click();
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
 
         QCOMPARE(t.platform().saveRequests.size(), 1);
         QCOMPARE(t.platform().saveRequests.constFirst().title, QStringLiteral("另存为"));
@@ -358,15 +379,46 @@ private slots:
         QVERIFY(t.platform().messages.isEmpty());
 
         // A cancelled or empty answer writes nothing, even after a file was chosen.
-        report->Text1->setPlainText(QStringLiteral("改过"));
+        report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setPlainText(QStringLiteral("改过"));
         t.platform().saveAnswers = {std::nullopt, QString()};
-        report->Command3->click();
-        report->Command3->click();
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         QCOMPARE(t.platform().saveRequests.size(), 3);
         QCOMPARE(t.platform().saveRequests.at(1).initialFile, path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytes);
         QVERIFY(t.platform().messages.isEmpty());
+    }
+
+    void savedReportKeepsItsExtension_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no extension") << "报表"
+                                      << "报表.txt";
+        QTest::newRow("upper-case TXT") << "报表.TXT"
+                                        << "报表.TXT";
+        QTest::newRow("another extension") << "报表.log"
+                                           << "报表.log";
+    }
+
+    void savedReportKeepsItsExtension()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        TestApp t;
+        Form12 *report = t.screen<Form12>();
+        t.platform().saveAnswers = {t.dir() + QLatin1Char('/') + typed, std::nullopt};
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+
+        QCOMPARE(t.platform().saveRequests.constFirst().defaultSuffix, QStringLiteral("txt"));
+        QCOMPARE(QDir(t.dir()).entryList({QStringLiteral("报表*")}, QDir::Files), QStringList{saved});
+        QFile file(t.dir() + QLatin1Char('/') + saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), encodeAnsi(report->reportText() + QStringLiteral("\r\n")));
+        // The dialog offers the file as saved the next time.
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        QCOMPARE(t.platform().saveRequests.at(1).initialFile, t.dir() + QLatin1Char('/') + saved);
     }
 
     void saveThatFailsSaysSoAndKeepsTheScreen_data()
@@ -390,7 +442,7 @@ private slots:
         }
         const QString before = report->reportText();
         t.platform().saveAnswers = {path};
-        report->Command3->click();
+        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
 
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY2(t.platform().messages.constFirst().text.contains(QDir::toNativeSeparators(path)),

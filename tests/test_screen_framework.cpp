@@ -1,5 +1,5 @@
 #include "clocks/stage_handover.h"
-#include "core/caption_cycle.h"
+#include "core/program_identity.h"
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
 #include "platform/qt_platform.h"
@@ -34,18 +34,17 @@ public:
         int opened = 0;
     };
 
-    explicit FormTest(Application &app)
-        : Screen(app, QStringLiteral("FormTest"))
+    explicit FormTest(Application &app) : Screen(app)
     {
         setDesignClientSize(DesignWidth, DesignHeight);
         setProportionalLayout(true);
         Label1 = makeLabel(this, QStringLiteral("Label1"), 1185, 1920, 1725, 840, QStringLiteral("正方"));
         Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
-        connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+        connect(Timer1, &QTimer::timeout, this, [this] { animateCaption(this); });
     }
     void load() override
     {
-        RecordLayout(this);
+        recordLayout(this);
         setWindowTitle(applicationTitle());
         ++app().screens().variables<FormTest>().opened;
         Label1->setText(QStringLiteral("loaded"));
@@ -61,8 +60,7 @@ class FormUnrecorded : public Screen
     Q_OBJECT
 
 public:
-    explicit FormUnrecorded(Application &app)
-        : Screen(app, QStringLiteral("FormUnrecorded"))
+    explicit FormUnrecorded(Application &app) : Screen(app)
     {
         setDesignClientSize(DesignWidth, DesignHeight);
         setProportionalLayout(true);
@@ -80,15 +78,15 @@ class TestScreenFramework : public QObject
 private slots:
     void storedColourValuesAndSystemColours()
     {
-        QCOMPARE(colourForValue(255), QColor(255, 0, 0));
-        QCOMPARE(colourForValue(0x00C00000), QColor(0, 0, 192));
-        QCOMPARE(colourForValue(0x00FFFF00), QColor(0, 255, 255));
+        QCOMPARE(storedColour(255), QColor(255, 0, 0));
+        QCOMPARE(storedColour(0x00C00000), QColor(0, 0, 192));
+        QCOMPARE(storedColour(0x00FFFF00), QColor(0, 255, 255));
         const QPalette palette = QApplication::palette();
         // Window text (index 8), button face (15) and highlight (13) as the palette gives them.
-        QCOMPARE(colourForValue(qint32(0x80000008)), palette.color(QPalette::Active, QPalette::WindowText));
-        QCOMPARE(colourForValue(qint32(0x8000000F)), palette.color(QPalette::Active, QPalette::Window));
-        QCOMPARE(colourForValue(qint32(0x8000000D)), palette.color(QPalette::Active, QPalette::Highlight));
-        QCOMPARE(colourValue(colourFromValue(0x00DE9418)), 0x00DE9418u);
+        QCOMPARE(storedColour(qint32(0x80000008)), palette.color(QPalette::Active, QPalette::WindowText));
+        QCOMPARE(storedColour(qint32(0x8000000F)), palette.color(QPalette::Active, QPalette::Window));
+        QCOMPARE(storedColour(qint32(0x8000000D)), palette.color(QPalette::Active, QPalette::Highlight));
+        QCOMPARE(colourValue(plainColour(0x00DE9418)), 0x00DE9418u);
     }
 
     void dialogFiltersBecomeQtNameFiltersMatchingEitherCase()
@@ -110,17 +108,17 @@ private slots:
         FormTest *first = screens.screen<FormTest>();
         QCOMPARE(first->objectName(), QStringLiteral("FormTest"));
         QVERIFY(!first->isVisible());
-        QCOMPARE(first->Label1->text(), QStringLiteral("loaded"));
+        QCOMPARE(first->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("loaded"));
         QCOMPARE(screens.screen<FormTest>(), first);
         QCOMPARE(screens.loadCount(QStringLiteral("FormTest")), 1);
 
-        first->Label1->setText(QStringLiteral("edited"));
+        first->findChild<QLabel *>(QStringLiteral("Label1"))->setText(QStringLiteral("edited"));
         screens.unload(first);
         QVERIFY(!screens.isLoaded(QStringLiteral("FormTest")));
         flushDeletes();
         FormTest *second = screens.screen<FormTest>();
         QCOMPARE(screens.loadCount(QStringLiteral("FormTest")), 2);
-        QCOMPARE(second->Label1->text(), QStringLiteral("loaded"));
+        QCOMPARE(second->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("loaded"));
         // Screen-level variables outlive the unload.
         QCOMPARE(screens.variables<FormTest>().opened, 2);
     }
@@ -142,31 +140,31 @@ private slots:
     void splashFadesInRestsAndOpensTheMenuOnlyAfterFadingOut()
     {
         TestApp t;
-        t.app().start();
+        const SplashStart start(t);
         Form1 *splash = t.screen<Form1>();
         QVERIFY(splash->isVisible());
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash->size(), QSize(539, 227));
         QCOMPARE(windowAlpha(splash), 0);
-        QVERIFY(splash->Timer1->isActive());
-        QCOMPARE(splash->Timer1->interval(), 10);
+        QVERIFY(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 10);
 
-        tick(splash->Timer1, 127);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 127);
         QCOMPARE(windowAlpha(splash), 254);
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 255);
-        QVERIFY(!splash->Timer1->isActive());
+        QVERIFY(!splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
 
         QTest::mouseClick(splash, Qt::LeftButton);
         QVERIFY(splash->isVisible());
-        QVERIFY(splash->Timer1->isActive());
-        tick(splash->Timer1);
+        QVERIFY(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 253);
-        tick(splash->Timer1, 126);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 126);
         QCOMPARE(windowAlpha(splash), 1);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form4")));
         QVERIFY(t.screen<Form4>()->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form1")));
@@ -175,22 +173,22 @@ private slots:
     void clickDuringFadeInFadesOutFromThere()
     {
         TestApp t;
-        t.app().start();
+        const SplashStart start(t);
         Form1 *splash = t.screen<Form1>();
-        tick(splash->Timer1, 50);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 50);
         QCOMPARE(windowAlpha(splash), 100);
         splash->close();
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 98);
-        tick(splash->Timer1, 47);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 47);
         QCOMPARE(windowAlpha(splash), 4);
         // More clicks neither restart nor speed the fade-out.
         QTest::mouseClick(splash, Qt::LeftButton);
         splash->close();
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 2);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
-        tick(splash->Timer1);
+        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QVERIFY(t.screen<Form4>()->isVisible());
     }
 
@@ -199,12 +197,12 @@ private slots:
         TestApp t;
         FormTest *screen = t.screen<FormTest>();
         QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
-        QCOMPARE(screen->Timer1->interval(), 500);
-        tick(screen->Timer1);
+        QCOMPARE(screen->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
+        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(screen->windowTitle(), QString());
-        tick(screen->Timer1);
+        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(screen->windowTitle(), QStringLiteral("D"));
-        tick(screen->Timer1, 5);
+        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
     }
 
@@ -227,21 +225,22 @@ private slots:
     {
         TestApp t;
         FormTest *screen = openScreen<FormTest>(t);
-        QCOMPARE(screen->Label1->property("Tag").toString(), QStringLiteral("1185   1920   1725   840   "));
-        QVERIFY(!screen->Timer1->property("Tag").isValid());
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->property("Tag").toString(),
+                 QStringLiteral("1185   1920   1725   840   "));
+        QVERIFY(!screen->findChild<QTimer *>(QStringLiteral("Timer1"))->property("Tag").isValid());
         QCOMPARE(t.app().layoutBase().scaleWidth, 11880);
         QCOMPARE(t.app().layoutBase().scaleHeight, 8490);
 
         screen->resize(1584, 566 * 3);
-        QCOMPARE(screen->Label1->geometry(), QRect(158, 384, 230, 168));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(158, 384, 230, 168));
         screen->resize(1000, 700);
         screen->resize(792, 566);
-        QCOMPARE(screen->Label1->geometry(), QRect(79, 128, 115, 56));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(79, 128, 115, 56));
         // Moves made after recording are lost at the next re-layout.
-        screen->Label1->move(0, 0);
+        screen->findChild<QLabel *>(QStringLiteral("Label1"))->move(0, 0);
         screen->resize(792, 566 + 1);
         screen->resize(792, 566);
-        QCOMPARE(screen->Label1->geometry(), QRect(79, 128, 115, 56));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(79, 128, 115, 56));
     }
 
     void layoutBeforeAnyRecordingChangesNothing()
@@ -249,7 +248,7 @@ private slots:
         TestApp t;
         FormUnrecorded *screen = openScreen<FormUnrecorded>(t);
         screen->resize(1200, 900);
-        QCOMPARE(screen->Label1->geometry(), QRect(100, 100, 100, 100));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(100, 100, 100, 100));
     }
 
     void menuPictureCoversTheWholeWindowAfterEveryResize()
@@ -258,14 +257,14 @@ private slots:
         Form4 *menu = openScreen<Form4>(t);
         QCOMPARE(menu->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(menu->size(), QSize(792, 566));
-        QVERIFY(!menu->Image1->pixmap().isNull());
+        QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
         for (const QSize &size : {QSize(1280, 1000), QSize(400, 300), QSize(792, 566)}) {
             menu->resize(size);
-            QCOMPARE(menu->Image1->geometry().topLeft(), QPoint(0, 0));
-            QVERIFY(menu->Image1->width() >= menu->width());
-            QVERIFY(menu->Image1->height() >= menu->height());
+            QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("Image1"))->geometry().topLeft(), QPoint(0, 0));
+            QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Image1"))->width() >= menu->width());
+            QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Image1"))->height() >= menu->height());
         }
-        QCOMPARE(menu->Label1->geometry(), twipsRect(3960, 240, 4455, 495));
+        QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), twipsRect(3960, 240, 4455, 495));
     }
 };
 

@@ -14,6 +14,8 @@
 using namespace Dovrel;
 using namespace Dovrel::Testing;
 
+Q_DECLARE_METATYPE(Dovrel::CountdownFormat)
+
 namespace {
 
 // Distinct texts for the 21 lines of TimeSet.ini, with the two fixed names and a limit that is not a number.
@@ -38,29 +40,30 @@ private slots:
         QTest::addColumn<int>("warning");
         QTest::addColumn<int>("timeUp");
         QTest::addColumn<bool>("timeShown");
-        QTest::addColumn<int>("format");
+        QTest::addColumn<CountdownFormat>("format");
         QTest::addColumn<QString>("sample");
 
         const QString design = QStringLiteral("Label6");
         QTest::newRow("first of each") << true
                                        << QStringList{QStringLiteral("默认声音"), QStringLiteral("默认声音"),
                                                       QStringLiteral("显示"), QStringLiteral("秒")}
-                                       << 0 << 0 << true << 0 << QStringLiteral("122s");
+                                       << 0 << 0 << true << CountdownFormat::Seconds << QStringLiteral("122s");
         QTest::newRow("last of each") << true
                                       << QStringList{QStringLiteral("声音三"), QStringLiteral("声音二"),
                                                      QStringLiteral("不显示"), QStringLiteral("分\\秒")}
-                                      << 3 << 2 << false << 1 << QStringLiteral("2分02秒");
+                                      << 3 << 2 << false << CountdownFormat::MinutesSeconds
+                                      << QStringLiteral("2分02秒");
         QTest::newRow("format without backslash") << true
                                                   << QStringList{QStringLiteral("声音二"), QStringLiteral("声音一"),
                                                                  QStringLiteral("显示"), QStringLiteral("分秒")}
-                                                  << 2 << 1 << true << -1 << design;
+                                                  << 2 << 1 << true << CountdownFormat::None << design;
         QTest::newRow("captions, blanks and width are not keywords")
             << true
             << QStringList{QStringLiteral("提示音一"), QStringLiteral(" 声音一"), QStringLiteral("显示 "),
                            QStringLiteral("秒 ")}
-            << -1 << -1 << false << -1 << design;
+            << -1 << -1 << false << CountdownFormat::None << design;
         QTest::newRow("missing file") << false << QStringList{QString(), QString(), QString(), QString()} << -1 << -1
-                                      << false << -1 << design;
+                                      << false << CountdownFormat::None << design;
     }
 
     void soundPageLoadsKeywords()
@@ -70,7 +73,7 @@ private slots:
         QFETCH(int, warning);
         QFETCH(int, timeUp);
         QFETCH(bool, timeShown);
-        QFETCH(int, format);
+        QFETCH(CountdownFormat, format);
         QFETCH(QString, sample);
 
         TestApp t;
@@ -80,14 +83,17 @@ private slots:
 
         QCOMPARE(page->warningChoice(), warning);
         QCOMPARE(page->timeUpChoice(), timeUp);
-        QCOMPARE(page->formatChoice(), format);
-        QCOMPARE(page->Check2->isChecked(), timeShown);
+        QCOMPARE(page->countdownFormat(), format);
+        QCOMPARE(page->findChild<QCheckBox *>(QStringLiteral("Check2"))->isChecked(), timeShown);
         QCOMPARE(page->systemTimeShown(), timeShown);
-        QCOMPARE(page->Label4->isVisibleTo(page), timeShown);
-        QCOMPARE(page->Label6->text(), sample);
-        QVERIFY(!page->Check1->isChecked());
+        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("Label4"))->isVisibleTo(page), timeShown);
+        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("Label6"))->text(), sample);
+        QVERIFY(!page->findChild<QCheckBox *>(QStringLiteral("Check1"))->isChecked());
         // The boxes hold what was read, recognised or not.
-        QCOMPARE((QStringList{page->Text1->text(), page->Text2->text(), page->Text3->text(), page->Text4->text()}),
+        QCOMPARE((QStringList{page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(),
+                              page->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(),
+                              page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(),
+                              page->findChild<QLineEdit *>(QStringLiteral("Text4"))->text()}),
                  lines);
         QVERIFY(t.platform().sounds.isEmpty());
         QVERIFY(t.platform().messages.isEmpty());
@@ -100,7 +106,7 @@ private slots:
         Form9 *page = t.screen<Form9>();
 
         click(page, QStringLiteral("Option1_2"));
-        QCOMPARE(page->Text1->text(), QStringLiteral("声音二"));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("声音二"));
         QCOMPARE(page->warningChoice(), 2);
         QVERIFY(t.platform().sounds.isEmpty());
 
@@ -108,8 +114,8 @@ private slots:
         click(page, QStringLiteral("Option2_3"));
         click(page, QStringLiteral("Option1_1"));
         click(page, QStringLiteral("Option1_1"));
-        QCOMPARE(page->Text2->text(), QStringLiteral("声音三"));
-        QCOMPARE(page->Text1->text(), QStringLiteral("声音一"));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("声音三"));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("声音一"));
         QCOMPARE(page->timeUpChoice(), 3);
         QCOMPARE(page->warningChoice(), 1);
         // The page's "Sound\TimeOut\" finds the folder the clocks call "sound\TimeOut\".
@@ -132,7 +138,7 @@ private slots:
         QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("检测声音设备出错")});
         QCOMPARE(t.platform().messages.first().title, QStringLiteral("Dovrel"));
         QVERIFY(t.platform().sounds.isEmpty());
-        QCOMPARE(page->Text2->text(), QStringLiteral("默认声音"));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("默认声音"));
         QCOMPARE(page->timeUpChoice(), 0);
     }
 
@@ -142,19 +148,19 @@ private slots:
         Form9 *page = t.screen<Form9>();
 
         click(page, QStringLiteral("Option3_1"));
-        QCOMPARE(page->Text4->text(), QStringLiteral("分\\秒"));
-        QCOMPARE(page->Label6->text(), QStringLiteral("2分02秒"));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), QStringLiteral("分\\秒"));
+        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("Label6"))->text(), QStringLiteral("2分02秒"));
         click(page, QStringLiteral("Option3_0"));
-        QCOMPARE(page->Text4->text(), QStringLiteral("秒"));
-        QCOMPARE(page->Label6->text(), QStringLiteral("122s"));
-        QCOMPARE(page->formatChoice(), 0);
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), QStringLiteral("秒"));
+        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("Label6"))->text(), QStringLiteral("122s"));
+        QCOMPARE(page->countdownFormat(), CountdownFormat::Seconds);
 
         click(page, QStringLiteral("Check2"));
-        QVERIFY(page->Label4->isVisibleTo(page));
-        QCOMPARE(page->Text3->text(), QStringLiteral("显示"));
+        QVERIFY(page->findChild<QLabel *>(QStringLiteral("Label4"))->isVisibleTo(page));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("显示"));
         click(page, QStringLiteral("Check2"));
-        QVERIFY(!page->Label4->isVisibleTo(page));
-        QCOMPARE(page->Text3->text(), QStringLiteral("不显示"));
+        QVERIFY(!page->findChild<QLabel *>(QStringLiteral("Label4"))->isVisibleTo(page));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("不显示"));
         QVERIFY(!page->systemTimeShown());
         QVERIFY(t.platform().sounds.isEmpty());
     }
@@ -205,12 +211,12 @@ private slots:
         QVERIFY(t.screen<Form3>()->isVisible());
         QVERIFY(page->isHidden());
         QCOMPARE(t.screen<Form9>(), page);
-        QCOMPARE(page->formatChoice(), 1);
+        QCOMPARE(page->countdownFormat(), CountdownFormat::MinutesSeconds);
 
         click(page, QStringLiteral("Command5"));
         flushDeletes();
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form9")));
-        QCOMPARE(t.screen<Form9>()->formatChoice(), 0);
+        QCOMPARE(t.screen<Form9>()->countdownFormat(), CountdownFormat::Seconds);
     }
 
     void stagesPageLoadsAndSavesEveryLine()
@@ -287,19 +293,20 @@ private slots:
         if (fileExists)
             t.writeConfig(TimeSet, lines);
         Form3 *page = t.screen<Form3>();
-        QCOMPARE(page->Text3->text(), QStringLiteral("攻辩 "));
-        QCOMPARE(page->Text5->text(), QStringLiteral("自由辩论"));
-        QCOMPARE(page->Text1->text(), fileExists ? lines[0] : QString());
-        QCOMPARE(page->Text21->text(), fileExists ? lines[20] : QString());
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("攻辩 "));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text5"))->text(), QStringLiteral("自由辩论"));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), fileExists ? lines[0] : QString());
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text21"))->text(), fileExists ? lines[20] : QString());
         QVERIFY(t.platform().messages.isEmpty());
 
         // Those two names cannot be typed over; the other boxes can.
         page->show();
-        QTest::keyClicks(page->Text3, QStringLiteral("abc"));
-        QTest::keyClicks(page->Text1, QStringLiteral("abc"));
-        QCOMPARE(page->Text3->text(), QStringLiteral("攻辩 "));
-        QVERIFY(page->Text5->isReadOnly());
-        QCOMPARE(page->Text1->text(), (fileExists ? lines[0] : QString()) + QStringLiteral("abc"));
+        QTest::keyClicks(page->findChild<QLineEdit *>(QStringLiteral("Text3")), QStringLiteral("abc"));
+        QTest::keyClicks(page->findChild<QLineEdit *>(QStringLiteral("Text1")), QStringLiteral("abc"));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("攻辩 "));
+        QVERIFY(page->findChild<QLineEdit *>(QStringLiteral("Text5"))->isReadOnly());
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(),
+                 (fileExists ? lines[0] : QString()) + QStringLiteral("abc"));
     }
 
     void unsavedStageEditsLiveUntilThePageUnloads()
@@ -308,7 +315,7 @@ private slots:
         const QStringList lines = stageLines();
         t.writeConfig(TimeSet, lines);
         Form3 *page = openScreen<Form3>(t);
-        page->Text2->setText(QStringLiteral("新环节"));
+        page->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("新环节"));
 
         click(page, QStringLiteral("Command3"));
         Form9 *sounds = t.screen<Form9>();
@@ -317,7 +324,7 @@ private slots:
         click(sounds, QStringLiteral("Command5"));
         flushDeletes();
         QCOMPARE(t.screen<Form3>(), page);
-        QCOMPARE(page->Text2->text(), QStringLiteral("新环节"));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("新环节"));
 
         // Back to the contest details page: this page is hidden and stays loaded with its edits.
         page->show();
@@ -330,11 +337,11 @@ private slots:
         click(page, QStringLiteral("Command5"));
         flushDeletes();
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form3")));
-        QCOMPARE(t.screen<Form3>()->Text2->text(), lines[1]);
+        QCOMPARE(t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), lines[1]);
 
-        t.screen<Form3>()->Text2->setText(QStringLiteral("又一个"));
+        t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("又一个"));
         closeScreen(t.screen<Form3>());
-        QCOMPARE(t.screen<Form3>()->Text2->text(), lines[1]);
+        QCOMPARE(t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), lines[1]);
         QCOMPARE(t.readConfigBytes(TimeSet), gbBytes(lines));
     }
 };

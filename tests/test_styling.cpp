@@ -23,8 +23,7 @@ class FormStyled : public Screen
 {
 public:
     explicit FormStyled(Application &app, PictureFilter filter = jpegPictureFilter())
-        : Screen(app, QStringLiteral("FormStyled"))
-        , styling(*this, std::move(filter))
+        : Screen(app), styling(*this, std::move(filter))
     {
         setDesignClientSize(DesignWidth, DesignHeight);
         setBackColour(this, Surface);

@@ -59,21 +59,21 @@ private slots:
     {
         TestApp t;
         Form13 *title = t.screen<Form13>();
-        QLabel *note = title->Label3;
+        QLabel *note = title->findChild<QLabel *>(QStringLiteral("Label3"));
         QCOMPARE(note->x(), 352);
-        tick(title->Timer1, 3); // 30 twips: two pixels
+        tick(title->findChild<QTimer *>(QStringLiteral("Timer1")), 3); // 30 twips: two pixels
         QCOMPARE(note->x(), 350);
         int before = note->x();
         for (int steps = 0; note->x() <= before && steps < 5000; ++steps) {
             before = note->x();
-            tick(title->Timer1);
+            tick(title->findChild<QTimer *>(QStringLiteral("Timer1")));
         }
         // The step before re-entering it had just left the screen completely.
         QVERIFY2(before == -note->width() || before == -note->width() - 1, qPrintable(QString::number(before)));
         const int outer = static_cast<int>(pixelsToTwips(title->frameGeometry().width()));
         QCOMPARE(note->x(), twipsToPixels(outer - 10));
         // 500 twips a second: about 24 seconds across a design-size screen.
-        tick(title->Timer1, (outer - 10) / 10);
+        tick(title->findChild<QTimer *>(QStringLiteral("Timer1")), (outer - 10) / 10);
         QCOMPARE(note->x(), 0);
     }
 
@@ -105,11 +105,11 @@ private slots:
             QVERIFY(t.writeConfigBytes(NameSet, file));
         Form13 *title = openScreen<Form13>(t);
         const TitleStyle &style = title->titleStyle();
-        QCOMPARE(title->Label1->font().family(), style.zoneOne.fontName);
-        QCOMPARE(title->Label1->font().pointSizeF(), *style.zoneOne.fontSize);
-        QCOMPARE(textColour(title->Label1), colourForValue(*style.zoneOne.colour));
-        QCOMPARE(textColour(title->Label2), colourForValue(*style.zoneTwo.colour));
-        QCOMPARE(backColour(title), colourForValue(*style.background));
+        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), style.zoneOne.fontName);
+        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), *style.zoneOne.fontSize);
+        QCOMPARE(textColour(title->findChild<QLabel *>(QStringLiteral("Label1"))), storedColour(*style.zoneOne.colour));
+        QCOMPARE(textColour(title->findChild<QLabel *>(QStringLiteral("Label2"))), storedColour(*style.zoneTwo.colour));
+        QCOMPARE(backColour(title), storedColour(*style.background));
         closeScreen(title);
         QCOMPARE(t.readConfigBytes(NameSet), written);
         QVERIFY(t.platform().messages.isEmpty());
@@ -124,14 +124,14 @@ private slots:
         italic.setItalic(true);
         t.platform().fontAnswers = {italic, std::nullopt};
         t.platform().colourAnswers = {QColor(10, 20, 30), QColor(200, 0, 0), std::nullopt};
-        title->Command1->click();
-        title->Command3->click(); // cancelled
-        title->Command5->click();
-        title->Command4->click();
-        title->Command2->click(); // cancelled
-        title->bj1->trigger();
+        title->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        title->findChild<QPushButton *>(QStringLiteral("Command3"))->click(); // cancelled
+        title->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
+        title->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+        title->findChild<QPushButton *>(QStringLiteral("Command2"))->click(); // cancelled
+        title->findChild<QAction *>(QStringLiteral("bj1"))->trigger();
         QVERIFY(hasPicture(title));
-        title->zdy->trigger();
+        title->findChild<QAction *>(QStringLiteral("zdy"))->trigger();
         QCOMPARE(t.platform().openRequests.value(0).filter, QStringLiteral("JPG文件(.JPG)|*.JPG"));
         closeScreen(title);
         QCOMPARE(t.readConfigBytes(NameSet),
@@ -139,12 +139,12 @@ private slots:
                           QStringLiteral("24"), QStringLiteral("200"), QStringLiteral("1971210")}));
 
         Form13 *again = openScreen<Form13>(t);
-        QCOMPARE(again->Label1->font().family(), QStringLiteral("隶书"));
-        QVERIFY(!again->Label1->font().italic());
+        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), QStringLiteral("隶书"));
+        QVERIFY(!again->findChild<QLabel *>(QStringLiteral("Label1"))->font().italic());
         QCOMPARE(backColour(again), QColor(10, 20, 30));
         QVERIFY(!hasPicture(again));
-        again->bj1->trigger();
-        again->w->trigger();
+        again->findChild<QAction *>(QStringLiteral("bj1"))->trigger();
+        again->findChild<QAction *>(QStringLiteral("w"))->trigger();
         QVERIFY(!hasPicture(again));
     }
 
@@ -152,38 +152,46 @@ private slots:
     {
         TestApp t;
         Form2 *details = t.screen<Form2>();
-        details->Text1->setText(QStringLiteral("第十二届明理杯大学生辩论赛决赛"));
-        details->Text2->setText(QStringLiteral("明理大学学生会"));
+        details->findChild<QLineEdit *>(QStringLiteral("Text1"))
+            ->setText(QStringLiteral("第十二届明理杯大学生辩论赛决赛"));
+        details->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("明理大学学生会"));
         // Presentation, as the main menu opens it: loaded unseen, the design controls hidden, then shown.
         Form13 *title = t.screen<Form13>();
-        const QList<QWidget *> design = {title->Label3,   title->Command1, title->Command2,
-                                         title->Command3, title->Command4, title->Command5};
+        const QList<QWidget *> design = {title->findChild<QLabel *>(QStringLiteral("Label3")),
+                                         title->findChild<QPushButton *>(QStringLiteral("Command1")),
+                                         title->findChild<QPushButton *>(QStringLiteral("Command2")),
+                                         title->findChild<QPushButton *>(QStringLiteral("Command3")),
+                                         title->findChild<QPushButton *>(QStringLiteral("Command4")),
+                                         title->findChild<QPushButton *>(QStringLiteral("Command5"))};
         for (QWidget *control : design)
             control->hide();
         title->show();
         QCOMPARE(title->windowTitle(), QStringLiteral("Dovrel"));
-        QCOMPARE(title->Label1->text(), QStringLiteral("第十二届明理杯大学生辩论赛决赛"));
-        QCOMPARE(title->Label2->text(), QStringLiteral("明理大学学生会"));
+        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("第十二届明理杯大学生辩论赛决赛"));
+        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("明理大学学生会"));
         for (QWidget *control : design)
             QVERIFY(!control->isVisible());
         // The menu opens on the surface only, never on a zone.
-        QTest::mousePress(title->Label1, Qt::RightButton, {}, QPoint(10, 10));
-        QTest::mousePress(title->Label2, Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mousePress(title->findChild<QLabel *>(QStringLiteral("Label1")), Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mousePress(title->findChild<QLabel *>(QStringLiteral("Label2")), Qt::RightButton, {}, QPoint(10, 10));
         QTest::mousePress(title, Qt::LeftButton, {}, Bare);
-        QVERIFY(!title->menu->isVisible());
+        QVERIFY(!title->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
         QTest::mousePress(title, Qt::RightButton, {}, Bare);
-        QVERIFY(title->menu->isVisible());
-        title->menu->hide();
+        QVERIFY(title->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
+        title->findChild<QMenu *>(QStringLiteral("menu"))->hide();
         // Hidden, the reminder still scrolls; a resize puts it back to its scaled design place, it goes on from there.
         title->resize(1584, 1132);
-        QCOMPARE(title->Label3->x(), 704);
-        tick(title->Timer1, 3);
-        QCOMPARE(title->Label3->x(), 702);
+        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label3"))->x(), 704);
+        tick(title->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
+        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label3"))->x(), 702);
         closeScreen(title);
 
         // Design: every opening starts from the design again.
         Form13 *designing = openScreen<Form13>(t);
-        for (QWidget *control : QList<QWidget *>{designing->Label3, designing->Command1, designing->Command5})
+        for (QWidget *control : QList<QWidget *>{designing->findChild<QLabel *>(QStringLiteral("Label3")),
+                                                 designing->findChild<QPushButton *>(QStringLiteral("Command1")),
+                                                 designing->findChild<QPushButton *>(QStringLiteral("Command5"))})
             QVERIFY(control->isVisible());
     }
 
@@ -205,7 +213,7 @@ private slots:
         }
         Form13 *title = openScreen<Form13>(t);
         t.platform().colourAnswers = {QColor(1, 2, 3)};
-        title->Command5->click();
+        title->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
         closeToMenu(t, title);
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages[0].text.contains(NameSet));

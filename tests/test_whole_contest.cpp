@@ -73,7 +73,7 @@ void runTheWizard(TestApp &t, Form4 *menu)
     click(menu, QStringLiteral("Command2"));
     Form2 *details = t.screen<Form2>();
     QVERIFY(details->isVisible());
-    for (int i = 0; i < Form2::Fields; ++i)
+    for (int i = 0; i < ContestDetailCount; ++i)
         type(control<QLineEdit>(details, QStringLiteral("Text%1").arg(i + 1)), Contest[i]);
     click(details, QStringLiteral("Command1"));
     QCOMPARE(t.platform().messageTexts().last(), QStringLiteral("数据保存成功！"));
@@ -148,39 +148,39 @@ private slots:
         runTheWizard(t, menu);
         // Short stages, typed on the stages page and kept unsaved while the page stays loaded.
         Form3 *stages = t.screen<Form3>();
-        stages->Text17->setText(QStringLiteral("32"));
-        stages->Text18->setText(QStringLiteral("3"));
-        stages->Text20->setText(QStringLiteral("2"));
+        stages->findChild<QLineEdit *>(QStringLiteral("Text17"))->setText(QStringLiteral("32"));
+        stages->findChild<QLineEdit *>(QStringLiteral("Text18"))->setText(QStringLiteral("3"));
+        stages->findChild<QLineEdit *>(QStringLiteral("Text20"))->setText(QStringLiteral("2"));
 
         // Opening statements, negative side, to time-up with both alerts.
         auto *single = static_cast<Form17 *>(openFromMenu(t, menu, QStringLiteral("Command37"), QStringLiteral("Form17")));
         click(single, QStringLiteral("Command2"));
-        QCOMPARE(single->Label1->text(), QStringLiteral("反方开篇陈词"));
+        QCOMPARE(single->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("反方开篇陈词"));
         click(single, QStringLiteral("Command3"));
-        tick(single->Timer1, 32);
-        QCOMPARE(single->Label2->text(), QStringLiteral(" 时间到！"));
+        tick(single->findChild<QTimer *>(QStringLiteral("Timer1")), 32);
+        QCOMPARE(single->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(t.platform().sounds.size(), 2);
         closeToMenu(t, single);
 
         // A cross-examination pairing.
         auto *cross = static_cast<Form18 *>(openFromMenu(t, menu, QStringLiteral("Command38"), QStringLiteral("Form18")));
-        QTest::mouseClick(cross->Label6, Qt::LeftButton);
-        QCOMPARE(cross->Label9->text(), QStringLiteral("反方二辩选择正方三辩"));
+        QTest::mouseClick(cross->findChild<QLabel *>(QStringLiteral("Label6")), Qt::LeftButton);
+        QCOMPARE(cross->findChild<QLabel *>(QStringLiteral("Label9"))->text(), QStringLiteral("反方二辩选择正方三辩"));
         click(cross, QStringLiteral("Command3"));
-        tick(cross->Timer1, 3);
-        QCOMPARE(cross->Label10->text(), QStringLiteral(" 时间到！"));
+        tick(cross->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
+        QCOMPARE(cross->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
         closeToMenu(t, cross);
 
         // Free debate: the turn passes by the arrow keys until both sides are out of time.
         auto *dual = static_cast<Form6 *>(openFromMenu(t, menu, QStringLiteral("Command40"), QStringLiteral("Form6")));
         QTest::keyClick(dual, Qt::Key_Left);
-        tick(dual->Timer1, 1);
+        tick(dual->findChild<QTimer *>(QStringLiteral("Timer1")), 1);
         QTest::keyClick(dual, Qt::Key_Right);
-        tick(dual->Timer2, 2);
-        QCOMPARE(dual->Label5->text(), QStringLiteral(" 时间到！"));
+        tick(dual->findChild<QTimer *>(QStringLiteral("Timer2")), 2);
+        QCOMPARE(dual->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral(" 时间到！"));
         QTest::keyClick(dual, Qt::Key_Left);
-        tick(dual->Timer1, 1);
-        QCOMPARE(dual->Label4->text(), QStringLiteral(" 时间到！"));
+        tick(dual->findChild<QTimer *>(QStringLiteral("Timer1")), 1);
+        QCOMPARE(dual->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
         closeToMenu(t, dual);
 
         // Scores typed twice; the first try disagrees.

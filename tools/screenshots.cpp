@@ -106,15 +106,15 @@ int main(int argc, char *argv[])
     shoot(screens.screen<Dovrel::Form9>(), QStringLiteral("Form9"));
 
     Dovrel::Form5 *handover = screens.screen<Dovrel::Form5>();
-    handover->Text1->setText(QStringLiteral("122"));
-    handover->Text2->setText(QStringLiteral("开篇陈词"));
+    handover->handOverLimit(QStringLiteral("122"));
+    handover->handOverName(QStringLiteral("开篇陈词"));
     Dovrel::Form17 *single = screens.screen<Dovrel::Form17>();
-    single->Command2->click();
+    single->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
     shoot(single, QStringLiteral("Form17"));
-    single->Command3->click();
-    QMetaObject::invokeMethod(single->Timer1, "timeout");
+    single->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    QMetaObject::invokeMethod(single->findChild<QTimer *>(QStringLiteral("Timer1")), "timeout");
     for (int i = 0; i < 200; ++i)
-        QMetaObject::invokeMethod(single->Timer1, "timeout");
+        QMetaObject::invokeMethod(single->findChild<QTimer *>(QStringLiteral("Timer1")), "timeout");
     shoot(single, QStringLiteral("Form17-timeup"));
 
     // The rest opens as the timekeeper opens it: from the main menu's buttons.

@@ -167,6 +167,14 @@ def to_jpeg(canvas, dest, seed):
 # Pictures
 # --------------------------------------------------------------------------
 
+# The backgrounds are drawn at their natural size from the top left on the display screens, so they are made large
+# enough to cover a 1080p projector and a 1440p screen (and 4:3 projectors up to 2560 x 1920). They keep the 4:3 of
+# their designs, drawn for 1024 x 768, so the main menu, which stretches its picture, shows them as before: every
+# length in pixels is S times the design's.
+BG_W, BG_H = 2560, 1920
+S = BG_W / 1024.0
+
+
 def bokeh(cv, rnd, n, cols, rmin, rmax, amin, amax, area=None):
     x0, y0, x1, y1 = area or (0, 0, cv.w, cv.h)
     for _ in range(n):
@@ -175,44 +183,44 @@ def bokeh(cv, rnd, n, cols, rmin, rmax, amin, amax, area=None):
                   rnd.uniform(amin, amax), soft=rnd.uniform(0.25, 0.8))
 
 
-def wave_fn(base, parts):
-    """y = base + sum(amp * sin(2*pi*x/period + phase))."""
+def wave_fn(base, parts, scale=1.0):
+    """y = base + sum(amp * sin(2*pi*x/period + phase)), amplitudes and periods times `scale`."""
     def f(x):
-        return base + sum(a * math.sin(2 * math.pi * x / p + ph)
+        return base + sum(a * scale * math.sin(2 * math.pi * x / (p * scale) + ph)
                           for a, p, ph in parts)
     return f
 
 
-def bg_p1(w=1024, h=768):
+def bg_p1(w=BG_W, h=BG_H):
     """Clear morning sky: blue vertical gradient with soft light bubbles."""
     cv = Canvas(w, h)
     top, bot = hexc("2f5f9a"), hexc("a9d3ea")
     cv.fill(lambda u, v: mix(top, bot, smooth(v * 0.9 + u * 0.1)))
     rnd = random.Random(11)
-    bokeh(cv, rnd, 22, [(255, 255, 255), (210, 235, 255)], 30, 150, 0.04, 0.12)
-    cv.circle(w * 0.82, h * 0.18, 260, (255, 255, 255), 0.10, soft=1.0)
+    bokeh(cv, rnd, 22, [(255, 255, 255), (210, 235, 255)], 30 * S, 150 * S, 0.04, 0.12)
+    cv.circle(w * 0.82, h * 0.18, 260 * S, (255, 255, 255), 0.10, soft=1.0)
     cv.vignette(0.22, (16, 34, 70))
     return cv
 
 
-def bg_p2(w=1024, h=768):
+def bg_p2(w=BG_W, h=BG_H):
     """Warm sand: peach to rose diagonal gradient with gentle dunes."""
     cv = Canvas(w, h)
     a, b = hexc("f7dfbf"), hexc("e39e92")
     cv.fill(lambda u, v: mix(a, b, smooth(0.6 * v + 0.4 * u)))
-    cv.circle(w * 0.22, h * 0.26, 190, (255, 244, 226), 0.35, soft=1.0)
+    cv.circle(w * 0.22, h * 0.26, 190 * S, (255, 244, 226), 0.35, soft=1.0)
     layers = [
         (0.66, hexc("f3c4a6"), 0.55, [(18, 900, 0.3), (9, 430, 1.1)]),
         (0.76, hexc("e9a88f"), 0.55, [(22, 1100, 2.0), (8, 380, 0.2)]),
         (0.87, hexc("d98a80"), 0.60, [(16, 800, 4.1), (6, 300, 2.2)]),
     ]
     for base, col, al, parts in layers:
-        cv.band(wave_fn(h * base, parts), col, al, fade=h * 0.25)
+        cv.band(wave_fn(h * base, parts, S), col, al, fade=h * 0.25)
     cv.vignette(0.18, (120, 60, 50))
     return cv
 
 
-def bg_p3(w=1024, h=768):
+def bg_p3(w=BG_W, h=BG_H):
     """Quiet night: deep navy radial glow, faint light rays, sparse stars."""
     cv = Canvas(w, h)
     cin, cout = hexc("2b3f6b"), hexc("0a1022")
@@ -224,6 +232,7 @@ def bg_p3(w=1024, h=768):
     # soft diagonal rays
     for k, (off, wid, al) in enumerate([(0.15, 70, 0.05), (0.42, 110, 0.045),
                                         (0.70, 60, 0.04), (0.93, 90, 0.035)]):
+        wid *= S
         for y in range(h):
             cx = off * w + (y - h / 2) * 0.45
             x0, x1 = max(0, int(cx - wid)), min(w - 1, int(cx + wid))
@@ -235,9 +244,9 @@ def bg_p3(w=1024, h=768):
     rnd = random.Random(33)
     for _ in range(90):
         cv.circle(rnd.uniform(0, w), rnd.uniform(0, h * 0.8),
-                  rnd.uniform(0.8, 2.0), (235, 240, 255),
+                  rnd.uniform(0.8, 2.0) * S, (235, 240, 255),
                   rnd.uniform(0.25, 0.7), soft=1.0)
-    bokeh(cv, rnd, 8, [(90, 120, 200)], 60, 160, 0.05, 0.09)
+    bokeh(cv, rnd, 8, [(90, 120, 200)], 60 * S, 160 * S, 0.05, 0.09)
     return cv
 
 
@@ -246,7 +255,7 @@ def ribbon(cv, centre_fn, thick_fn, col, alpha):
             bottom_fn=lambda x: centre_fn(x) + thick_fn(x) / 2)
 
 
-def bg_p4(w=1024, h=768):
+def bg_p4(w=BG_W, h=BG_H):
     """Spring green (main menu default): soft diagonal light and silk ribbons."""
     cv = Canvas(w, h)
     a, b = hexc("dff3dc"), hexc("5ec86d")
@@ -254,7 +263,7 @@ def bg_p4(w=1024, h=768):
     def f(u, v):
         return mix(a, b, smooth(0.55 * v + 0.45 * u))
     cv.fill(f)
-    cv.circle(w * 0.12, h * 0.1, 380, (255, 255, 245), 0.35, soft=1.0)
+    cv.circle(w * 0.12, h * 0.1, 380 * S, (255, 255, 245), 0.35, soft=1.0)
     rib = [
         (0.70, -0.35, 60, 1.0, 120, 0.16, (255, 255, 255)),
         (0.76, -0.40, 45, 2.2, 70, 0.14, (255, 255, 255)),
@@ -263,19 +272,19 @@ def bg_p4(w=1024, h=768):
     ]
     for base, slope, amp, ph, th, al, col in rib:
         def centre(x, base=base, slope=slope, amp=amp, ph=ph):
-            return h * base + slope * x + amp * math.sin(2 * math.pi * x / 900 + ph)
+            return h * base + slope * x + amp * S * math.sin(2 * math.pi * x / (900 * S) + ph)
 
         def thick(x, th=th, ph=ph):
-            return th * (0.55 + 0.45 * math.sin(2 * math.pi * x / 1300 + ph * 0.7))
+            return th * S * (0.55 + 0.45 * math.sin(2 * math.pi * x / (1300 * S) + ph * 0.7))
         ribbon(cv, centre, thick, col, al)
     rnd = random.Random(44)
-    bokeh(cv, rnd, 12, [(255, 255, 255)], 20, 70, 0.05, 0.12,
+    bokeh(cv, rnd, 12, [(255, 255, 255)], 20 * S, 70 * S, 0.05, 0.12,
           area=(w * 0.45, 0, w, h * 0.5))
     cv.vignette(0.18, (25, 70, 35))
     return cv
 
 
-def bg_p5(w=1024, h=768):
+def bg_p5(w=BG_W, h=BG_H):
     """Lavender paper: pale gradient with a faint dot grid and soft glows."""
     cv = Canvas(w, h)
     a, b = hexc("eeebf6"), hexc("c9c3e0")
@@ -283,14 +292,14 @@ def bg_p5(w=1024, h=768):
     def f(u, v):
         return mix(a, b, smooth(math.hypot(u - 0.2, v - 0.15) / 1.1))
     cv.fill(f)
-    cv.circle(w * 0.85, h * 0.85, 320, hexc("b3a9d8"), 0.30, soft=1.0)
-    cv.circle(w * 0.12, h * 0.9, 200, hexc("d9d2ee"), 0.35, soft=1.0)
-    step = 32
+    cv.circle(w * 0.85, h * 0.85, 320 * S, hexc("b3a9d8"), 0.30, soft=1.0)
+    cv.circle(w * 0.12, h * 0.9, 200 * S, hexc("d9d2ee"), 0.35, soft=1.0)
+    step = int(round(32 * S))
     dot = hexc("8f86b8")
     for gy in range(step // 2, h, step):
         for gx in range(step // 2, w, step):
             fade = 0.22 + 0.18 * (gx / w) * (gy / h)
-            cv.circle(gx, gy, 2.4, dot, fade, soft=0.8)
+            cv.circle(gx, gy, 2.4 * S, dot, fade, soft=0.8)
     cv.vignette(0.12, (80, 70, 120))
     return cv
 

@@ -1,16 +1,15 @@
 #include "about/about_author.h"
 
-#include "core/caption_cycle.h"
+#include "core/program_identity.h"
 #include "core/web_addresses.h"
 #include "platform/platform.h"
 #include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace Dovrel {
@@ -25,24 +24,23 @@ constexpr int LineStep = 360;
 
 void fixAboutWindow(QWidget *window)
 {
-    setBackColour(window, QColor(152, 218, 216));
+    setBackColour(window, Colours::About);
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(window->size());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    centreOnScreen(window);
 }
 
 QLabel *makeAboutHeading(QWidget *window, const QString &text, int widthTwips)
 {
     QLabel *heading = makeLabel(window, QStringLiteral("Label1"), 0, 240, widthTwips, 480, text);
     heading->setFont(designFont(QStringLiteral("楷体_GB2312"), 15, true));
-    setTextColour(heading, QColor(0, 0, 255));
+    setTextColour(heading, Colours::Blue);
     setSizedToText(heading);
     heading->move((window->width() - heading->width()) / 2, heading->y());
     return heading;
 }
 
-Form19::Form19(Application &app) : Screen(app, QStringLiteral("Form19"))
+Form19::Form19(Application &app) : Screen(app)
 {
     setDesignClientSize(5880, 3510);
     setFont(designFont(QStringLiteral("宋体"), 10.5));
@@ -62,7 +60,7 @@ Form19::Form19(Application &app) : Screen(app, QStringLiteral("Form19"))
         QLabel *line = makeLabel(this, QStringLiteral("Label%1").arg(i + 2), LineLeft, FirstLineTop + i * LineStep,
                                  4800, 300, lines[i]);
         setSizedToText(line);
-        setTextColour(line, QColor(0, 0, 0));
+        setTextColour(line, Colours::Black);
         line->setMouseTracking(true);
         line->installEventFilter(this);
         *members[i] = line;
@@ -71,8 +69,7 @@ Form19::Form19(Application &app) : Screen(app, QStringLiteral("Form19"))
     Label7->setToolTip(QStringLiteral("单击访问作者博客"));
     Label7->setCursor(Qt::PointingHandCursor);
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
 void Form19::load()
@@ -108,7 +105,7 @@ void Form19::mouseMoveEvent(QMouseEvent *event)
 void Form19::highlightLine(const QLabel *line)
 {
     for (QLabel *each : std::as_const(m_lines)) {
-        const QColor colour = each == line ? QColor(255, 0, 0) : QColor(0, 0, 0);
+        const QColor colour = each == line ? Colours::Red : Colours::Black;
         if (textColour(each) != colour)
             setTextColour(each, colour);
     }

@@ -10,7 +10,7 @@ class QTimer;
 namespace Dovrel {
 
 // About the author: who makes the program and where its page is; it opens over the main menu.
-class Form19 : public Screen
+class Form19 final : public Screen
 {
     Q_OBJECT
 
@@ -18,6 +18,7 @@ public:
     explicit Form19(Application &app);
     void load() override;
 
+private:
     QLabel *Label1 = nullptr; // heading
     QLabel *Label2 = nullptr; // name
     QLabel *Label3 = nullptr; // institution

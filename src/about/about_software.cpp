@@ -1,10 +1,9 @@
 #include "about/about_software.h"
 
 #include "about/about_author.h"
-#include "core/caption_cycle.h"
+#include "core/program_identity.h"
 #include "shell/application.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -28,7 +27,7 @@ QLabel *makeLine(QWidget *parent, int number, int top, const QString &text)
 
 } // namespace
 
-Form21::Form21(Application &app) : Screen(app, QStringLiteral("Form21"))
+Form21::Form21(Application &app) : Screen(app)
 {
     setDesignClientSize(Width, 3765);
     // The longest line of the text just fits at 10 points.
@@ -36,7 +35,7 @@ Form21::Form21(Application &app) : Screen(app, QStringLiteral("Form21"))
     fixAboutWindow(this);
 
     Label1 = makeAboutHeading(this, QStringLiteral("关于该软件"), Width);
-    Label2 = makeLine(this, 2, 840, QStringLiteral("软件版本：2.2.0.5"));
+    Label2 = makeLine(this, 2, 840, QStringLiteral("软件版本：") + programVersion());
     Label3 = makeLine(this, 3, 1140, QStringLiteral("运行时内存占用率非常低，兼容性好。"));
     Label4 = makeLine(this, 4, 1500, QStringLiteral("该版本增添了如“比赛结果”、“比赛报表”等实用功能，自定义比赛环"));
     Label5 =
@@ -49,8 +48,7 @@ Form21::Form21(Application &app) : Screen(app, QStringLiteral("Form21"))
     Label9 = makeLine(this, 9, 3240, QStringLiteral("Dovrel 开发组　2026年12月"));
     Label9->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
 void Form21::load()

@@ -8,7 +8,7 @@ class QTimer;
 namespace Dovrel {
 
 // About the software: its version and what it offers; it opens over the main menu, which never hides.
-class Form21 : public Screen
+class Form21 final : public Screen
 {
     Q_OBJECT
 
@@ -16,6 +16,7 @@ public:
     explicit Form21(Application &app);
     void load() override;
 
+private:
     QLabel *Label1 = nullptr; // heading
     QLabel *Label2 = nullptr; // version
     QLabel *Label3 = nullptr;

@@ -1,15 +1,14 @@
 #include "clocks/countdown_clock.h"
 
-#include "clocks/stage_handover.h"
 #include "core/alert_sounds.h"
 #include "platform/platform.h"
 #include "settings/sound_page.h"
 #include "shell/alert_player.h"
 #include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QTimer>
 
 namespace Dovrel {
@@ -21,24 +20,12 @@ constexpr int StepMs = 1000;
 // The countdown format chosen on the sound page, read afresh each time (loading the page unseen if needed).
 CountdownFormat chosenFormat(Screen *screen)
 {
-    switch (screen->app().screens().screen<Form9>()->formatChoice()) {
-    case 0:
-        return CountdownFormat::Seconds;
-    case 1:
-        return CountdownFormat::MinutesSeconds;
-    default:
-        return CountdownFormat::None;
-    }
+    return screen->app().screens().screen<Form9>()->countdownFormat();
 }
 
 } // namespace
 
-int handedOverLimit(Screen *screen)
-{
-    return readLimit(screen->app().screens().screen<Form5>()->Text1->text());
-}
-
-void ShowRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset)
+void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset)
 {
     CountdownFormat format = chosenFormat(screen);
     if (format == CountdownFormat::None) {
@@ -52,7 +39,7 @@ void ShowRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset
     label->setText(formatRemaining(seconds, format));
 }
 
-void PlayAlert(Screen *screen, Alert alert)
+void playAlert(Screen *screen, Alert alert)
 {
     Form9 *page = screen->app().screens().screen<Form9>();
     const int index = alert == Alert::Warning ? page->warningChoice() : page->timeUpChoice();
@@ -86,7 +73,7 @@ void CountdownClock::setRemaining(int seconds)
 
 void CountdownClock::showRemaining()
 {
-    ShowRemaining(m_screen, m_display, m_remaining, m_unset);
+    Dovrel::showRemaining(m_screen, m_display, m_remaining, m_unset);
 }
 
 void CountdownClock::start()
@@ -126,12 +113,12 @@ void CountdownClock::step()
     m_remaining = next.remaining;
     showRemaining();
     if (next.warning)
-        PlayAlert(m_screen, Alert::Warning);
+        playAlert(m_screen, Alert::Warning);
     if (next.timeUp) {
         m_timer->stop();
-        setTextColour(m_display, QColor(255, 0, 0));
+        setTextColour(m_display, Colours::Red);
         m_display->setText(timeUpText());
-        PlayAlert(m_screen, Alert::TimeUp);
+        playAlert(m_screen, Alert::TimeUp);
     }
 }
 

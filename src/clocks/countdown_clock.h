@@ -15,14 +15,11 @@ class Screen;
 // What a clock shows while the sound page has no countdown format selected.
 enum class UnsetFormat { KeepText, ShowSeconds };
 
-// The starting count of a clock: the limit text the main menu handed over.
-int handedOverLimit(Screen *screen);
-
 // Writes `seconds` into a clock label at 120 points in the chosen format.
-void ShowRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset = UnsetFormat::KeepText);
+void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset = UnsetFormat::KeepText);
 
 // Plays the chosen warning or time-up sound, or reports a missing sound device.
-void PlayAlert(Screen *screen, Alert alert);
+void playAlert(Screen *screen, Alert alert);
 
 // The red time-up text.
 QString timeUpText();
@@ -31,7 +28,7 @@ QString timeUpText();
 // deadlines of a monotonic clock so the count never drifts; steps missed while the event loop was held up run at
 // once, in order, at the next timeout. A gap of more than a few seconds (a suspended or frozen machine) is not
 // charged: it costs one step, and the deadlines start again from then (see StepSchedule).
-class CountdownClock : public QObject
+class CountdownClock final : public QObject
 {
     Q_OBJECT
 

@@ -1,11 +1,8 @@
 #include "clocks/cross_examination_clock.h"
 
-#include "clocks/countdown_clock.h"
-#include "core/caption_cycle.h"
-#include "shell/application.h"
+#include "core/countdown.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
-#include "shell/proportional_layout.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -34,14 +31,8 @@ constexpr Pairing Pairings[] = {
 
 } // namespace
 
-Form18::Form18(Application &app)
-    : Screen(app, QStringLiteral("Form18"))
+Form18::Form18(Application &app) : ClockScreen(app)
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setWindowState(Qt::WindowMaximized);
-    setBackColour(this, QColor(24, 148, 222));
-    setFont(designFont(QStringLiteral("宋体"), 9));
     // Hovering over the pairings must be seen without a button held down.
     setMouseTracking(true);
 
@@ -69,27 +60,25 @@ Form18::Form18(Application &app)
     Label10->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label10->setWordWrap(false);
 
-    Command3 = makeControl<QPushButton>(this, QStringLiteral("Command3"), 6720, 7680, 1575, 375);
-    Command3->setText(QStringLiteral("开始计时"));
-    Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"), 3720, 7680, 1815, 375);
-    Command1->setText(QStringLiteral("回前一级菜单"));
+    Command3 =
+        makeButton(this, QStringLiteral("Command3"), 6720, 7680, 1575, QStringLiteral("开始计时"), ButtonFace::Screen);
+    Command1 = makeButton(this, QStringLiteral("Command1"), 3720, 7680, 1815, QStringLiteral("回前一级菜单"),
+                          ButtonFace::Screen);
     setTabOrder(Command3, Command1);
 
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000, false);
-    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 500, true);
+    Timer2 = makeCaptionTimer(QStringLiteral("Timer2"));
     // With no format chosen on the sound page the clock shows plain seconds rather than a stale text.
-    m_clock = new CountdownClock(this, Timer1, Label10, UnsetFormat::ShowSeconds);
+    m_clock = makeCountdown(Timer1, Label10, UnsetFormat::ShowSeconds);
 
-    connect(Timer2, &QTimer::timeout, this, [this] { AnimateCaption(this); });
     connect(Command3, &QPushButton::clicked, this, &Form18::startCountdown);
-    connect(Command1, &QPushButton::clicked, this, &Form18::backToMenu);
+    connect(Command1, &QPushButton::clicked, this, &Form18::backToPairings);
 }
 
 void Form18::load()
 {
-    RecordLayout(this);
+    recordDesign();
     readHandedOverLimit();
-    setWindowTitle(applicationTitle());
     Label10->setText(formatRemaining(m_clock->remaining(), CountdownFormat::Seconds));
     Command3->hide();
     Command1->hide();
@@ -106,7 +95,7 @@ bool Form18::eventFilter(QObject *watched, QEvent *event)
 {
     auto *label = qobject_cast<QLabel *>(watched);
     if (!label || std::find(m_pairings.begin(), m_pairings.end(), label) == m_pairings.end())
-        return Screen::eventFilter(watched, event);
+        return ClockScreen::eventFilter(watched, event);
     if (event->type() == QEvent::MouseMove) {
         highlightPairing(label);
         return true;
@@ -119,7 +108,7 @@ bool Form18::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return Screen::eventFilter(watched, event);
+    return ClockScreen::eventFilter(watched, event);
 }
 
 void Form18::mouseMoveEvent(QMouseEvent *event)
@@ -127,7 +116,7 @@ void Form18::mouseMoveEvent(QMouseEvent *event)
     // Only the bare background clears the highlight; the heading and the clock are left alone.
     if (!childAt(event->position().toPoint()))
         highlightPairing(nullptr);
-    Screen::mouseMoveEvent(event);
+    ClockScreen::mouseMoveEvent(event);
 }
 
 void Form18::resized()
@@ -138,7 +127,7 @@ void Form18::resized()
 void Form18::highlightPairing(const QLabel *hovered)
 {
     for (QLabel *label : m_pairings)
-        setTextColour(label, label == hovered ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        setTextColour(label, label == hovered ? Colours::Red : Colours::Black);
 }
 
 void Form18::choosePairing(QLabel *pairing)
@@ -168,7 +157,7 @@ void Form18::fitHeading()
 
 void Form18::readHandedOverLimit()
 {
-    m_clock->setRemaining(handedOverLimit(this));
+    m_clock->setRemaining(handedOverLimit());
 }
 
 void Form18::startCountdown()
@@ -176,7 +165,7 @@ void Form18::startCountdown()
     m_clock->start();
 }
 
-void Form18::backToMenu()
+void Form18::backToPairings()
 {
     readHandedOverLimit();
     m_clock->stop();
@@ -185,7 +174,7 @@ void Form18::backToMenu()
     Label10->hide();
     Command3->hide();
     Command1->hide();
-    setTextColour(Label10, QColor(0, 0, 0));
+    setTextColour(Label10, Colours::Black);
 }
 
 } // namespace Dovrel

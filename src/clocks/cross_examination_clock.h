@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screen.h"
+#include "clocks/clock_screen.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ namespace Dovrel {
 class CountdownClock;
 
 // The cross-examination clock: a menu of the eight speaker pairings, then one countdown headed by the chosen one.
-class Form18 : public Screen
+class Form18 final : public ClockScreen
 {
     Q_OBJECT
 
@@ -23,6 +23,7 @@ public:
 
     int remainingSeconds() const;
 
+private:
     QLabel *Label9 = nullptr; // heading, later the chosen pairing
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -45,7 +46,7 @@ protected:
 
 private slots:
     void startCountdown();
-    void backToMenu();
+    void backToPairings();
 
 private:
     void highlightPairing(const QLabel *hovered);

@@ -1,29 +1,17 @@
 #include "clocks/dual_clock.h"
 
-#include "clocks/countdown_clock.h"
-#include "clocks/stage_handover.h"
-#include "core/caption_cycle.h"
-#include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
-#include "shell/proportional_layout.h"
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
 
 namespace Dovrel {
 
-Form6::Form6(Application &app)
-    : Screen(app, QStringLiteral("Form6"))
+Form6::Form6(Application &app) : ClockScreen(app)
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setWindowState(Qt::WindowMaximized);
-    setBackColour(this, QColor(24, 148, 222));
-    setFont(designFont(QStringLiteral("宋体"), 9));
     // The screen has nothing focusable of its own, yet the arrow keys must reach it.
     setFocusPolicy(Qt::StrongFocus);
 
@@ -53,7 +41,7 @@ Form6::Form6(Application &app)
     Label6[0] = makeLabel(this, arrayName(QStringLiteral("Label6"), 0), 0, 7440, 5295, 30);
     Label6[1] = makeLabel(this, arrayName(QStringLiteral("Label6"), 1), 6960, 7440, 5175, 30);
     for (QLabel *bar : Label6)
-        setBackColour(bar, colourFromValue(0x00FF0000)); // pure blue, darker than the screen's own blue
+        setBackColour(bar, Colours::Blue); // pure blue, darker than the screen's own blue
 
     Label7 = makeLabel(this, QStringLiteral("Label7"), 5400, 7320, 1440, 180, QStringLiteral("线下区域为感应区"));
     Label7->setWordWrap(false);
@@ -64,28 +52,30 @@ Form6::Form6(Application &app)
 
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000, false);
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), 1000, false);
-    Timer3 = makeTimer(this, QStringLiteral("Timer3"), 500, true);
+    Timer3 = makeCaptionTimer(QStringLiteral("Timer3"));
     // Seconds-only when the sound page has no format selected, rather than the design texts "Label4"/"Label5".
-    m_affirmative = new CountdownClock(this, Timer1, Label4, UnsetFormat::ShowSeconds);
-    m_negative = new CountdownClock(this, Timer2, Label5, UnsetFormat::ShowSeconds);
-
-    connect(Timer3, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    m_affirmative = makeCountdown(Timer1, Label4, UnsetFormat::ShowSeconds);
+    m_negative = makeCountdown(Timer2, Label5, UnsetFormat::ShowSeconds);
 }
 
 void Form6::load()
 {
     m_affirmative->stop();
     m_negative->stop();
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
-    const int limit = handedOverLimit(this);
+    recordDesign();
+    const int limit = handedOverLimit();
     m_affirmative->setRemaining(limit);
     m_negative->setRemaining(limit);
     m_affirmative->showRemaining();
     m_negative->showRemaining();
     // A stage opened without a title (custom stage eight) shows the name it handed over; openers that give a
     // title write it right after this load and so replace it.
-    Label1->setText(app().screens().screen<Form5>()->Text2->text());
+    Label1->setText(handedOverName());
+}
+
+void Form6::setTitle(const QString &title)
+{
+    Label1->setText(title);
 }
 
 int Form6::affirmativeSeconds() const
@@ -122,7 +112,7 @@ void Form6::keyPressEvent(QKeyEvent *event)
         negativeSpeaks();
         break;
     default:
-        Screen::keyPressEvent(event);
+        ClockScreen::keyPressEvent(event);
     }
 }
 

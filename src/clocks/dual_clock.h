@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screen.h"
+#include "clocks/clock_screen.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ namespace Dovrel {
 class CountdownClock;
 
 // The free-debate clock: one countdown per side, and the turn passes by arrow key or mouse button.
-class Form6 : public Screen
+class Form6 final : public ClockScreen
 {
     Q_OBJECT
 
@@ -22,7 +22,10 @@ public:
 
     int affirmativeSeconds() const;
     int negativeSeconds() const;
+    // The stage's title over the clocks.
+    void setTitle(const QString &title);
 
+private:
     QLabel *Label1 = nullptr;         // stage title, written by the opener
     QLabel *Label2 = nullptr;         // "正方"
     QLabel *Label4 = nullptr;         // affirmative clock

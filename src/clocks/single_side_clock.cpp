@@ -1,29 +1,16 @@
 #include "clocks/single_side_clock.h"
 
-#include "clocks/countdown_clock.h"
-#include "clocks/stage_handover.h"
-#include "core/caption_cycle.h"
-#include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
-#include "shell/proportional_layout.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 namespace Dovrel {
 
-Form17::Form17(Application &app)
-    : Screen(app, QStringLiteral("Form17"))
+Form17::Form17(Application &app) : ClockScreen(app)
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setWindowState(Qt::WindowMaximized);
-    setBackColour(this, QColor(24, 148, 222));
-    setFont(designFont(QStringLiteral("宋体"), 9));
-
     Label1 = makeLabel(this, QStringLiteral("Label1"), 3240, 360, 5775, 1095);
     Label1->setFont(designFont(QStringLiteral("华文行楷"), 36));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -34,24 +21,23 @@ Form17::Form17(Application &app)
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->setWordWrap(false);
 
-    Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"), 3120, 7920, 1095, 375);
-    Command1->setText(QStringLiteral("正方"));
-    Command2 = makeControl<QPushButton>(this, QStringLiteral("Command2"), 4920, 7920, 1215, 375);
-    Command2->setText(QStringLiteral("反方"));
-    Command4 = makeControl<QPushButton>(this, QStringLiteral("Command4"), 6720, 7920, 975, 375);
-    Command4->setText(QStringLiteral("清零"));
-    Command3 = makeControl<QPushButton>(this, QStringLiteral("Command3"), 8160, 7920, 1455, 375);
-    Command3->setText(QStringLiteral("开始计时"));
+    Command1 =
+        makeButton(this, QStringLiteral("Command1"), 3120, 7920, 1095, QStringLiteral("正方"), ButtonFace::Screen);
+    Command2 =
+        makeButton(this, QStringLiteral("Command2"), 4920, 7920, 1215, QStringLiteral("反方"), ButtonFace::Screen);
+    Command4 =
+        makeButton(this, QStringLiteral("Command4"), 6720, 7920, 975, QStringLiteral("清零"), ButtonFace::Screen);
+    Command3 =
+        makeButton(this, QStringLiteral("Command3"), 8160, 7920, 1455, QStringLiteral("开始计时"), ButtonFace::Screen);
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
     setTabOrder(Command3, Command4);
     Command1->setFocus();
 
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000, true);
-    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 500, true);
-    m_clock = new CountdownClock(this, Timer1, Label2);
+    Timer2 = makeCaptionTimer(QStringLiteral("Timer2"));
+    m_clock = makeCountdown(Timer1, Label2);
 
-    connect(Timer2, &QTimer::timeout, this, [this] { AnimateCaption(this); });
     connect(Command1, &QPushButton::clicked, this, &Form17::affirmativeSpeaks);
     connect(Command2, &QPushButton::clicked, this, &Form17::negativeSpeaks);
     connect(Command3, &QPushButton::clicked, this, &Form17::startCountdown);
@@ -60,8 +46,7 @@ Form17::Form17(Application &app)
 
 void Form17::load()
 {
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
+    recordDesign();
     m_clock->stop();
     readHandedOverLimit();
 }
@@ -73,13 +58,18 @@ int Form17::remainingSeconds() const
 
 void Form17::readHandedOverLimit()
 {
-    m_clock->setRemaining(handedOverLimit(this));
+    m_clock->setRemaining(handedOverLimit());
     m_clock->showRemaining();
+}
+
+void Form17::setTitle(const QString &title)
+{
+    Label1->setText(title);
 }
 
 void Form17::titleForSide(const QString &side)
 {
-    Label1->setText(side + app().screens().screen<Form5>()->Text2->text());
+    Label1->setText(side + handedOverName());
 }
 
 void Form17::affirmativeSpeaks()
@@ -100,7 +90,7 @@ void Form17::startCountdown()
 void Form17::resetCountdown()
 {
     m_clock->stop();
-    setTextColour(Label2, QColor(0, 0, 0));
+    setTextColour(Label2, Colours::Black);
     readHandedOverLimit();
 }
 

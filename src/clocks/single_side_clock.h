@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screen.h"
+#include "clocks/clock_screen.h"
 
 class QLabel;
 class QPushButton;
@@ -11,7 +11,7 @@ namespace Dovrel {
 class CountdownClock;
 
 // The single-side stage clock: one countdown, the side buttons only set the title.
-class Form17 : public Screen
+class Form17 final : public ClockScreen
 {
     Q_OBJECT
 
@@ -20,7 +20,10 @@ public:
     void load() override;
 
     int remainingSeconds() const;
+    // The stage's title over the clock.
+    void setTitle(const QString &title);
 
+private:
     QLabel *Label1 = nullptr; // title
     QLabel *Label2 = nullptr; // remaining time
     QPushButton *Command1 = nullptr;

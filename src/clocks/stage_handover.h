@@ -9,13 +9,25 @@ namespace Dovrel {
 
 // The stage hand-over, never shown: the main menu writes the current stage's limit and name here and the clocks
 // read them.
-class Form5 : public Screen
+class Form5 final : public Screen
 {
     Q_OBJECT
 
 public:
     explicit Form5(Application &app);
 
+    // The current stage: its time limit text and its name, each as last handed over.
+    struct Stage
+    {
+        QString limit;
+        QString name;
+    };
+    Stage stage() const;
+
+    void handOverLimit(const QString &limit);
+    void handOverName(const QString &name);
+
+private:
     QLabel *Label1 = nullptr;
     QLineEdit *Text1 = nullptr; // time limit text
     QLineEdit *Text2 = nullptr; // stage name

@@ -5,7 +5,7 @@
 namespace Dovrel {
 
 // The application directory and the names of everything the program keeps beside it.
-class AppPaths
+class AppPaths final
 {
 public:
     explicit AppPaths(QString root);

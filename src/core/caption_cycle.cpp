@@ -1,15 +1,16 @@
 #include "core/caption_cycle.h"
 
-namespace Dovrel {
+#include "core/program_identity.h"
 
-QString applicationTitle()
-{
-    return QStringLiteral("Dovrel");
-}
+namespace Dovrel {
 
 QString nextCaption(const QString &current)
 {
-    const QString title = applicationTitle();
+    return nextCaption(current, applicationTitle());
+}
+
+QString nextCaption(const QString &current, const QString &title)
+{
     if (current == title)
         return QString();
     if (current.size() < title.size() && title.startsWith(current))

@@ -33,7 +33,7 @@ inline constexpr qint64 MaxCatchUpGapMs = 5000;
 // Deadlines start + n × interval on a monotonic clock, so a countdown never drifts; a timeout that comes after
 // several deadlines (a held-up event loop) is told how many steps it owes, unless the gap since the last timeout
 // exceeds `maxGapMs`.
-class StepSchedule
+class StepSchedule final
 {
 public:
     explicit StepSchedule(qint64 intervalMs = 1000, qint64 maxGapMs = MaxCatchUpGapMs);

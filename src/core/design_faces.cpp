@@ -42,4 +42,25 @@ QStringList fontSubstitutes(const QString &designFamily, const QStringList &inst
     return installed.isEmpty() ? chain : installed;
 }
 
+const QStringList &designFaces()
+{
+    static const QStringList faces = {QStringLiteral("宋体"), QStringLiteral("楷体_GB2312"), QStringLiteral("隶书"),
+                                      QStringLiteral("华文行楷"), QStringLiteral("华文新魏")};
+    return faces;
+}
+
+bool isDesignFace(const QString &designFamily, const QString &used)
+{
+    static const QHash<QString, QString> latinNames = {
+        {QStringLiteral("宋体"), QStringLiteral("SimSun")},
+        {QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi_GB2312")},
+        {QStringLiteral("隶书"), QStringLiteral("LiSu")},
+        {QStringLiteral("华文行楷"), QStringLiteral("STXingkai")},
+        {QStringLiteral("华文新魏"), QStringLiteral("STXinwei")},
+    };
+    const QString latinName = latinNames.value(designFamily);
+    return used.compare(designFamily, Qt::CaseInsensitive) == 0 ||
+           (!latinName.isEmpty() && used.compare(latinName, Qt::CaseInsensitive) == 0);
+}
+
 } // namespace Dovrel

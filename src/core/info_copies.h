@@ -1,16 +1,18 @@
 #pragma once
 
+#include "core/contest_details.h"
+
 #include <QList>
 #include <QString>
 
 namespace Dovrel {
 
-// One copy of an information screen's load step: value label `label` takes the text of box `Text<box>` of the
-// contest details page.
+// One copy of an information screen's load step: value label `label` takes the contest detail `detail` as the
+// details page holds it.
 struct InfoCopy
 {
     QString label;
-    int box = 0;
+    ContestDetail detail = ContestDetail::ContestName;
 
     friend bool operator==(const InfoCopy &, const InfoCopy &) = default;
 };

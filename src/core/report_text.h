@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/contest_details.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 namespace Dovrel {
 
-// The moment a report is made, in the system's short date format and its time format.
+// The moment a report is made, in the short date format and the time format of programLocale().
 struct ReportStamp
 {
     QString date;
@@ -15,7 +17,7 @@ struct ReportStamp
 
 ReportStamp reportStamp(const QDateTime &moment = QDateTime::currentDateTime());
 
-// What a report is made of: the 23 contest details in the order of the details page (fewer are taken as empty),
+// What a report is made of: the contest details in the order of ContestDetail (fewer are taken as empty),
 // the two totals and the winner as the result rule gives them, and the moment.
 struct ReportFacts
 {
@@ -33,5 +35,9 @@ QStringList reportLines(const ReportFacts &facts);
 
 // The report as text: every line followed by CR LF, the last one included.
 QString reportText(const ReportFacts &facts);
+
+// The file a report is saved to: a name typed without an extension gets ".txt" ("报表." gets "txt"); a name with
+// one keeps it as typed (".TXT", ".log").
+QString reportFileName(const QString &chosen);
 
 } // namespace Dovrel

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/contest_details.h"
 #include "core/line_file.h"
+#include "core/stage_boxes.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,8 +15,8 @@ class AppPaths;
 
 // The six settings files, each one value per line identified by its position.
 namespace SettingsFiles {
-inline constexpr int NumSetLines = 23;
-inline constexpr int TimeSetLines = 21;
+inline constexpr int NumSetLines = ContestDetailCount;
+inline constexpr int TimeSetLines = StageBoxCount;
 inline constexpr int SoundSetLines = 4;
 inline constexpr int NameSetLines = 7;
 inline constexpr int ViwerSetLines = 4;

@@ -7,11 +7,6 @@ int SplashFade::alpha() const
     return m_alpha;
 }
 
-bool SplashFade::fadingIn() const
-{
-    return m_fadingIn;
-}
-
 bool SplashFade::finished() const
 {
     return m_finished;

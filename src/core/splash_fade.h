@@ -3,7 +3,7 @@
 namespace Dovrel {
 
 // The start-up screen's fade: in by 2 per tick up to opaque, out by 2 per tick once a close was asked for.
-class SplashFade
+class SplashFade final
 {
 public:
     enum class Step {
@@ -13,7 +13,6 @@ public:
     };
 
     int alpha() const;
-    bool fadingIn() const;
     bool finished() const;
 
     Step tick();

@@ -1,20 +1,23 @@
 #pragma once
 
+#include "core/stage_boxes.h"
+
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace Dovrel {
 
 enum class StageClock { SingleSide, Dual, CrossExamination };
 
-// What one stage button of the main menu hands over and which clock it opens. Box numbers are the stages page's
-// text boxes (`Text17` is 17); 0 means none.
+// What one stage button of the main menu hands over from the stages page and which clock it opens.
 struct StageButton
 {
     QString button;
-    int limitBox = 0;
-    QString fixedName; // written to the hand-over's stage name before the limit
-    int nameBox = 0;   // stage name box copied to the hand-over after the limit
+    StageBox limitBox = StageBox::OpeningLimit;
+    QString fixedName;               // written to the hand-over's stage name before the limit
+    std::optional<StageBox> nameBox; // stage name copied to the hand-over after the limit
     QString title;     // written into the clock's title label
     StageClock clock = StageClock::SingleSide;
 };
@@ -26,7 +29,7 @@ const StageButton *findStageButton(const QString &button);
 struct StageCaption
 {
     QString button;
-    int nameBox = 0;
+    StageBox nameBox = StageBox::StageOneName;
 };
 const QList<StageCaption> &stageCaptions();
 

@@ -1,13 +1,11 @@
 #include "displays/audience_screen.h"
 
-#include "core/caption_cycle.h"
 #include "core/elapsed_time.h"
 #include "settings/settings_save.h"
 #include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
 #include "shell/menus.h"
-#include "shell/proportional_layout.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -16,37 +14,32 @@
 
 namespace Dovrel {
 
-Form20::Form20(Application &app) : Screen(app, QStringLiteral("Form20")), m_styling(*this)
+Form20::Form20(Application &app) : Screen(app), m_styling(*this)
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
     // Shown to the whole hall like the other display screens, so it fills the screen.
-    setWindowState(Qt::WindowMaximized);
-    setBackColour(this, QColor(156, 235, 243));
-    setTextColour(this, QColor(128, 0, 128));
-    setFont(designFont(QStringLiteral("宋体"), 9));
+    setUpFullSize(Colours::Display, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
+    setTextColour(this, Colours::Purple);
 
     Label1 = makeLabel(this, QStringLiteral("Label1"), 2640, 1320, 6615, 1695, QStringLiteral("观众提问"));
     Label1->setFont(designFont(QStringLiteral("华文行楷"), 72, true));
     // The box is centred on the screen; centring the text in it keeps the heading in the middle whatever font
     // the timekeeper chooses.
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label1, colourFromValue(255));
+    setTextColour(Label1, Colours::Red);
 
     Label2 = makeLabel(this, QStringLiteral("Label2"), 9600, 120, 2175, 375);
     Label2->setFont(designFont(QStringLiteral("宋体"), 21.75, true));
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setWordWrap(false);
     // Black reads best on the orange box; the screen's purple is for nothing but the heading's design.
-    setTextColour(Label2, Qt::black);
-    setBackColour(Label2, QColor(255, 128, 0));
+    setTextColour(Label2, Colours::Black);
+    setBackColour(Label2, Colours::TimeBox);
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), 1000, false);
 
     createMenu();
 
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
     connect(Timer2, &QTimer::timeout, this, &Form20::countSecond);
 }
 
@@ -83,9 +76,9 @@ Form20::Variables &Form20::variables() const
 
 void Form20::load()
 {
+    // The elapsed time runs from the very start of the load.
     Timer2->start();
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
+    recordDesign();
     m_style = readAudienceStyle(app().paths());
     applyStoredStyle(Label1, m_style.text);
     applyStoredBackground(this, m_style.background);
@@ -94,6 +87,11 @@ void Form20::load()
 const AudienceStyle &Form20::audienceStyle() const
 {
     return m_style;
+}
+
+void Form20::setHeading(const QString &heading)
+{
+    Label1->setText(heading);
 }
 
 int Form20::elapsedSeconds() const

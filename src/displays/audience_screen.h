@@ -13,7 +13,7 @@ namespace Dovrel {
 
 // The audience questions and guest comments screen: one large heading and the time elapsed since it was first
 // opened in this run. The heading's font and colour and the background colour are kept in ViwerSet.ini.
-class Form20 : public Screen
+class Form20 final : public Screen
 {
     Q_OBJECT
 
@@ -30,7 +30,10 @@ public:
     // The styling as it will be written on close.
     const AudienceStyle &audienceStyle() const;
     int elapsedSeconds() const;
+    // The large heading: audience questions, or guest comments.
+    void setHeading(const QString &heading);
 
+private:
     QLabel *Label1 = nullptr; // heading
     QLabel *Label2 = nullptr; // elapsed time
     QTimer *Timer1 = nullptr; // caption

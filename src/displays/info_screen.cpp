@@ -1,11 +1,9 @@
 #include "displays/info_screen.h"
 
-#include "core/caption_cycle.h"
 #include "settings/contest_details_page.h"
 #include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
-#include "shell/proportional_layout.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -18,11 +16,9 @@ namespace Dovrel {
 
 namespace {
 
-const QColor InfoBackground(156, 235, 243);
-
 // A plain label wraps only at word boundaries, so a long run without blanks (a team's romanised name, a web
 // address in a motion) would leave its box at the right; this one breaks such a run wherever it must.
-class BoxLabel : public QLabel
+class BoxLabel final : public QLabel
 {
 public:
     using QLabel::QLabel;
@@ -40,28 +36,20 @@ protected:
 
 } // namespace
 
-InfoScreen::InfoScreen(Application &app, const QString &name, QList<InfoCopy> copies)
-    : Screen(app, name), m_copies(std::move(copies))
+InfoScreen::InfoScreen(Application &app, QList<InfoCopy> copies) : Screen(app), m_copies(std::move(copies))
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setWindowState(Qt::WindowMaximized);
-    setBackColour(this, InfoBackground);
-    setFont(designFont(QStringLiteral("宋体"), 9));
-
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    setUpFullSize(Colours::Display, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
 void InfoScreen::load()
 {
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
+    recordDesign();
     // The page's boxes as they are now, saved or not; reading them loads the page unseen if need be.
     const Form2 *details = app().screens().screen<Form2>();
     for (const InfoCopy &copy : std::as_const(m_copies)) {
         if (auto *label = findChild<QLabel *>(copy.label, Qt::FindDirectChildrenOnly))
-            setLabelText(label, details->detail(copy.box));
+            setLabelText(label, details->detail(copy.detail));
     }
 }
 

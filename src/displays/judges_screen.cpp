@@ -1,5 +1,6 @@
 #include "displays/judges_screen.h"
 
+#include "shell/colours.h"
 #include "shell/controls.h"
 
 #include <QLabel>
@@ -8,10 +9,10 @@
 
 namespace Dovrel {
 
-Form15::Form15(Application &app) : InfoScreen(app, QStringLiteral("Form15"), judgesCopies())
+Form15::Form15(Application &app) : InfoScreen(app, judgesCopies())
 {
     Label10 = makeSizedLabel(QStringLiteral("Label10"), 5040, 720, 2820, 1095, QStringLiteral("评 委"),
-                             designFont(QStringLiteral("隶书"), 54.75, true), QColor(0, 64, 64));
+                             designFont(QStringLiteral("隶书"), 54.75, true), Colours::DarkTeal);
 
     constexpr std::array<int, 3> lefts = {1440, 4740, 8040};
     constexpr std::array<int, 3> tops = {2760, 4260, 5760};
@@ -19,7 +20,7 @@ Form15::Form15(Application &app) : InfoScreen(app, QStringLiteral("Form15"), jud
     std::array<QLabel **, 9> cells = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9};
     for (std::size_t i = 0; i < cells.size(); ++i)
         *cells[i] = makeBoxLabel(QStringLiteral("Label%1").arg(i + 1), lefts[i % 3], tops[i / 3], 3135, 975, font,
-                                 QColor(0, 0, 192));
+                                 Colours::DeepBlue);
 }
 
 } // namespace Dovrel

@@ -5,13 +5,14 @@
 namespace Dovrel {
 
 // The judges: up to nine names in three rows of three, filled row by row from the top left.
-class Form15 : public InfoScreen
+class Form15 final : public InfoScreen
 {
     Q_OBJECT
 
 public:
     explicit Form15(Application &app);
 
+private:
     QLabel *Label10 = nullptr;
     QLabel *Label1 = nullptr; // judges one to nine
     QLabel *Label2 = nullptr;

@@ -1,6 +1,7 @@
 #include "displays/motions_screen.h"
 
 #include "displays/styling.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/menus.h"
 
@@ -12,20 +13,18 @@
 namespace Dovrel {
 
 Form7::Form7(Application &app)
-    : InfoScreen(app, QStringLiteral("Form7"), motionsCopies()),
-      m_styling(std::make_unique<StylingCommands>(*this, jpegPictureFilter()))
+    : InfoScreen(app, motionsCopies()), m_styling(std::make_unique<StylingCommands>(*this, jpegPictureFilter()))
 {
     const QString kai = QStringLiteral("楷体_GB2312");
     const QString song = QStringLiteral("宋体");
-    const QColor blue(0, 0, 255);
 
     Label1 = makeSizedLabel(QStringLiteral("Label1"), 4560, 600, 2955, 720, QStringLiteral("双方辩题"),
-                            designFont(kai, 36, true), QColor(0, 0, 192), Qt::AlignHCenter);
+                            designFont(kai, 36, true), Colours::DeepBlue, Qt::AlignHCenter);
     Label2 = makeSizedLabel(QStringLiteral("Label2"), 840, 2160, 2220, 525, QStringLiteral("正方辩题"),
-                            designFont(kai, 26.25, true), blue);
+                            designFont(kai, 26.25, true), Colours::Blue);
     Label3 = makeBoxLabel(QStringLiteral("Label3"), 3120, 2160, 8535, 2175, designFont(song, 26.25, true));
     Label4 = makeSizedLabel(QStringLiteral("Label4"), 840, 4920, 2220, 525, QStringLiteral("反方辩题"),
-                            designFont(kai, 26.25, true), blue);
+                            designFont(kai, 26.25, true), Colours::Blue);
     Label5 = makeBoxLabel(QStringLiteral("Label5"), 3120, 4920, 8535, 2175, designFont(song, 26.25, true));
 
     createMenu();

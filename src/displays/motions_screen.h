@@ -12,7 +12,7 @@ namespace Dovrel {
 class StylingCommands;
 
 // The two sides' motions.
-class Form7 : public InfoScreen
+class Form7 final : public InfoScreen
 {
     Q_OBJECT
 
@@ -20,6 +20,7 @@ public:
     explicit Form7(Application &app);
     ~Form7() override;
 
+private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr; // affirmative motion

@@ -1,12 +1,11 @@
 #include "displays/rules_import.h"
 
-#include "core/caption_cycle.h"
 #include "core/rules_text.h"
 #include "displays/rules_screen.h"
 #include "platform/platform.h"
 #include "shell/application.h"
-
-#include <QPlainTextEdit>
+#include "shell/life_cycle.h"
+#include "shell/messages.h"
 
 namespace Dovrel {
 
@@ -47,20 +46,14 @@ void RulesImport::run()
     }
 
     Form10 *screen = m_menu.app().screens().screen<Form10>();
-    screen->Text1->setPlainText(rules.text);
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
+    screen->setRules(rules.text);
+    showInFront(screen);
     m_menu.hide();
 }
 
 void RulesImport::refuse(const QString &message)
 {
-    MessageRequest request;
-    request.text = message;
-    request.title = applicationTitle();
-    request.icon = MessageIcon::Warning;
-    m_menu.app().platform().showMessage(&m_menu, request);
+    warn(&m_menu, message);
 }
 
 } // namespace Dovrel

@@ -8,7 +8,7 @@ class Screen;
 
 // The main menu's import of the contest rules: asks for a text file and shows it on the rules screen. It stands
 // for the menu's own open-file dialog, so the dialog starts at the file imported last.
-class RulesImport
+class RulesImport final
 {
 public:
     explicit RulesImport(Screen &menu);

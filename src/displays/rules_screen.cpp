@@ -1,10 +1,8 @@
 #include "displays/rules_screen.h"
 
-#include "core/caption_cycle.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
 #include "shell/menus.h"
-#include "shell/proportional_layout.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -14,26 +12,21 @@
 
 namespace Dovrel {
 
-Form10::Form10(Application &app) : Screen(app, QStringLiteral("Form10")), m_styling(*this)
+Form10::Form10(Application &app) : Screen(app), m_styling(*this)
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setWindowState(Qt::WindowMaximized);
-    setBackColour(this, QColor(24, 148, 222));
-    setFont(designFont(QStringLiteral("宋体"), 9));
+    setUpFullSize(Colours::Clock, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
 
     Text1 = makeControl<QPlainTextEdit>(this, QStringLiteral("Text1"), 120, 120, 11655, 8295);
     Text1->setFont(designFont(QStringLiteral("宋体"), 30));
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setBackColour(Text1, QColor(125, 230, 117));
-    setTextColour(Text1, QColor(0, 0, 128));
+    setBackColour(Text1, Colours::RulesText);
+    setTextColour(Text1, Colours::Navy);
     Text1->installEventFilter(this);
     Text1->setFocus();
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 
     createMenu();
 }
@@ -62,8 +55,12 @@ void Form10::createMenu()
 
 void Form10::load()
 {
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
+    recordDesign();
+}
+
+void Form10::setRules(const QString &text)
+{
+    Text1->setPlainText(text);
 }
 
 bool Form10::eventFilter(QObject *watched, QEvent *event)

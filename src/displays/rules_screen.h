@@ -11,7 +11,7 @@ class QTimer;
 namespace Dovrel {
 
 // The rules text screen: the imported rules in one large editable text box, styled from its menu while open.
-class Form10 : public Screen
+class Form10 final : public Screen
 {
     Q_OBJECT
 
@@ -19,6 +19,10 @@ public:
     explicit Form10(Application &app);
     void load() override;
 
+    // The rules shown, replacing any shown before.
+    void setRules(const QString &text);
+
+private:
     QPlainTextEdit *Text1 = nullptr;
     QTimer *Timer1 = nullptr; // caption
 

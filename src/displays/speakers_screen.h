@@ -7,13 +7,14 @@
 namespace Dovrel {
 
 // Both sides' speakers: the affirmative column on the left, the negative on the right.
-class Form14 : public InfoScreen
+class Form14 final : public InfoScreen
 {
     Q_OBJECT
 
 public:
     explicit Form14(Application &app);
 
+private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;

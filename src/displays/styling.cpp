@@ -27,7 +27,7 @@ const QString SurfacePictureName = QStringLiteral("dovrelSurfacePicture");
 
 // Paints a surface's picture after its background colour and before its children, at natural size from the top
 // left corner: a palette brush would tile it, a child widget would take the surface's mouse presses.
-class SurfacePicture : public QObject
+class SurfacePicture final : public QObject
 {
 public:
     SurfacePicture(QWidget *surface, const QPixmap &pixmap)
@@ -160,7 +160,7 @@ bool StylingCommands::noBackground(QWidget *target)
 
 bool StylingCommands::customBackground(QWidget *target)
 {
-    const FileDialogRequest request{QString(), m_filter.filter, m_filter.index, m_lastFileName};
+    const FileDialogRequest request{QString(), m_filter.filter, m_filter.index, m_lastFileName, QString()};
     const std::optional<QString> chosen = m_screen.app().platform().openFileName(&m_screen, request);
     // A cancelled dialog keeps the current picture rather than clearing it.
     if (!chosen)
@@ -218,16 +218,6 @@ QString StylingCommands::lastFileName() const
     return m_lastFileName;
 }
 
-std::optional<QFont> StylingCommands::lastFont() const
-{
-    return m_lastFont;
-}
-
-QColor StylingCommands::lastColour() const
-{
-    return m_lastColour;
-}
-
 void applyStoredStyle(QWidget *target, TextStyle &style)
 {
     QFont font = target->font();
@@ -240,14 +230,14 @@ void applyStoredStyle(QWidget *target, TextStyle &style)
     font.setFamily(style.fontName);
     font.setPointSizeF(*style.fontSize);
     target->setFont(font);
-    setTextColour(target, colourForValue(*style.colour));
+    setTextColour(target, storedColour(*style.colour));
 }
 
 void applyStoredBackground(QWidget *surface, std::optional<qint32> &colour)
 {
     if (!colour)
         colour = static_cast<qint32>(colourValue(backColour(surface)));
-    setBackColour(surface, colourForValue(*colour));
+    setBackColour(surface, storedColour(*colour));
 }
 
 void storeFont(TextStyle &style, const QWidget *target)

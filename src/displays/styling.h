@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/colours.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
@@ -37,7 +39,7 @@ QPixmap picture(const QWidget *target);
 
 // The background, font and colour commands of one screen. It stands for the screen's one common-dialog component,
 // so the dialogs start from the values last chosen on this screen.
-class StylingCommands
+class StylingCommands final
 {
 public:
     explicit StylingCommands(Screen &screen, PictureFilter filter = jpegPictureFilter());
@@ -54,8 +56,6 @@ public:
     static bool loadPicture(QWidget *target, const QString &fileName);
 
     QString lastFileName() const;
-    std::optional<QFont> lastFont() const;
-    QColor lastColour() const;
 
 private:
     std::optional<QColor> askColour();
@@ -65,7 +65,7 @@ private:
     QString m_lastFileName;
     std::optional<QFont> m_lastFont;
     // The colour dialog starts at black until a colour has been chosen on this screen.
-    QColor m_lastColour = Qt::black;
+    QColor m_lastColour = Colours::Black;
 };
 
 // The "背景桌面" submenu the display screens share: "背景1" … "背景5", a separator and "自定义背景", each putting its

@@ -5,13 +5,14 @@
 namespace Dovrel {
 
 // The two teams and the side each holds.
-class Form8 : public InfoScreen
+class Form8 final : public InfoScreen
 {
     Q_OBJECT
 
 public:
     explicit Form8(Application &app);
 
+private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label4 = nullptr; // affirmative team

@@ -1,15 +1,13 @@
 #include "displays/title_screen.h"
 
-#include "core/caption_cycle.h"
 #include "core/layout_tag.h"
 #include "core/scrolling_note.h"
 #include "settings/contest_details_page.h"
 #include "settings/settings_save.h"
 #include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
 #include "shell/menus.h"
-#include "shell/proportional_layout.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -25,50 +23,43 @@ namespace {
 constexpr int NoteLeft = 5280;
 }
 
-Form13::Form13(Application &app) : Screen(app, QStringLiteral("Form13")), m_styling(*this), m_noteLeft(NoteLeft)
+Form13::Form13(Application &app) : Screen(app), m_styling(*this), m_noteLeft(NoteLeft)
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setWindowState(Qt::WindowMaximized);
-    setBackColour(this, QColor(94, 200, 109));
-    setFont(designFont(QStringLiteral("宋体"), 9));
+    setUpFullSize(Colours::Menu, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
 
     // The zones' font until NameSet.ini gives one: a plain 宋体, large enough to be read from the back of a hall.
     Label1 = makeLabel(this, QStringLiteral("Label1"), 120, 1440, 11625, 4620);
     Label1->setFont(designFont(QStringLiteral("宋体"), 36));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label1, Qt::black);
+    setTextColour(Label1, Colours::Black);
 
     Label2 = makeLabel(this, QStringLiteral("Label2"), 960, 6960, 10455, 975);
     Label2->setFont(designFont(QStringLiteral("宋体"), 24));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    setTextColour(Label2, Qt::black);
+    setTextColour(Label2, Colours::Black);
 
     Label3 = makeLabel(this, QStringLiteral("Label3"), NoteLeft, 360, 5100, 285,
                        QStringLiteral("设计阶段，请确保前期设置已经无误！"));
     Label3->setFont(designFont(QStringLiteral("楷体_GB2312"), 14.25));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label3, Qt::black);
+    setTextColour(Label3, Colours::Black);
     setSizedToText(Label3);
 
-    const auto makeButton = [this](const QString &name, int left, int width, const QString &caption) {
-        QPushButton *button = makeControl<QPushButton>(this, name, left, 7920, width, 375);
-        button->setText(caption);
-        return button;
+    const auto stylingButton = [this](const QString &name, int left, int width, const QString &caption) {
+        return makeButton(this, name, left, 7920, width, caption, ButtonFace::Screen);
     };
-    Command1 = makeButton(QStringLiteral("Command1"), 1200, 1335, QStringLiteral("一区文字字体"));
-    Command2 = makeButton(QStringLiteral("Command2"), 2640, 1335, QStringLiteral("一区文字颜色"));
-    Command3 = makeButton(QStringLiteral("Command3"), 4680, 1215, QStringLiteral("二区文字字体"));
-    Command4 = makeButton(QStringLiteral("Command4"), 6000, 1215, QStringLiteral("二区文字颜色"));
-    Command5 = makeButton(QStringLiteral("Command5"), 8880, 1335, QStringLiteral("背景颜色"));
+    Command1 = stylingButton(QStringLiteral("Command1"), 1200, 1335, QStringLiteral("一区文字字体"));
+    Command2 = stylingButton(QStringLiteral("Command2"), 2640, 1335, QStringLiteral("一区文字颜色"));
+    Command3 = stylingButton(QStringLiteral("Command3"), 4680, 1215, QStringLiteral("二区文字字体"));
+    Command4 = stylingButton(QStringLiteral("Command4"), 6000, 1215, QStringLiteral("二区文字颜色"));
+    Command5 = stylingButton(QStringLiteral("Command5"), 8880, 1335, QStringLiteral("背景颜色"));
 
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 20, true);
-    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 500, true);
+    Timer2 = makeCaptionTimer(QStringLiteral("Timer2"));
 
     createMenu();
 
     connect(Timer1, &QTimer::timeout, this, &Form13::scrollNote);
-    connect(Timer2, &QTimer::timeout, this, [this] { AnimateCaption(this); });
     connect(Command1, &QPushButton::clicked, this, &Form13::chooseZoneOneFont);
     connect(Command2, &QPushButton::clicked, this, &Form13::chooseZoneOneColour);
     connect(Command3, &QPushButton::clicked, this, &Form13::chooseZoneTwoFont);
@@ -96,15 +87,31 @@ void Form13::createMenu()
 
 void Form13::load()
 {
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
+    recordDesign();
     Form2 *details = app().screens().screen<Form2>();
-    Label1->setText(details->detail(1));
-    Label2->setText(details->detail(2));
+    Label1->setText(details->detail(ContestDetail::ContestName));
+    Label2->setText(details->detail(ContestDetail::Organiser));
     m_style = readTitleStyle(app().paths());
     applyStoredStyle(Label1, m_style.zoneOne);
     applyStoredStyle(Label2, m_style.zoneTwo);
     applyStoredBackground(this, m_style.background);
+}
+
+void Form13::presentForHall()
+{
+    for (QWidget *designOnly : designControls())
+        designOnly->hide();
+}
+
+void Form13::presentForDesign()
+{
+    for (QWidget *designOnly : designControls())
+        designOnly->show();
+}
+
+QList<QWidget *> Form13::designControls() const
+{
+    return {Label3, Command1, Command2, Command3, Command4, Command5};
 }
 
 const TitleStyle &Form13::titleStyle() const

@@ -4,6 +4,8 @@
 #include "displays/styling.h"
 #include "shell/screen.h"
 
+#include <QList>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -15,7 +17,7 @@ namespace Dovrel {
 // The contest title screen: the contest name and the organiser in two styled zones. In design use five buttons
 // style the zones and a reminder scrolls across the top; the main menu hides both for presentation. The zones'
 // fonts and colours and the background colour are kept in NameSet.ini from one opening to the next.
-class Form13 : public Screen
+class Form13 final : public Screen
 {
     Q_OBJECT
 
@@ -26,6 +28,11 @@ public:
     // The styling as it will be written on close.
     const TitleStyle &titleStyle() const;
 
+    // For the hall the reminder and the styling buttons are hidden; in design use they show.
+    void presentForHall();
+    void presentForDesign();
+
+private:
     QLabel *Label1 = nullptr; // zone one: the contest name
     QLabel *Label2 = nullptr; // zone two: the organiser
     QLabel *Label3 = nullptr; // the scrolling reminder
@@ -63,6 +70,8 @@ private slots:
 
 private:
     void createMenu();
+    // The reminder and the styling buttons.
+    QList<QWidget *> designControls() const;
 
     StylingCommands m_styling;
     TitleStyle m_style;

@@ -7,7 +7,8 @@
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
-#include "core/caption_cycle.h"
+#include "core/layout_tag.h"
+#include "core/program_identity.h"
 #include "core/stage_buttons.h"
 #include "core/system_time.h"
 #include "displays/audience_screen.h"
@@ -25,6 +26,7 @@
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/menus.h"
@@ -33,7 +35,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -45,7 +46,6 @@ namespace Dovrel {
 
 namespace {
 
-constexpr int ButtonHeight = 375;
 constexpr int LargeWidth = 2775;
 constexpr int SmallWidth = 1215;
 constexpr int SettingsWidth = 855;
@@ -55,27 +55,11 @@ constexpr int RightColumn = 6720;
 constexpr int LeftSettings = 4680;
 constexpr int RightSettings = 9840;
 
-QLineEdit *stagesBox(Form3 *page, int number)
-{
-    return page->findChild<QLineEdit *>(QStringLiteral("Text") + QString::number(number));
-}
-
-void showOver(Screen *screen)
-{
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
-}
-
 } // namespace
 
-Form4::Form4(Application &app)
-    : Screen(app, QStringLiteral("Form4"))
+Form4::Form4(Application &app) : Screen(app)
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setBackColour(this, QColor(94, 200, 109));
-    setFont(designFont(QStringLiteral("宋体"), 10.5));
+    setUpFullSize(Colours::Menu, designFont(QStringLiteral("宋体"), 10.5));
 
     Image1 = makeControl<QLabel>(this, QStringLiteral("Image1"), 0, 0, DesignWidth, DesignHeight);
     Image1->setScaledContents(true);
@@ -85,18 +69,19 @@ Form4::Form4(Application &app)
     Label1 = makeLabel(this, QStringLiteral("Label1"), 3960, 240, 4455, 495, QStringLiteral("Dovrel主菜单"));
     Label1->setFont(designFont(QStringLiteral("楷体_GB2312"), 24, true));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label1, QColor(0, 0, 255));
+    setTextColour(Label1, Colours::Blue);
 
     Label2 = makeLabel(this, QStringLiteral("Label2"), 9480, 240, 2295, 375);
     Label2->setFont(designFont(QStringLiteral("楷体_GB2312"), 15.75, true));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setBackColour(Label2, QColor(255, 128, 0));
+    setBackColour(Label2, Colours::TimeBox);
     // The first tick decides whether the time of day shows; until then no empty box stands in the corner.
     Label2->hide();
 
-    Label3 = makeLabel(this, QStringLiteral("Label3"), 360, 480, 2175, 375, QStringLiteral("版本：2.2.0.5"));
+    Label3 =
+        makeLabel(this, QStringLiteral("Label3"), 360, 480, 2175, 375, QStringLiteral("版本：") + programVersion());
     Label3->setFont(designFont(QStringLiteral("宋体"), 12, true));
-    setTextColour(Label3, QColor(255, 0, 0));
+    setTextColour(Label3, Colours::Red);
 
     Label4 = makeLabel(this, QStringLiteral("Label4"), 240, 120, 1455, 255, QStringLiteral("按F1寻求帮助"));
 
@@ -105,29 +90,26 @@ Form4::Form4(Application &app)
     m_styling = std::make_unique<StylingCommands>(*this, bitmapOrJpegPictureFilter());
     m_rulesImport = std::make_unique<RulesImport>(*this);
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), 1000, true);
     connect(Timer2, &QTimer::timeout, this, &Form4::showTimeOfDay);
 }
 
 Form4::~Form4() = default;
 
-QPushButton *Form4::makeButton(const QString &name, int left, int top, int width, const QString &caption)
+// The menu's buttons keep the menu's green rather than the system's face.
+QPushButton *Form4::makeMenuButton(const QString &name, int left, int top, int width, const QString &caption)
 {
-    QPushButton *button = makeControl<QPushButton>(this, name, left, top, width, ButtonHeight);
-    button->setText(caption);
-    button->setFont(designFont(QStringLiteral("宋体"), 9));
-    return button;
+    return makeButton(this, name, left, top, width, caption, ButtonFace::Screen, designFont(QStringLiteral("宋体"), 9));
 }
 
 void Form4::createButtons()
 {
     const auto large = [this](const QString &name, int left, int top, const QString &caption) {
-        return makeButton(name, left, top, LargeWidth, caption);
+        return makeMenuButton(name, left, top, LargeWidth, caption);
     };
     Command4 = large(QStringLiteral("Command4"), LeftColumn, 1320, QStringLiteral("辩论赛名称"));
-    Command20 = makeButton(QStringLiteral("Command20"), LeftSettings, 1320, SettingsWidth, QStringLiteral("设置"));
+    Command20 = makeMenuButton(QStringLiteral("Command20"), LeftSettings, 1320, SettingsWidth, QStringLiteral("设置"));
     Command5 = large(QStringLiteral("Command5"), RightColumn, 1200, QStringLiteral("辩题"));
     Command6 = large(QStringLiteral("Command6"), LeftColumn, 1800, QStringLiteral("代表对及所持立场"));
     Command7 = large(QStringLiteral("Command7"), RightColumn, 1680, QStringLiteral("介绍双方队员"));
@@ -141,22 +123,22 @@ void Form4::createButtons()
     Command10 = large(QStringLiteral("Command10"), LeftColumn, 4680, QStringLiteral("自定义环节一"));
     Command11 = large(QStringLiteral("Command11"), RightColumn, 4680, QStringLiteral("自定义环节二"));
     Command12 = large(QStringLiteral("Command12"), LeftColumn, 5160, QStringLiteral("攻辩"));
-    setBackColour(Command12, QColor(24, 148, 222));
+    setBackColour(Command12, Colours::Clock);
     Command13 = large(QStringLiteral("Command13"), RightColumn, 5160, QStringLiteral("自定义环节四"));
     Command14 = large(QStringLiteral("Command14"), LeftColumn, 5640, QStringLiteral("自定义环节五"));
     Command15 = large(QStringLiteral("Command15"), RightColumn, 5640, QStringLiteral("自定义环节六"));
     Command42 = large(QStringLiteral("Command42"), LeftColumn, 6120, QStringLiteral("自由辩论"));
-    setBackColour(Command42, QColor(222, 150, 171));
+    setBackColour(Command42, Colours::DualStage);
     Command43 = large(QStringLiteral("Command43"), RightColumn, 6120, QStringLiteral("自定义环节八"));
-    setBackColour(Command43, QColor(222, 150, 171));
+    setBackColour(Command43, Colours::DualStage);
     Command16 = large(QStringLiteral("Command16"), LeftColumn, 6600, QStringLiteral("观众提问"));
     Command17 = large(QStringLiteral("Command17"), RightColumn, 6600, QStringLiteral("嘉宾点评"));
     Command18 = large(QStringLiteral("Command18"), LeftColumn, 7080, QStringLiteral("比赛结果"));
     Command19 = large(QStringLiteral("Command19"), RightColumn, 7080, QStringLiteral("比赛报表"));
-    Command1 = makeButton(QStringLiteral("Command1"), 120, 7080, SmallWidth, QStringLiteral("关于作者"));
-    Command36 = makeButton(QStringLiteral("Command36"), 120, 7560, SmallWidth, QStringLiteral("关于该软件"));
-    Command46 = makeButton(QStringLiteral("Command46"), 120, 8040, SmallWidth, QStringLiteral("查看新版本"));
-    Command2 = makeButton(QStringLiteral("Command2"), 2040, 8040, 1455, QStringLiteral("进入设置界面"));
+    Command1 = makeMenuButton(QStringLiteral("Command1"), 120, 7080, SmallWidth, QStringLiteral("关于作者"));
+    Command36 = makeMenuButton(QStringLiteral("Command36"), 120, 7560, SmallWidth, QStringLiteral("关于该软件"));
+    Command46 = makeMenuButton(QStringLiteral("Command46"), 120, 8040, SmallWidth, QStringLiteral("查看新版本"));
+    Command2 = makeMenuButton(QStringLiteral("Command2"), 2040, 8040, 1455, QStringLiteral("进入设置界面"));
 
     // The settings buttons beside the information, custom-stage and result buttons are shown greyed.
     const QList<QPair<QString, QPushButton *>> greyed = {
@@ -172,14 +154,15 @@ void Form4::createButtons()
     };
     for (const auto &[name, beside] : greyed) {
         const QRect design = beside->geometry();
-        const int left = design.x() * 15 == LeftColumn ? LeftSettings : RightSettings;
-        makeButton(name, left, design.y() * 15, SettingsWidth, QStringLiteral("设置"))->setEnabled(false);
+        const int left = pixelsToTwips(design.x()) == LeftColumn ? LeftSettings : RightSettings;
+        const int top = static_cast<int>(pixelsToTwips(design.y()));
+        makeMenuButton(name, left, top, SettingsWidth, QStringLiteral("设置"))->setEnabled(false);
     }
 
     ScreenRegistry &screens = app().screens();
     connect(Command2, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form2>()); });
     connect(Command4, &QPushButton::clicked, this, &Form4::presentTitle);
-    connect(Command20, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form13>()); });
+    connect(Command20, &QPushButton::clicked, this, &Form4::presentTitleDesign);
     connect(Command5, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form7>()); });
     connect(Command6, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form8>()); });
     connect(Command7, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form14>()); });
@@ -189,13 +172,13 @@ void Form4::createButtons()
     connect(Command17, &QPushButton::clicked, this, [this, &screens] {
         Form20 *comments = screens.screen<Form20>();
         openInPlace(comments);
-        comments->Label1->setText(QStringLiteral("嘉宾点评"));
+        comments->setHeading(QStringLiteral("嘉宾点评"));
     });
     connect(Command18, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form16>()); });
     connect(Command19, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form12>()); });
     // The about screens open over the menu, which stays visible behind them.
-    connect(Command1, &QPushButton::clicked, this, [&screens] { showOver(screens.screen<Form19>()); });
-    connect(Command36, &QPushButton::clicked, this, [&screens] { showOver(screens.screen<Form21>()); });
+    connect(Command1, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<Form19>()); });
+    connect(Command36, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<Form21>()); });
     connect(Command46, &QPushButton::clicked, this, [this] { openNewVersionPage(this); });
 
     for (const StageButton &stage : stageButtons()) {
@@ -239,8 +222,7 @@ void Form4::createMenu()
 void Form4::load()
 {
     app().setHelpFile(app().paths().helpFile());
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
+    recordDesign();
     refreshStageCaptions();
 }
 
@@ -249,7 +231,7 @@ void Form4::refreshStageCaptions()
     Form3 *stages = app().screens().screen<Form3>();
     for (const StageCaption &caption : stageCaptions()) {
         if (QPushButton *button = findChild<QPushButton *>(caption.button))
-            button->setText(stagesBox(stages, caption.nameBox)->text());
+            button->setText(stages->stageName(caption.nameBox));
     }
 }
 
@@ -262,43 +244,50 @@ void Form4::startStage(const QString &button)
     Form3 *stages = screens.screen<Form3>();
     Form5 *handover = screens.screen<Form5>();
     if (!stage->fixedName.isEmpty())
-        handover->Text2->setText(stage->fixedName);
-    handover->Text1->setText(stagesBox(stages, stage->limitBox)->text());
+        handover->handOverName(stage->fixedName);
+    handover->handOverLimit(stages->stageLimit(stage->limitBox));
     if (stage->nameBox)
-        handover->Text2->setText(stagesBox(stages, stage->nameBox)->text());
+        handover->handOverName(stages->stageName(*stage->nameBox));
 
-    Screen *clock = nullptr;
+    // The clock loads on this first reference and reads the hand-over; a fixed title is written after that.
     switch (stage->clock) {
-    case StageClock::SingleSide:
-        clock = screens.screen<Form17>();
+    case StageClock::SingleSide: {
+        Form17 *clock = screens.screen<Form17>();
+        if (!stage->title.isEmpty())
+            clock->setTitle(stage->title);
+        openInPlace(clock);
         break;
-    case StageClock::Dual:
-        clock = screens.screen<Form6>();
+    }
+    case StageClock::Dual: {
+        Form6 *clock = screens.screen<Form6>();
+        if (!stage->title.isEmpty())
+            clock->setTitle(stage->title);
+        openInPlace(clock);
         break;
+    }
     case StageClock::CrossExamination:
-        clock = screens.screen<Form18>();
+        openInPlace(screens.screen<Form18>());
         break;
     }
-    if (!stage->title.isEmpty()) {
-        if (QLabel *title = clock->findChild<QLabel *>(QStringLiteral("Label1")))
-            title->setText(stage->title);
-    }
-    openInPlace(clock);
 }
 
-// The title for the hall: the reminder and the styling buttons are for the design use only.
 void Form4::presentTitle()
 {
     Form13 *title = app().screens().screen<Form13>();
-    for (QWidget *designOnly : std::initializer_list<QWidget *>{title->Label3, title->Command1, title->Command2,
-                                                                title->Command3, title->Command4, title->Command5})
-        designOnly->hide();
+    title->presentForHall();
+    openInPlace(title);
+}
+
+void Form4::presentTitleDesign()
+{
+    Form13 *title = app().screens().screen<Form13>();
+    title->presentForDesign();
     openInPlace(title);
 }
 
 void Form4::openInPlace(Screen *screen)
 {
-    showOver(screen);
+    showInFront(screen);
     hide();
 }
 

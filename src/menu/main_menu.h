@@ -16,7 +16,7 @@ class RulesImport;
 class StylingCommands;
 
 // The main menu: the hub every other screen is opened from; closing it ends the program.
-class Form4 : public Screen
+class Form4 final : public Screen
 {
     Q_OBJECT
 
@@ -25,6 +25,10 @@ public:
     ~Form4() override;
     void load() override;
 
+    // Opens the stage of a stage button (`Command37`, `Command10`, …) as its click does.
+    void startStage(const QString &button);
+
+private:
     QLabel *Image1 = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr; // time of day
@@ -83,9 +87,6 @@ public:
     QAction *gg = nullptr;
     QAction *exit = nullptr;
 
-    // Opens the stage of a stage button (`Command37`, `Command10`, …) as its click does.
-    void startStage(const QString &button);
-
 protected:
     void closing() override;
     void resized() override;
@@ -96,10 +97,12 @@ protected:
 private slots:
     void showTimeOfDay();
     void confirmExit();
+    // The contest title for the hall, or for working on its design.
     void presentTitle();
+    void presentTitleDesign();
 
 private:
-    QPushButton *makeButton(const QString &name, int left, int top, int width, const QString &caption);
+    QPushButton *makeMenuButton(const QString &name, int left, int top, int width, const QString &caption);
     void createButtons();
     void createMenu();
     void refreshStageCaptions();

@@ -5,16 +5,12 @@
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 namespace Dovrel {
 
-Form1::Form1(Application &app)
-    : Screen(app, QStringLiteral("Form1"))
-    , m_picture(QStringLiteral(":/images/splash.png"))
+Form1::Form1(Application &app) : Screen(app), m_picture(QStringLiteral(":/images/splash.png"))
 {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setDesignClientSize(8115, 3405);
@@ -31,7 +27,7 @@ SplashFade &Form1::fade() const
 
 void Form1::load()
 {
-    SetWindowAlpha(this, 0);
+    setWindowAlpha(this, 0);
 }
 
 void Form1::fadeTick()
@@ -39,10 +35,10 @@ void Form1::fadeTick()
     switch (fade().tick()) {
     case SplashFade::Step::SetOpacityAndStop:
         Timer1->stop();
-        SetWindowAlpha(this, fade().alpha());
+        setWindowAlpha(this, fade().alpha());
         break;
     case SplashFade::Step::SetOpacity:
-        SetWindowAlpha(this, fade().alpha());
+        setWindowAlpha(this, fade().alpha());
         break;
     case SplashFade::Step::Finish:
         Timer1->stop();
@@ -81,8 +77,7 @@ void Form1::paintEvent(QPaintEvent *)
 void Form1::showEvent(QShowEvent *event)
 {
     Screen::showEvent(event);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 } // namespace Dovrel

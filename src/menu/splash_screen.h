@@ -10,7 +10,7 @@ class QTimer;
 namespace Dovrel {
 
 // The start-up screen: fades in, rests until clicked, fades out and opens the main menu.
-class Form1 : public Screen
+class Form1 final : public Screen
 {
     Q_OBJECT
 
@@ -23,6 +23,7 @@ public:
     explicit Form1(Application &app);
     void load() override;
 
+private:
     QTimer *Timer1 = nullptr;
 
 protected:

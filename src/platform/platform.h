@@ -31,6 +31,8 @@ struct FileDialogRequest
     QString filter;
     int filterIndex = 1;
     QString initialFile;
+    // Added by a save dialog to a name typed without an extension ("txt").
+    QString defaultSuffix;
 };
 
 // Everything that would block or leave the process goes through here, so that tests can script it.

@@ -1,29 +1,22 @@
 #include "platform/qt_platform.h"
 
+#include "platform/display_hold.h"
+#include "platform/help_viewer.h"
+#include "platform/sound_output.h"
+
 #include <QAbstractButton>
-#include <QAudioDevice>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QGuiApplication>
-#include <QMediaDevices>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
-#include <QProcess>
-#include <QSoundEffect>
-#include <QStandardPaths>
 #include <QUrl>
-
-#if defined(Q_OS_WIN)
-#include <windows.h>
-#elif defined(DOVREL_HAVE_DBUS)
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#endif
 
 namespace Dovrel {
 
@@ -64,15 +57,43 @@ QString selectedFilter(const QStringList &filters, int index)
     return index >= 1 && index <= filters.size() ? filters.at(index - 1) : QString();
 }
 
+// The sizes and dates of Qt's own file dialog in the program's locale rather than the system's.
+class ProgramLocaleDetails : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (role != Qt::DisplayRole || !files)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        const QLocale locale;
+        if (index.column() == SizeColumn && !files->isDir(source))
+            return locale.formattedDataSize(files->size(source));
+        if (index.column() == DateColumn)
+            return locale.toString(files->lastModified(source), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    // The columns of QFileSystemModel: name, size, type, date modified.
+    static constexpr int SizeColumn = 1;
+    static constexpr int DateColumn = 3;
+};
+
 std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
     const QStringList filters = qtNameFilters(request.filter);
     QFileDialog dialog(parent, request.title);
+    showFileDetailsInProgramLocale(dialog);
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen)
         dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(selectedFilter(filters, request.filterIndex));
+    dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.initialFile.isEmpty())
         dialog.selectFile(request.initialFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -80,94 +101,15 @@ std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r
     return dialog.selectedFiles().constFirst();
 }
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-
-// The desktop's own opener, xdg-open, only says whether it could start, not whether anything opened the file;
-// so a file type is opened with it only where xdg-mime names an application for that type.
-QString desktopHandler(const QString &mimeType)
-{
-    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (xdgMime.isEmpty())
-        return QString();
-    QProcess query;
-    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
-    if (!query.waitForFinished(3000)) {
-        query.kill();
-        query.waitForFinished();
-        return QString();
-    }
-    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
-        return QString();
-    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
-}
-
-bool openWithDesktop(const QString &path, const QStringList &mimeTypes)
-{
-    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (xdgOpen.isEmpty())
-        return false;
-    for (const QString &mimeType : mimeTypes) {
-        if (!desktopHandler(mimeType).isEmpty())
-            return QProcess::startDetached(xdgOpen, {path});
-    }
-    return false;
-}
-
-bool startFirstFound(const QStringList &programs, const QString &argument)
-{
-    for (const QString &program : programs) {
-        const QString found = QStandardPaths::findExecutable(program);
-        if (!found.isEmpty() && QProcess::startDetached(found, {argument}))
-            return true;
-    }
-    return false;
-}
-
-bool openHelpViewer(const QString &helpFile)
-{
-    // A viewer that is installed is used directly: a fresh system often knows no handler for the type.
-    if (startFirstFound({QStringLiteral("xchm"), QStringLiteral("kchmviewer"), QStringLiteral("chmsee")}, helpFile))
-        return true;
-    return openWithDesktop(helpFile,
-                           {QStringLiteral("application/vnd.ms-htmlhelp"), QStringLiteral("application/x-chm")});
-}
-
-bool openInBrowser(const QString &page)
-{
-    const QString url = QUrl::fromLocalFile(page).toString();
-    if (openWithDesktop(url, {QStringLiteral("text/html")}))
-        return true;
-    // Debian's registered default browser.
-    return startFirstFound({QStringLiteral("x-www-browser")}, url);
-}
-
-#else
-
-// The system's file associations; opening fails where no program is registered for the type.
-bool openHelpViewer(const QString &helpFile)
-{
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
-}
-
-bool openInBrowser(const QString &page)
-{
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(page));
-}
-
-#endif
-
-#if !defined(Q_OS_WIN) && defined(DOVREL_HAVE_DBUS)
-const QString ScreenSaverService = QStringLiteral("org.freedesktop.ScreenSaver");
-const QString ScreenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
-constexpr int ScreenSaverTimeoutMs = 2000;
-
-QDBusMessage screenSaverCall(const QString &method)
-{
-    return QDBusMessage::createMethodCall(ScreenSaverService, ScreenSaverPath, ScreenSaverService, method);
-}
-#endif
-
 } // namespace
+
+void showFileDetailsInProgramLocale(QFileDialog &dialog)
+{
+    // Qt writes them in the system's locale, which the program replaces only where it is not Chinese; a dialog of
+    // the desktop's own is left to the desktop.
+    if (QLocale() != QLocale::system())
+        dialog.setProxyModel(new ProgramLocaleDetails(&dialog));
+}
 
 QStringList qtNameFilters(const QString &filter)
 {
@@ -178,51 +120,22 @@ QStringList qtNameFilters(const QString &filter)
     return filters;
 }
 
-QtPlatform::QtPlatform() : m_calls(std::make_unique<QObject>())
+QtPlatform::QtPlatform()
+    : m_sound(systemSoundOutput()), m_display(systemDisplayHold())
 {
     m_clock.start();
 }
 
-QtPlatform::~QtPlatform()
-{
-    keepDisplayAwake(false);
-#if !defined(Q_OS_WIN) && defined(DOVREL_HAVE_DBUS)
-    // A hold still unanswered is answered now and released; the watchers' signals are never delivered again.
-    if (m_inhibitCall) {
-        m_inhibitCall->QDBusPendingCall::waitForFinished();
-        const QDBusPendingReply<uint> reply = *m_inhibitCall;
-        m_inhibitCall = nullptr;
-        if (!reply.isError()) {
-            m_inhibitCookie = reply.value();
-            releaseScreenSaver();
-        }
-    }
-    // The releases must reach the desktop before the program's connection goes.
-    const QList<QDBusPendingCallWatcher *> calls = m_calls->findChildren<QDBusPendingCallWatcher *>();
-    for (QDBusPendingCallWatcher *call : calls)
-        call->QDBusPendingCall::waitForFinished();
-#endif
-    delete m_sound;
-}
+QtPlatform::~QtPlatform() = default;
 
 int QtPlatform::soundDeviceCount()
 {
-    return static_cast<int>(QMediaDevices::audioOutputs().size());
+    return m_sound->deviceCount();
 }
 
 void QtPlatform::playSound(const QString &path)
 {
-    if (!m_sound)
-        m_sound = new QSoundEffect;
-    m_sound->stop();
-    if (!QFileInfo(path).isFile()) {
-        m_sound->setSource(QUrl());
-        return;
-    }
-    // Setting the same source again would not restart a sound still playing, so it is reset first.
-    m_sound->setSource(QUrl());
-    m_sound->setSource(QUrl::fromLocalFile(path));
-    m_sound->play();
+    m_sound->play(path);
 }
 
 MessageAnswer QtPlatform::showMessage(QWidget *parent, const MessageRequest &request)
@@ -290,59 +203,7 @@ bool QtPlatform::openHelp(const QString &helpFile, const QString &helpPages)
 
 void QtPlatform::keepDisplayAwake(bool on)
 {
-    if (on == m_displayAwake)
-        return;
-    m_displayAwake = on;
-#if defined(Q_OS_WIN)
-    // ES_CONTINUOUS alone clears the requirement again.
-    SetThreadExecutionState(on ? ES_CONTINUOUS | ES_DISPLAY_REQUIRED | ES_SYSTEM_REQUIRED : ES_CONTINUOUS);
-#else
-    if (on)
-        inhibitScreenSaver();
-    else
-        releaseScreenSaver();
-#endif
-}
-
-void QtPlatform::inhibitScreenSaver()
-{
-#if !defined(Q_OS_WIN) && defined(DOVREL_HAVE_DBUS)
-    if (m_inhibitCookie || m_inhibitCall)
-        return;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return;
-    QDBusMessage call = screenSaverCall(QStringLiteral("Inhibit"));
-    call << QStringLiteral("Dovrel") << QStringLiteral("比赛计时与放映");
-    m_inhibitCall = new QDBusPendingCallWatcher(bus.asyncCall(call, ScreenSaverTimeoutMs), m_calls.get());
-    QObject::connect(m_inhibitCall, &QDBusPendingCallWatcher::finished, m_calls.get(),
-                     [this](QDBusPendingCallWatcher *done) {
-                         done->deleteLater();
-                         m_inhibitCall = nullptr;
-                         // No service, or one that refused: the display simply follows the desktop's own settings.
-                         const QDBusPendingReply<uint> reply = *done;
-                         if (reply.isError())
-                             return;
-                         m_inhibitCookie = reply.value();
-                         // Released while the answer was on its way.
-                         if (!m_displayAwake)
-                             releaseScreenSaver();
-                     });
-#endif
-}
-
-void QtPlatform::releaseScreenSaver()
-{
-#if !defined(Q_OS_WIN) && defined(DOVREL_HAVE_DBUS)
-    if (!m_inhibitCookie)
-        return;
-    QDBusMessage call = screenSaverCall(QStringLiteral("UnInhibit"));
-    call << *m_inhibitCookie;
-    m_inhibitCookie.reset();
-    auto *watcher =
-        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call, ScreenSaverTimeoutMs), m_calls.get());
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, &QObject::deleteLater);
-#endif
+    m_display->hold(on);
 }
 
 qint64 QtPlatform::monotonicMs()

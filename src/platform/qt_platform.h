@@ -7,13 +7,15 @@
 #include <memory>
 #include <optional>
 
-class QDBusPendingCallWatcher;
-class QObject;
-class QSoundEffect;
+class QFileDialog;
 
 namespace Dovrel {
 
-// The real platform: Qt Multimedia, Qt's dialogs, the system clipboard and desktop services.
+class DisplayHold;
+class SoundOutput;
+
+// The real platform: Qt's dialogs, the system clipboard and desktop services, and the system's own sound service,
+// display hold and help viewer.
 class QtPlatform : public Platform
 {
 public:
@@ -32,25 +34,18 @@ public:
     void setClipboardText(const QString &text) override;
     bool openUrl(const QString &url) override;
     bool openHelp(const QString &helpFile, const QString &helpPages) override;
-    // Windows: the thread's execution state. Linux: org.freedesktop.ScreenSaver on the session bus, asked
-    // without waiting, so a slow or missing service never holds up a screen.
     void keepDisplayAwake(bool on) override;
 
     qint64 monotonicMs() override;
 
 private:
-    void inhibitScreenSaver();
-    void releaseScreenSaver();
-
-    QSoundEffect *m_sound = nullptr;
+    std::unique_ptr<SoundOutput> m_sound;
+    std::unique_ptr<DisplayHold> m_display;
     QElapsedTimer m_clock;
-    bool m_displayAwake = false;
-    // The desktop's token for the hold, once it has answered, and the hold's call while it is on its way.
-    std::optional<uint> m_inhibitCookie;
-    QDBusPendingCallWatcher *m_inhibitCall = nullptr;
-    // Owns the watchers of the calls on their way, so none outlives the platform.
-    std::unique_ptr<QObject> m_calls;
 };
+
+// Qt's own file dialog shows sizes and dates in the system's locale; this shows them in the program's (QLocale()).
+void showFileDetailsInProgramLocale(QFileDialog &dialog);
 
 // "描述|模式|描述|模式" as Qt's name filters ("描述 (模式)").
 QStringList qtNameFilters(const QString &filter);

@@ -1,6 +1,5 @@
 #include "scores/report_screen.h"
 
-#include "core/caption_cycle.h"
 #include "core/line_file.h"
 #include "core/report_text.h"
 #include "core/text_encoding.h"
@@ -8,17 +7,16 @@
 #include "scores/result_screen.h"
 #include "settings/contest_details_page.h"
 #include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/messages.h"
-#include "shell/proportional_layout.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -45,19 +43,11 @@ QFont reportFont()
     return font;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, int left, const QString &text)
-{
-    return makeCommandButton(parent, name, left, 8040, 1575, text);
-}
-
 } // namespace
 
-Form12::Form12(Application &app) : Screen(app, QStringLiteral("Form12"))
+Form12::Form12(Application &app) : Screen(app)
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setBackColour(this, QColor(24, 148, 222));
-    setFont(designFont(QStringLiteral("宋体"), 9));
+    setUpFullSize(Colours::Clock, designFont(QStringLiteral("宋体"), 9));
 
     Text1 = makeControl<QPlainTextEdit>(this, QStringLiteral("Text1"), 720, 240, 10455, 7575);
     Text1->setFont(reportFont());
@@ -67,28 +57,26 @@ Form12::Form12(Application &app) : Screen(app, QStringLiteral("Form12"))
     // The box is white as a text box is, not in the screen's colour.
     setBackColour(Text1, QApplication::palette().color(QPalette::Base));
 
-    Command1 = makeButton(this, QStringLiteral("Command1"), 3480, QStringLiteral("复制此处内容"));
-    Command3 = makeButton(this, QStringLiteral("Command3"), 5400, QStringLiteral("另存为文本文件"));
+    Command1 = makeButton(this, QStringLiteral("Command1"), 3480, 8040, 1575, QStringLiteral("复制此处内容"));
+    Command3 = makeButton(this, QStringLiteral("Command3"), 5400, 8040, 1575, QStringLiteral("另存为文本文件"));
     // Printing is not part of the program; the button is shown greyed.
-    Command2 = makeButton(this, QStringLiteral("Command2"), 7200, QStringLiteral("打印"));
+    Command2 = makeButton(this, QStringLiteral("Command2"), 7200, 8040, 1575, QStringLiteral("打印"));
     Command2->setEnabled(false);
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
     connect(Command1, &QPushButton::clicked, this, &Form12::copyReport);
     connect(Command3, &QPushButton::clicked, this, &Form12::saveReport);
 }
 
 void Form12::load()
 {
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
+    recordDesign();
     const ShownResult result = storedResult(app());
     const Form2 *page = app().screens().screen<Form2>();
     QStringList details;
-    for (int number = 1; number <= Form2::Fields; ++number)
-        details.append(page->detail(number));
+    for (int index = 0; index < ContestDetailCount; ++index)
+        details.append(page->detail(ContestDetail(index)));
     const QString text =
         Dovrel::reportText({details, result.affirmativeTotal, result.negativeTotal, result.winner, reportStamp()});
     // The box keeps its lines as paragraphs; line ends go back to CR LF when the text leaves it.
@@ -105,8 +93,7 @@ void Form12::showEvent(QShowEvent *event)
     Screen::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    centreOnScreen(this);
 }
 
 void Form12::copyReport()
@@ -121,20 +108,19 @@ void Form12::saveReport()
     request.title = QStringLiteral("另存为");
     request.filter = QStringLiteral("文本文件(*.TXT)|*.TXT");
     request.initialFile = m_lastFileName;
+    // The dialog adds it where it can, so that it asks before replacing the file the name will really be.
+    request.defaultSuffix = QStringLiteral("txt");
     const std::optional<QString> chosen = app().platform().saveFileName(this, request);
     // A cancelled dialog writes nothing, even when a file was chosen earlier on this screen.
     if (!chosen || chosen->isEmpty())
         return;
-    m_lastFileName = *chosen;
-    const SaveResult saved = writeFileAtomically(*chosen, encodeAnsi(reportText() + QStringLiteral("\r\n")));
+    const QString path = reportFileName(*chosen);
+    m_lastFileName = path;
+    const SaveResult saved = writeFileAtomically(path, encodeAnsi(reportText() + QStringLiteral("\r\n")));
     if (saved.ok)
         return;
-    MessageRequest message;
-    message.text = QStringLiteral("无法保存文件 ") + QDir::toNativeSeparators(*chosen) +
-                   QStringLiteral("，报表未保存。\n请检查文件夹是否存在、文件是否只读。");
-    message.title = applicationTitle();
-    message.icon = MessageIcon::Warning;
-    app().platform().showMessage(this, message);
+    warn(this, QStringLiteral("无法保存文件 ") + QDir::toNativeSeparators(path) +
+                   QStringLiteral("，报表未保存。\n请检查文件夹是否存在、文件是否只读。"));
 }
 
 } // namespace Dovrel

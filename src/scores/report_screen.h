@@ -9,7 +9,7 @@ class QTimer;
 namespace Dovrel {
 
 // The contest report: a plain-text summary built at load, editable, to copy to the clipboard or save as a file.
-class Form12 : public Screen
+class Form12 final : public Screen
 {
     Q_OBJECT
 
@@ -20,6 +20,7 @@ public:
     // The report as it stands in the box, edits included, every line ended by CR LF.
     QString reportText() const;
 
+private:
     QPlainTextEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command3 = nullptr;

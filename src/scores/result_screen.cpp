@@ -1,13 +1,11 @@
 #include "scores/result_screen.h"
 
-#include "core/caption_cycle.h"
 #include "core/score_rule.h"
 #include "core/settings_files.h"
 #include "settings/contest_details_page.h"
 #include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
-#include "shell/proportional_layout.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,9 +14,6 @@
 namespace Dovrel {
 
 namespace {
-
-constexpr int AffirmativeTeam = 5;
-constexpr int NegativeTeam = 6;
 
 QLabel *makeHeading(QWidget *parent, const QString &name, int left, int top, int width, int height, const QString &text,
                     const QFont &font, const QColor &colour)
@@ -40,11 +35,6 @@ QLabel *makeValue(QWidget *parent, const QString &name, int left, int top, int w
     return label;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, int left, int width, const QString &text)
-{
-    return makeCommandButton(parent, name, left, 7920, width, text);
-}
-
 } // namespace
 
 ShownResult storedResult(Application &app)
@@ -53,21 +43,18 @@ ShownResult storedResult(Application &app)
     const ContestResult result = contestResult(lines.at(0), lines.at(1));
     const Form2 *details = app.screens().screen<Form2>();
     return {result.affirmativeTotal, result.negativeTotal,
-            winnerText(result.winner, details->detail(AffirmativeTeam), details->detail(NegativeTeam))};
+            winnerText(result.winner, details->detail(ContestDetail::AffirmativeTeam),
+                       details->detail(ContestDetail::NegativeTeam))};
 }
 
-Form11::Form11(Application &app) : Screen(app, QStringLiteral("Form11"))
+Form11::Form11(Application &app) : Screen(app)
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setWindowState(Qt::WindowMaximized);
-    setBackColour(this, QColor(68, 158, 232));
-    setFont(designFont(QStringLiteral("宋体"), 9));
+    setUpFullSize(Colours::Result, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
 
     const QFont headingFont = designFont(QStringLiteral("宋体"), 27.75, true);
-    const QColor headingColour(0, 0, 255);
+    const QColor headingColour = Colours::Blue;
     Label1 = makeHeading(this, QStringLiteral("Label1"), 4470, 240, 2895, 720, QStringLiteral("比赛结果"),
-                         designFont(QStringLiteral("隶书"), 36), QColor(0, 0, 0));
+                         designFont(QStringLiteral("隶书"), 36), Colours::Black);
     Label2 = makeHeading(this, QStringLiteral("Label2"), 1125, 1560, 2850, 555, QStringLiteral("正方总成绩"),
                          headingFont, headingColour);
     Label6 = makeValue(this, QStringLiteral("Label6"), 4680, 1320, 5295, 975);
@@ -78,16 +65,15 @@ Form11::Form11(Application &app) : Screen(app, QStringLiteral("Form11"))
                          headingColour);
     Label5 = makeLabel(this, QStringLiteral("Label5"), 120, 5520, 11640, 2205);
     Label5->setFont(designFont(QStringLiteral("华文行楷"), 42));
-    setTextColour(Label5, QColor(255, 0, 0));
+    setTextColour(Label5, Colours::Red);
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Command1 = makeButton(this, QStringLiteral("Command1"), 4680, 1575, QStringLiteral("正方总成绩"));
-    Command2 = makeButton(this, QStringLiteral("Command2"), 6480, 1575, QStringLiteral("反方总成绩"));
-    Command3 = makeButton(this, QStringLiteral("Command3"), 8400, 1455, QStringLiteral("获胜方"));
+    Command1 = makeButton(this, QStringLiteral("Command1"), 4680, 7920, 1575, QStringLiteral("正方总成绩"));
+    Command2 = makeButton(this, QStringLiteral("Command2"), 6480, 7920, 1575, QStringLiteral("反方总成绩"));
+    Command3 = makeButton(this, QStringLiteral("Command3"), 8400, 7920, 1455, QStringLiteral("获胜方"));
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
     // Each value is revealed by its own button, in any order, and stays shown until the screen closes.
     connect(Command1, &QPushButton::clicked, Label6, &QWidget::show);
     connect(Command2, &QPushButton::clicked, Label7, &QWidget::show);
@@ -99,8 +85,7 @@ void Form11::load()
     Label5->hide();
     Label6->hide();
     Label7->hide();
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
+    recordDesign();
     const ShownResult result = storedResult(app());
     Label6->setText(result.affirmativeTotal);
     Label7->setText(result.negativeTotal);

@@ -20,7 +20,7 @@ struct ShownResult
 ShownResult storedResult(Application &app);
 
 // The result screen: the two totals and the winner, each hidden until its button reveals it.
-class Form11 : public Screen
+class Form11 final : public Screen
 {
     Q_OBJECT
 
@@ -28,6 +28,7 @@ public:
     explicit Form11(Application &app);
     void load() override;
 
+private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label6 = nullptr; // affirmative total

@@ -1,19 +1,19 @@
 #include "scores/score_entry.h"
 
-#include "core/caption_cycle.h"
 #include "core/layout_tag.h"
+#include "core/program_identity.h"
 #include "core/settings_files.h"
 #include "scores/result_screen.h"
 #include "settings/settings_save.h"
 #include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
+#include "shell/life_cycle.h"
 #include "shell/messages.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace Dovrel {
@@ -27,7 +27,7 @@ QLabel *makePrompt(QWidget *parent, int index, int top, const QString &text)
 {
     QLabel *label = makeLabel(parent, arrayName(QStringLiteral("Label1"), index), 600, top, 0, 0, text);
     label->setFont(designFont(QStringLiteral("宋体"), 10.5));
-    setTextColour(label, QColor(0, 0, 255));
+    setTextColour(label, Colours::Blue);
     setSizedToText(label);
     return label;
 }
@@ -43,7 +43,7 @@ QLineEdit *makeScoreBox(QWidget *parent, const QString &name, int top)
 
 } // namespace
 
-Form16::Form16(Application &app) : Screen(app, QStringLiteral("Form16"))
+Form16::Form16(Application &app) : Screen(app)
 {
     // Borderless, so there is no close button: the dialog is left through "确认".
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -59,8 +59,8 @@ Form16::Form16(Application &app) : Screen(app, QStringLiteral("Form16"))
     Text3 = makeScoreBox(this, QStringLiteral("Text3"), 1800);
     Label1_3 = makePrompt(this, 3, 2400, QStringLiteral("请再次键入反方代表队的最后得分"));
     Text4 = makeScoreBox(this, QStringLiteral("Text4"), 2280);
-    Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"), 4680, 3000, 1095, 375);
-    Command1->setText(QStringLiteral("确认"));
+    Command1 =
+        makeButton(this, QStringLiteral("Command1"), 4680, 3000, 1095, QStringLiteral("确认"), ButtonFace::Screen);
 
     // Focus starts on the button; Tab then runs through the four boxes in order.
     setTabOrder(Command1, Text1);
@@ -77,8 +77,7 @@ void Form16::showEvent(QShowEvent *event)
     Screen::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void Form16::confirmScores()

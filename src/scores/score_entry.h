@@ -10,13 +10,14 @@ namespace Dovrel {
 
 // The score entry: both totals typed twice into masked boxes; when both pairs agree they are stored and the result
 // screen opens.
-class Form16 : public Screen
+class Form16 final : public Screen
 {
     Q_OBJECT
 
 public:
     explicit Form16(Application &app);
 
+private:
     QLabel *Label1_0 = nullptr;
     QLabel *Label1_1 = nullptr;
     QLabel *Label1_2 = nullptr;

@@ -1,18 +1,12 @@
 #include "settings/contest_details_page.h"
 
-#include "core/caption_cycle.h"
 #include "core/settings_files.h"
-#include "settings/settings_save.h"
 #include "settings/stages_page.h"
-#include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
-#include "shell/messages.h"
-#include "shell/proportional_layout.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,7 +16,6 @@ namespace Dovrel {
 
 namespace {
 
-const QColor LabelColour = colourFromValue(0x00C00000);
 constexpr int BoxHeight = 405;
 
 QLabel *makePageLabel(QWidget *parent, const QString &name, int left, int top, int width, int height,
@@ -31,7 +24,7 @@ QLabel *makePageLabel(QWidget *parent, const QString &name, int left, int top, i
     QLabel *label = makeLabel(parent, name, left, top, width, height, text);
     label->setFont(font);
     label->setWordWrap(false);
-    setTextColour(label, LabelColour);
+    setTextColour(label, Colours::DeepBlue);
     return label;
 }
 
@@ -52,32 +45,17 @@ QLineEdit *makeBox(QWidget *parent, int number, int left, int top, int width)
 {
     QLineEdit *box = makeControl<QLineEdit>(parent, QStringLiteral("Text%1").arg(number), left, top, width, BoxHeight);
     box->setFont(designFont(QStringLiteral("宋体"), 12));
-    setBackColour(box, colourFromValue(0x00EAF189));
+    setBackColour(box, Colours::SettingsBox);
     // No length limit: a long motion is kept whole.
     box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, int left, int width, const QString &text)
-{
-    QPushButton *button = makeCommandButton(parent, name, left, 7800, width, text);
-    button->setFont(designFont(QStringLiteral("宋体"), 9));
-    return button;
-}
-
 } // namespace
 
-Form2::Form2(Application &app)
-    : Screen(app, QStringLiteral("Form2"))
+Form2::Form2(Application &app) : SettingsPage(app, SettingsFiles::numSet(), designFont(QStringLiteral("宋体"), 9))
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setBackColour(this, colourFromValue(0x00FFFF00));
-    setFont(designFont(QStringLiteral("宋体"), 10.5));
-
-    Picture1 = makeControl<QLabel>(this, QStringLiteral("Picture1"), 240, 1440, 1755, 4740);
-    Picture1->setScaledContents(true);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/images/settings_side.png")));
+    Picture1 = makeSidePicture(QStringLiteral("Picture1"));
 
     Label27 = makeRowLabel(this, QStringLiteral("Label27"), 2160, 600, QStringLiteral("辩论赛名称"));
     Text1 = makeBox(this, 1, 4080, 600, 7335);
@@ -134,62 +112,23 @@ Form2::Form2(Application &app)
         *judgeBoxes[i] = makeBox(this, 15 + i, boxLefts[column], 5880 + 480 * row, 1335);
     }
 
-    Command4 = makeButton(this, QStringLiteral("Command4"), 3960, 1455, QStringLiteral("返回主菜单"));
-    setBackColour(Command4, colourFromValue(0x001C2DFB));
-    Command3 = makeButton(this, QStringLiteral("Command3"), 6000, 1455, QStringLiteral("清空设置"));
-    Command1 = makeButton(this, QStringLiteral("Command1"), 8040, 1215, QStringLiteral("保存设置"));
-    Command2 = makeButton(this, QStringLiteral("Command2"), 9840, 1215, QStringLiteral("下一步>>"));
+    Command4 = makeBackButton(QStringLiteral("Command4"), 3960, 1455);
+    Command3 = makeClearButton(QStringLiteral("Command3"), 6000, 1455);
+    Command1 = makeSaveButton(QStringLiteral("Command1"), 8040, 1215);
+    Command2 = makeNextButton<Form3>(QStringLiteral("Command2"), 9840, 1215);
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
-
-    connect(Command1, &QPushButton::clicked, this, &Form2::saveSettings);
-    connect(Command2, &QPushButton::clicked, this, &Form2::showStagesPage);
-    connect(Command3, &QPushButton::clicked, this, &Form2::clearSettings);
-    connect(Command4, &QPushButton::clicked, this, &Form2::backToMenu);
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
-void Form2::load()
+QString Form2::detail(ContestDetail which) const
 {
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
-    fillBoxes(boxes(), readTextSettings(app().paths(), SettingsFiles::numSet(), SettingsFiles::NumSetLines));
+    return fileBoxes().at(int(which))->text();
 }
 
-QString Form2::detail(int number) const
-{
-    return number >= 1 && number <= Fields ? boxes()[std::size_t(number - 1)]->text() : QString();
-}
-
-std::array<QLineEdit *, Form2::Fields> Form2::boxes() const
+QList<QLineEdit *> Form2::fileBoxes() const
 {
     return {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text8,  Text9,  Text10, Text11, Text12,
             Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21, Text22, Text23};
-}
-
-void Form2::saveSettings()
-{
-    saveSettingsPage(this, SettingsFiles::numSet(), boxTexts(boxes()));
-}
-
-void Form2::clearSettings()
-{
-    if (confirm(this, QStringLiteral("是否清空设置？"))) {
-        for (QLineEdit *box : boxes())
-            box->clear();
-    }
-    repaintMenu(this);
-}
-
-void Form2::showStagesPage()
-{
-    app().screens().screen<Form3>()->show();
-    hide();
-}
-
-void Form2::backToMenu()
-{
-    ReturnToMenu(this);
 }
 
 } // namespace Dovrel

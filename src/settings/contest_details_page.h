@@ -1,8 +1,7 @@
 #pragma once
 
-#include "shell/screen.h"
-
-#include <array>
+#include "core/contest_details.h"
+#include "settings/settings_page.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,19 +12,21 @@ namespace Dovrel {
 
 // The contest details page, the first of the settings wizard. Its 23 boxes are the live contest details every
 // display, the result and the report read, saved or not, while the page stays loaded.
-class Form2 : public Screen
+class Form2 final : public SettingsPage
 {
     Q_OBJECT
 
 public:
-    static constexpr int Fields = 23;
-
     explicit Form2(Application &app);
-    void load() override;
 
-    // The text of box `Text<number>` (1 … 23), the value of line `number` of NumSet.ini.
-    QString detail(int number) const;
+    // The contest detail as its box holds it now.
+    QString detail(ContestDetail which) const;
 
+protected:
+    // Text1 … Text23, the order of the lines of NumSet.ini.
+    QList<QLineEdit *> fileBoxes() const override;
+
+private:
     QLabel *Picture1 = nullptr;
     QLabel *Label27 = nullptr;
     QLabel *Label1 = nullptr;
@@ -81,16 +82,6 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QTimer *Timer1 = nullptr;
-
-private slots:
-    void saveSettings();
-    void clearSettings();
-    void showStagesPage();
-    void backToMenu();
-
-private:
-    // Text1 … Text23, the order of the lines of NumSet.ini.
-    std::array<QLineEdit *, Fields> boxes() const;
 };
 
 } // namespace Dovrel

@@ -5,10 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <span>
-
-class QLineEdit;
-
 namespace Dovrel {
 
 class Screen;
@@ -16,10 +12,6 @@ class Screen;
 // Saves a settings page's file. When the file cannot be written the timekeeper is told which file, and false is
 // returned so that the page neither reports success nor changes.
 bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &lines);
-
-// A settings page's boxes in the order of its file's lines: the values read put into them, and their texts to save.
-void fillBoxes(std::span<QLineEdit *const> boxes, const QStringList &values);
-QStringList boxTexts(std::span<QLineEdit *const> boxes);
 
 // Tells the timekeeper, when `result` is a failure, that the settings file could not be saved; returns whether it
 // was saved. For screens that write their file themselves (the styled displays write it on every close).
@@ -29,9 +21,6 @@ bool reportSettingsSave(Screen *from, const QString &fileName, const SaveResult 
 // gave. A failed save is told over the main menu, not in front of the hall, once the screen is gone, so that
 // nothing the timekeeper answers can hold it open.
 void returnToMenuAfterSave(Screen *screen, const QString &fileName, const SaveResult &saved);
-
-// The save button of a settings page: the file, then "数据保存成功！" and a repaint of the main menu.
-bool saveSettingsPage(Screen *page, const QString &fileName, const QStringList &lines);
 
 // Asks the main menu, where it is loaded, to repaint itself.
 void repaintMenu(Screen *page);

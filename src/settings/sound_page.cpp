@@ -1,23 +1,17 @@
 #include "settings/sound_page.h"
 
 #include "core/alert_sounds.h"
-#include "core/caption_cycle.h"
 #include "core/settings_files.h"
-#include "platform/platform.h"
-#include "settings/settings_save.h"
 #include "settings/stages_page.h"
 #include "shell/alert_player.h"
-#include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
-#include "shell/proportional_layout.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -26,7 +20,12 @@ namespace Dovrel {
 
 namespace {
 
-const QColor PageColour = colourFromValue(0x00FFFF00);
+const QColor PageColour = Colours::SettingsPage;
+
+QFont buttonFont()
+{
+    return designFont(QStringLiteral("宋体"), 9);
+}
 
 // The keyword saved for each option, by index; the same four for both sounds.
 QString soundKeyword(int index)
@@ -92,7 +91,7 @@ QLabel *makeRowLabel(QWidget *parent, const QString &name, int left, int top, in
     font.setStretch(96);
     label->setFont(font);
     label->setWordWrap(false);
-    setTextColour(label, colourFromValue(0x00C00000));
+    setTextColour(label, Colours::DeepBlue);
     return label;
 }
 
@@ -113,26 +112,13 @@ QCheckBox *makeSwitch(QWidget *parent, const QString &name, int left, int top, i
     return check;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, int left, int top, const QString &text)
-{
-    QPushButton *button = makeCommandButton(parent, name, left, top, 1095, text);
-    button->setFont(designFont(QStringLiteral("宋体"), 9));
-    return button;
-}
+constexpr int ButtonWidth = 1095;
 
 } // namespace
 
-Form9::Form9(Application &app)
-    : Screen(app, QStringLiteral("Form9"))
+Form9::Form9(Application &app) : SettingsPage(app, SettingsFiles::soundSet(), buttonFont())
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setBackColour(this, PageColour);
-    setFont(designFont(QStringLiteral("宋体"), 10.5));
-
-    Picture3 = makeControl<QLabel>(this, QStringLiteral("Picture3"), 240, 1440, 1755, 4740);
-    Picture3->setScaledContents(true);
-    Picture3->setPixmap(QPixmap(QStringLiteral(":/images/settings_side.png")));
+    Picture3 = makeSidePicture(QStringLiteral("Picture3"));
 
     const QStringList soundCaptions = {QStringLiteral("默认声音"), QStringLiteral("提示音一"),
                                        QStringLiteral("提示音二"), QStringLiteral("提示音三")};
@@ -140,14 +126,16 @@ Form9::Form9(Application &app)
     Frame1 = makeFrame(this, QStringLiteral("Frame1"), 3960, 720, 4815, 615);
     makeOptions(Option1, Frame1, QStringLiteral("Option1"), soundCaptions, 1095);
     Label1 = makeRowLabel(this, QStringLiteral("Label1"), 2160, 960, 1920, QStringLiteral("剩余30秒时提示音"));
-    Command1 = makeButton(this, QStringLiteral("Command1"), 8880, 960, QStringLiteral("自定义声音"));
+    Command1 = makeButton(this, QStringLiteral("Command1"), 8880, 960, ButtonWidth, QStringLiteral("自定义声音"),
+                          ButtonFace::System, buttonFont());
     Command1->setEnabled(false);
     Text1 = makeKeywordBox(this, QStringLiteral("Text1"), 10080, 960);
 
     Frame2 = makeFrame(this, QStringLiteral("Frame2"), 3960, 1560, 4815, 615);
     makeOptions(Option2, Frame2, QStringLiteral("Option2"), soundCaptions, 1095);
     Label2 = makeRowLabel(this, QStringLiteral("Label2"), 2160, 1800, 1920, QStringLiteral("时间到时提示音"));
-    Command2 = makeButton(this, QStringLiteral("Command2"), 8880, 1680, QStringLiteral("自定义声音"));
+    Command2 = makeButton(this, QStringLiteral("Command2"), 8880, 1680, ButtonWidth, QStringLiteral("自定义声音"),
+                          ButtonFace::System, buttonFont());
     Command2->setEnabled(false);
     Text2 = makeKeywordBox(this, QStringLiteral("Text2"), 10080, 1680);
 
@@ -164,18 +152,18 @@ Form9::Form9(Application &app)
 
     Picture1 = makeControl<QLabel>(this, QStringLiteral("Picture1"), 6840, 4080, 4815, 3855);
     Picture1->setFrameShape(QFrame::StyledPanel);
-    setBackColour(Picture1, colourFromValue(0x00F4DEA2));
+    setBackColour(Picture1, Colours::Preview);
     Label4 = makeLabel(Picture1, QStringLiteral("Label4"), 3600, 120, 1095, 255, QStringLiteral("12:30:00"));
     Label4->setFont(designFont(QStringLiteral("宋体"), 10.5));
     // The sample clock stands for the main menu's time of day, which shows only while "显示" is the keyword;
     // so it starts hidden and appears only once the time is to be shown, also when the file gave no keyword.
     Label4->hide();
     Picture2 = makeControl<QLabel>(Picture1, QStringLiteral("Picture2"), 1080, 840, 2775, 2175);
-    setBackColour(Picture2, colourFromValue(0x00DE9418));
+    setBackColour(Picture2, Colours::Clock);
     Label7 = makeLabel(Picture2, QStringLiteral("Label7"), 120, 240, 2535, 315, QStringLiteral("总结陈词"));
     Label7->setFont(designFont(QStringLiteral("楷体_GB2312"), 10.5));
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label7, colourFromValue(0x00FF0000));
+    setTextColour(Label7, Colours::Blue);
     // Without a format keyword the sample keeps this text, as a clock keeps its own until a format is chosen.
     Label6 = makeLabel(Picture2, QStringLiteral("Label6"), 120, 960, 2535, 495, QStringLiteral("Label6"));
     Label6->setFont(designFont(QStringLiteral("宋体"), 12));
@@ -183,14 +171,13 @@ Form9::Form9(Application &app)
     Label5 = makeLabel(this, QStringLiteral("Label5"), 8040, 8010, 2415, 375, QStringLiteral("计时界面设置预览"));
     Label5->setFont(designFont(QStringLiteral("楷体_GB2312"), 12, true));
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label5, colourFromValue(0x00FF00FF));
+    setTextColour(Label5, Colours::Magenta);
 
-    Command4 = makeButton(this, QStringLiteral("Command4"), 1560, 7800, QStringLiteral("<<上一步"));
-    Command3 = makeButton(this, QStringLiteral("Command3"), 3120, 7800, QStringLiteral("保存设置"));
-    Command5 = makeButton(this, QStringLiteral("Command5"), 4800, 7800, QStringLiteral("返回主菜单"));
-    setBackColour(Command5, colourFromValue(0x001C2DFB));
+    Command4 = makePreviousButton<Form3>(QStringLiteral("Command4"), 1560, ButtonWidth);
+    Command3 = makeSaveButton(QStringLiteral("Command3"), 3120, ButtonWidth);
+    Command5 = makeBackButton(QStringLiteral("Command5"), 4800, ButtonWidth);
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 
     for (int i = 0; i < int(Option1.size()); ++i) {
         // A click on the option already chosen plays its sound again, so the timekeeper can listen twice.
@@ -200,22 +187,11 @@ Form9::Form9(Application &app)
     for (int i = 0; i < int(Option3.size()); ++i)
         connect(Option3[i], &QRadioButton::clicked, this, [this, i] { chooseFormat(i); });
     connect(Check2, &QCheckBox::clicked, this, &Form9::showSystemTime);
-    connect(Command3, &QPushButton::clicked, this, &Form9::saveSettings);
-    connect(Command4, &QPushButton::clicked, this, &Form9::showStages);
-    connect(Command5, &QPushButton::clicked, this, &Form9::backToMenu);
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
 }
 
 void Form9::load()
 {
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
-
-    const QStringList values = readTextSettings(app().paths(), SettingsFiles::soundSet(), SettingsFiles::SoundSetLines);
-    Text1->setText(values[0]);
-    Text2->setText(values[1]);
-    Text3->setText(values[2]);
-    Text4->setText(values[3]);
+    SettingsPage::load();
 
     // Selecting runs the same reaction as a click; Check1 is unchecked now, so nothing plays.
     if (const int i = optionForKeyword<4>(Text1->text(), soundKeyword); i >= 0) {
@@ -247,9 +223,16 @@ int Form9::timeUpChoice() const
     return checkedIndex(Option2);
 }
 
-int Form9::formatChoice() const
+CountdownFormat Form9::countdownFormat() const
 {
-    return checkedIndex(Option3);
+    switch (checkedIndex(Option3)) {
+    case 0:
+        return CountdownFormat::Seconds;
+    case 1:
+        return CountdownFormat::MinutesSeconds;
+    default:
+        return CountdownFormat::None;
+    }
 }
 
 bool Form9::systemTimeShown() const
@@ -283,20 +266,9 @@ void Form9::showSystemTime(bool shown)
     Text3->setText(shown ? TimeShown : TimeHidden);
 }
 
-void Form9::saveSettings()
+QList<QLineEdit *> Form9::fileBoxes() const
 {
-    saveSettingsPage(this, SettingsFiles::soundSet(), {Text1->text(), Text2->text(), Text3->text(), Text4->text()});
-}
-
-void Form9::showStages()
-{
-    app().screens().screen<Form3>()->show();
-    hide();
-}
-
-void Form9::backToMenu()
-{
-    ReturnToMenu(this);
+    return {Text1, Text2, Text3, Text4};
 }
 
 } // namespace Dovrel

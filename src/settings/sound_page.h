@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/screen.h"
+#include "core/countdown.h"
+#include "settings/settings_page.h"
 
 #include <array>
 
@@ -16,7 +17,7 @@ namespace Dovrel {
 
 // The alert sounds and countdown format page. Its controls are the live choices every clock and the main menu
 // read; the keyword boxes hold what is saved to SoundSet.ini.
-class Form9 : public Screen
+class Form9 final : public SettingsPage
 {
     Q_OBJECT
 
@@ -24,13 +25,19 @@ public:
     explicit Form9(Application &app);
     void load() override;
 
-    // The checked option of each group, or -1 while none of that group is checked.
+    // The checked sound option of each alert, or -1 while none of that group is checked.
     int warningChoice() const;
     int timeUpChoice() const;
-    int formatChoice() const;
+    // The chosen countdown format; None while neither option is checked.
+    CountdownFormat countdownFormat() const;
     // Whether the main menu shows the time of day.
     bool systemTimeShown() const;
 
+protected:
+    // The four keyword boxes, Text1 … Text4, in the order of the lines of SoundSet.ini.
+    QList<QLineEdit *> fileBoxes() const override;
+
+private:
     QLabel *Picture3 = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -65,9 +72,6 @@ private slots:
     void chooseTimeUpSound(int index);
     void chooseFormat(int index);
     void showSystemTime(bool shown);
-    void saveSettings();
-    void showStages();
-    void backToMenu();
 };
 
 } // namespace Dovrel

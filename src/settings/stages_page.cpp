@@ -1,20 +1,13 @@
 #include "settings/stages_page.h"
 
-#include "core/caption_cycle.h"
 #include "core/settings_files.h"
-#include "platform/platform.h"
 #include "settings/contest_details_page.h"
-#include "settings/settings_save.h"
 #include "settings/sound_page.h"
-#include "shell/application.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
-#include "shell/messages.h"
-#include "shell/proportional_layout.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,11 +15,11 @@ namespace Dovrel {
 
 namespace {
 
-const QColor Blue = colourFromValue(0x00FF0000);
-const QColor Red = colourFromValue(0x000000FF);
-const QColor Magenta = colourFromValue(0x00FF00FF);
-const QColor PresetBoxColour = colourFromValue(0x00EAF189);
-const QColor StageBoxColour = colourFromValue(0x00F3EB9C);
+using Colours::Blue;
+using Colours::Magenta;
+using Colours::Red;
+const QColor PresetBoxColour = Colours::SettingsBox;
+const QColor StageBoxColour = Colours::Display;
 
 QLabel *makeFieldLabel(QWidget *parent, const QString &name, int left, int top, int width, const QString &text,
                        const QColor &colour = QColor())
@@ -51,13 +44,8 @@ QLabel *makeUnitLabel(QWidget *parent, int index, int left, int top)
     QLabel *label =
         makeLabel(parent, arrayName(QStringLiteral("Label1"), index), left, top, 375, 375, QStringLiteral("S"));
     label->setFont(designFont(QStringLiteral("宋体"), 14.25, true));
-    setTextColour(label, colourFromValue(0x00C00000));
+    setTextColour(label, Colours::DeepBlue);
     return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, int left, const QString &text)
-{
-    return makeCommandButton(parent, name, left, 7800, 1455, text);
 }
 
 } // namespace
@@ -72,17 +60,9 @@ QString Form3::stageSevenDesignName()
     return QStringLiteral("自由辩论");
 }
 
-Form3::Form3(Application &app)
-    : Screen(app, QStringLiteral("Form3"))
+Form3::Form3(Application &app) : SettingsPage(app, SettingsFiles::timeSet(), std::nullopt)
 {
-    setDesignClientSize(DesignWidth, DesignHeight);
-    setProportionalLayout(true);
-    setBackColour(this, colourFromValue(0x00FFFF00));
-    setFont(designFont(QStringLiteral("宋体"), 10.5));
-
-    Picture1 = makeControl<QLabel>(this, QStringLiteral("Picture1"), 240, 1440, 1755, 4740);
-    Picture1->setScaledContents(true);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/images/settings_side.png")));
+    Picture1 = makeSidePicture(QStringLiteral("Picture1"));
 
     // The five preset stages, two columns: label, limit box, unit.
     struct Preset
@@ -152,30 +132,19 @@ Form3::Form3(Application &app)
     Text3->setText(stageThreeDesignName());
     Text5->setText(stageSevenDesignName());
 
-    Command2 = makeButton(this, QStringLiteral("Command2"), 3000, QStringLiteral("<<上一步"));
-    Command5 = makeButton(this, QStringLiteral("Command5"), 4680, QStringLiteral("返回主菜单"));
-    setBackColour(Command5, colourFromValue(0x001C2DFB));
-    Command4 = makeButton(this, QStringLiteral("Command4"), 6360, QStringLiteral("清空设置"));
-    Command1 = makeButton(this, QStringLiteral("Command1"), 8040, QStringLiteral("保存设置"));
-    Command3 = makeButton(this, QStringLiteral("Command3"), 9720, QStringLiteral("下一步>>"));
+    constexpr int ButtonWidth = 1455;
+    Command2 = makePreviousButton<Form2>(QStringLiteral("Command2"), 3000, ButtonWidth);
+    Command5 = makeBackButton(QStringLiteral("Command5"), 4680, ButtonWidth);
+    Command4 = makeClearButton(QStringLiteral("Command4"), 6360, ButtonWidth);
+    Command1 = makeSaveButton(QStringLiteral("Command1"), 8040, ButtonWidth);
+    Command3 = makeNextButton<Form9>(QStringLiteral("Command3"), 9720, ButtonWidth);
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
-
-    connect(Command1, &QPushButton::clicked, this, &Form3::saveSettings);
-    connect(Command2, &QPushButton::clicked, this, &Form3::showContestDetails);
-    connect(Command3, &QPushButton::clicked, this, &Form3::showSoundPage);
-    connect(Command4, &QPushButton::clicked, this, &Form3::clearSettings);
-    connect(Command5, &QPushButton::clicked, this, &Form3::backToMenu);
-    connect(Timer1, &QTimer::timeout, this, [this] { AnimateCaption(this); });
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
 void Form3::load()
 {
-    RecordLayout(this);
-    setWindowTitle(applicationTitle());
-
-    fillBoxes(boxesInFileOrder(),
-              readTextSettings(app().paths(), SettingsFiles::timeSet(), SettingsFiles::TimeSetLines));
+    SettingsPage::load();
 
     // Without a name from the file, stages three and seven would stay unnamed for good, since the page cannot
     // enter them; they get their design names back instead, and the next save writes those.
@@ -185,43 +154,30 @@ void Form3::load()
         Text5->setText(stageSevenDesignName());
 }
 
-std::array<QLineEdit *, 21> Form3::boxesInFileOrder() const
+QString Form3::stageName(StageBox box) const
+{
+    Q_ASSERT(isStageNameBox(box));
+    return fileBoxes().at(int(box))->text();
+}
+
+QString Form3::stageLimit(StageBox box) const
+{
+    Q_ASSERT(!isStageNameBox(box));
+    return fileBoxes().at(int(box))->text();
+}
+
+QList<QLineEdit *> Form3::fileBoxes() const
 {
     return {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text8,  Text9,  Text10, Text11,
             Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21};
 }
 
-void Form3::saveSettings()
+QList<QLineEdit *> Form3::clearedBoxes() const
 {
-    saveSettingsPage(this, SettingsFiles::timeSet(), boxTexts(boxesInFileOrder()));
-}
-
-void Form3::clearSettings()
-{
-    if (confirm(this, QStringLiteral("是否清空设置？"))) {
-        for (QLineEdit *box : boxesInFileOrder()) {
-            if (box != Text3 && box != Text5)
-                box->clear();
-        }
-    }
-    repaintMenu(this);
-}
-
-void Form3::showContestDetails()
-{
-    app().screens().screen<Form2>()->show();
-    hide();
-}
-
-void Form3::showSoundPage()
-{
-    app().screens().screen<Form9>()->show();
-    hide();
-}
-
-void Form3::backToMenu()
-{
-    ReturnToMenu(this);
+    QList<QLineEdit *> boxes = fileBoxes();
+    boxes.removeOne(Text3);
+    boxes.removeOne(Text5);
+    return boxes;
 }
 
 } // namespace Dovrel

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/screen.h"
+#include "core/stage_boxes.h"
+#include "settings/settings_page.h"
 
 #include <array>
 
@@ -13,7 +14,7 @@ namespace Dovrel {
 
 // The stages and time limits page. Its boxes are the live stage names and limits the main menu and the clocks
 // read, saved or not, while the page stays loaded.
-class Form3 : public Screen
+class Form3 final : public SettingsPage
 {
     Q_OBJECT
 
@@ -25,6 +26,17 @@ public:
     static QString stageThreeDesignName();
     static QString stageSevenDesignName();
 
+    // A stage's name or time limit as its box holds it now.
+    QString stageName(StageBox box) const;
+    QString stageLimit(StageBox box) const;
+
+protected:
+    // Text1 … Text21 in the order of the lines of TimeSet.ini.
+    QList<QLineEdit *> fileBoxes() const override;
+    // All but the names of stages three and seven, which the page cannot enter.
+    QList<QLineEdit *> clearedBoxes() const override;
+
+private:
     QLabel *Picture1 = nullptr;
     std::array<QLabel *, 6> Label2{};
     std::array<QLabel *, 13> Label1{};
@@ -67,17 +79,6 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command3 = nullptr;
     QTimer *Timer1 = nullptr;
-
-private slots:
-    void saveSettings();
-    void clearSettings();
-    void showContestDetails();
-    void showSoundPage();
-    void backToMenu();
-
-private:
-    // Text1 … Text21 in the order of the lines of TimeSet.ini.
-    std::array<QLineEdit *, 21> boxesInFileOrder() const;
 };
 
 } // namespace Dovrel

@@ -47,10 +47,10 @@ QPalette::ColorRole roleForSystemIndex(int index)
 
 } // namespace
 
-QColor colourForValue(qint32 value)
+QColor storedColour(qint32 value)
 {
     if (value >= 0)
-        return colourFromValue(static_cast<quint32>(value));
+        return plainColour(static_cast<quint32>(value));
     const int index = static_cast<int>(static_cast<quint32>(value) & 0xFFu);
     return QApplication::palette().color(QPalette::Active, roleForSystemIndex(index));
 }

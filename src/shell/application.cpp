@@ -1,12 +1,16 @@
 #include "shell/application.h"
 
-#include "core/caption_cycle.h"
+#include "core/program_identity.h"
 #include "platform/platform.h"
+#include "shell/hall_display.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
 
 namespace Dovrel {
 
@@ -48,6 +52,11 @@ Application::Application(const QString &applicationDirectory, Platform &platform
 {
     if (QCoreApplication *qtApp = QCoreApplication::instance())
         qtApp->installEventFilter(this);
+    // The system moves the windows of an unplugged display once it has said so; the hall screens follow after.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        connect(qGuiApp, &QGuiApplication::screenRemoved, this,
+                [this] { QTimer::singleShot(0, this, &Application::keepHallScreensOnADisplay); });
+    }
 }
 
 Application::~Application()
@@ -155,8 +164,10 @@ bool Application::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Show:
         // Only the screens' own windows, not every control inside them, which get a show event too.
         if (auto *screen = qobject_cast<Screen *>(watched); screen && &screen->app() == this) {
-            if (isHallScreen(screen->objectName()))
+            if (isHallScreen(screen->objectName())) {
+                placeOnHallDisplay(screen);
                 keepDisplayAwake(true);
+            }
             else if (screen->objectName() == MainMenuName)
                 keepDisplayAwake(false);
         }
@@ -183,6 +194,31 @@ void Application::keepDisplayAwake(bool on)
         return;
     m_displayAwake = on;
     m_platform.keepDisplayAwake(on);
+}
+
+QScreen *Application::timekeeperDisplay()
+{
+    if (Screen *menu = m_screens.loaded(MainMenuName))
+        return menu->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+void Application::placeOnHallDisplay(Screen *screen)
+{
+    // With one display everything stays where it opens.
+    const QList<QScreen *> displays = QGuiApplication::screens();
+    if (displays.size() > 1)
+        maximiseOn(screen, hallDisplay(timekeeperDisplay(), displays));
+}
+
+void Application::keepHallScreensOnADisplay()
+{
+    QScreen *display = hallDisplay(timekeeperDisplay(), QGuiApplication::screens());
+    for (const QString &name : m_screens.loadedNames()) {
+        Screen *screen = m_screens.loaded(name);
+        if (isHallScreen(name) && screen->isVisible())
+            maximiseOn(screen, display);
+    }
 }
 
 bool Application::exiting() const

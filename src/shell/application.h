@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
+class QScreen;
 
 namespace Dovrel {
 
@@ -55,6 +56,11 @@ public:
     bool displayKeptAwake() const;
     static bool isHallScreen(const QString &name);
 
+    // The timekeeper's display: the one the main menu is on (the system's first while the menu is not loaded).
+    // With a projector attached as a display of its own, the hall screens open maximised on the other one, and
+    // move to the remaining display when theirs is unplugged.
+    QScreen *timekeeperDisplay();
+
     // Ends the program at once: every window goes, and exitRequested tells the event loop to stop.
     void exitProgram();
     bool exiting() const;
@@ -73,6 +79,8 @@ protected:
 private:
     Screen *ownScreen(QObject *object) const;
     void keepDisplayAwake(bool on);
+    void placeOnHallDisplay(Screen *screen);
+    void keepHallScreensOnADisplay();
 
     AppPaths m_paths;
     Platform &m_platform;

@@ -37,7 +37,7 @@ QString arrayName(const QString &name, int index)
     return name + QLatin1Char('_') + QString::number(index);
 }
 
-QColor colourFromValue(quint32 value)
+QColor plainColour(quint32 value)
 {
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
@@ -81,14 +81,18 @@ void fitToText(QLabel *label)
     label->resize(label->sizeHint());
 }
 
-QPushButton *makeCommandButton(QWidget *parent, const QString &name, int left, int top, int width,
-                               const QString &caption)
+QPushButton *makeButton(QWidget *parent, const QString &name, int left, int top, int width, const QString &caption,
+                        ButtonFace face, const std::optional<QFont> &font)
 {
     QPushButton *button = makeControl<QPushButton>(parent, name, left, top, width, 375);
     button->setText(caption);
-    // A screen's background colour would otherwise tint the buttons it holds.
-    setBackColour(button, QApplication::palette().color(QPalette::Button));
-    button->setAutoFillBackground(false);
+    if (font)
+        button->setFont(*font);
+    if (face == ButtonFace::System) {
+        // A screen's background colour would otherwise tint the buttons it holds.
+        setBackColour(button, QApplication::palette().color(QPalette::Button));
+        button->setAutoFillBackground(false);
+    }
     return button;
 }
 

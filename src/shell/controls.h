@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -27,7 +29,7 @@ QRect twipsRect(int left, int top, int width, int height);
 QString arrayName(const QString &name, int index);
 
 // A colour value red + 256 × green + 65536 × blue (0x00BBGGRR).
-QColor colourFromValue(quint32 value);
+QColor plainColour(quint32 value);
 quint32 colourValue(const QColor &colour);
 
 template <class W> W *makeControl(QWidget *parent, const QString &name, int left, int top, int width, int height)
@@ -51,9 +53,12 @@ bool isSizedToText(const QWidget *widget);
 void setLabelText(QLabel *label, const QString &text);
 void fitToText(QLabel *label);
 
-// A command button 375 twips high with the system's own button face, whatever colour the screen around it has.
-QPushButton *makeCommandButton(QWidget *parent, const QString &name, int left, int top, int width,
-                               const QString &caption);
+// The face of a command button: the system's own, whatever colour the screen around it has, or the screen's colour.
+enum class ButtonFace { System, Screen };
+
+// A command button 375 twips high; without a font it takes the screen's.
+QPushButton *makeButton(QWidget *parent, const QString &name, int left, int top, int width, const QString &caption,
+                        ButtonFace face = ButtonFace::System, const std::optional<QFont> &font = std::nullopt);
 
 QTimer *makeTimer(QObject *parent, const QString &name, int intervalMs, bool enabled);
 

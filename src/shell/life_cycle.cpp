@@ -4,6 +4,7 @@
 #include "shell/application.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QVariant>
 
 #include <algorithm>
@@ -14,12 +15,12 @@ namespace {
 constexpr char WindowAlphaProperty[] = "windowAlpha";
 }
 
-void AnimateCaption(QWidget *screen)
+void animateCaption(QWidget *screen)
 {
     screen->setWindowTitle(nextCaption(screen->windowTitle()));
 }
 
-void ReturnToMenu(Screen *screen)
+void returnToMenu(Screen *screen)
 {
     Application &app = screen->app();
     if (app.exiting())
@@ -29,12 +30,27 @@ void ReturnToMenu(Screen *screen)
     Screen *menu = app.mainMenu();
     if (!menu)
         return;
-    menu->show();
-    menu->raise();
-    menu->activateWindow();
+    showInFront(menu);
 }
 
-void SetWindowAlpha(QWidget *screen, int alpha)
+void showInFront(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The frame's own centre, measured from its top left corner.
+    const QPoint halfFrame = QRect(QPoint(0, 0), window->frameGeometry().size()).center();
+    window->move(screen->availableGeometry().center() - halfFrame);
+}
+
+void setWindowAlpha(QWidget *screen, int alpha)
 {
     alpha = std::clamp(alpha, 0, 255);
     screen->setProperty(WindowAlphaProperty, alpha);

@@ -1,6 +1,6 @@
 #include "shell/messages.h"
 
-#include "core/caption_cycle.h"
+#include "core/program_identity.h"
 #include "platform/platform.h"
 #include "shell/application.h"
 
@@ -11,6 +11,15 @@ void inform(Screen *from, const QString &text)
     MessageRequest request;
     request.text = text;
     request.title = applicationTitle();
+    from->app().platform().showMessage(from, request);
+}
+
+void warn(Screen *from, const QString &text)
+{
+    MessageRequest request;
+    request.text = text;
+    request.title = applicationTitle();
+    request.icon = MessageIcon::Warning;
     from->app().platform().showMessage(from, request);
 }
 

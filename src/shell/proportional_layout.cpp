@@ -22,7 +22,7 @@ QList<QWidget *> screenControls(const QWidget *screen)
     return controls;
 }
 
-void RecordLayout(Screen *screen)
+void recordLayout(Screen *screen)
 {
     LayoutBase &base = screen->app().layoutBase();
     base.scaleWidth = static_cast<int>(std::lround(pixelsToTwips(screen->width())));
@@ -36,7 +36,7 @@ void RecordLayout(Screen *screen)
     }
 }
 
-void ApplyLayout(Screen *screen)
+void applyLayout(Screen *screen)
 {
     const LayoutBase &base = screen->app().layoutBase();
     // Before any screen has recorded there is nothing to scale against.

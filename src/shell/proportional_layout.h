@@ -12,9 +12,9 @@ class Screen;
 QList<QWidget *> screenControls(const QWidget *screen);
 
 // Keeps every control's design geometry in its "Tag" property and the screen's size as the shared base size.
-void RecordLayout(Screen *screen);
+void recordLayout(Screen *screen);
 
 // Re-lays every control from its Tag in proportion to the screen's current size against the base size.
-void ApplyLayout(Screen *screen);
+void applyLayout(Screen *screen);
 
 } // namespace Dovrel

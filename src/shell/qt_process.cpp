@@ -1,6 +1,8 @@
 #include "shell/qt_process.h"
 
 #include "core/design_faces.h"
+#include "core/program_identity.h"
+#include "core/system_time.h"
 
 #include <QApplication>
 #include <QFont>
@@ -16,8 +18,7 @@ namespace Dovrel {
 void installFontSubstitutes()
 {
     const QStringList families = QFontDatabase::families();
-    for (const QString &name : {QStringLiteral("宋体"), QStringLiteral("楷体_GB2312"), QStringLiteral("隶书"),
-                                QStringLiteral("华文行楷"), QStringLiteral("华文新魏")}) {
+    for (const QString &name : designFaces()) {
         if (families.contains(name))
             continue;
         QFont::removeSubstitutions(name);
@@ -48,14 +49,23 @@ void installChineseQtTranslation()
     delete candidate;
 }
 
+void installProgramLocale()
+{
+    // A Chinese system keeps its own formats; any other would put English dates and sizes into a Chinese program.
+    const QLocale locale = programLocale();
+    if (locale != QLocale::system())
+        QLocale::setDefault(locale);
+}
+
 void setUpQtApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Dovrel"));
-    QApplication::setApplicationVersion(QStringLiteral(DOVREL_VERSION));
+    QApplication::setApplicationVersion(programVersion());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
     installChineseQtTranslation();
+    installProgramLocale();
 }
 
 } // namespace Dovrel

@@ -1,17 +1,19 @@
 #include "shell/screen.h"
 
 #include "core/layout_tag.h"
+#include "core/program_identity.h"
 #include "shell/application.h"
+#include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 
 namespace Dovrel {
 
-Screen::Screen(Application &app, const QString &name) : m_app(app)
+Screen::Screen(Application &app) : m_app(app)
 {
-    setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
@@ -37,9 +39,32 @@ void Screen::setProportionalLayout(bool on)
     m_proportionalLayout = on;
 }
 
+void Screen::setUpFullSize(const QColor &colour, const QFont &font, Shown shown)
+{
+    setDesignClientSize(DesignWidth, DesignHeight);
+    setProportionalLayout(true);
+    if (shown == Shown::Maximised)
+        setWindowState(Qt::WindowMaximized);
+    setBackColour(this, colour);
+    setFont(font);
+}
+
+QTimer *Screen::makeCaptionTimer(const QString &name)
+{
+    QTimer *timer = makeTimer(this, name, 500, true);
+    connect(timer, &QTimer::timeout, this, [this] { animateCaption(this); });
+    return timer;
+}
+
+void Screen::recordDesign()
+{
+    recordLayout(this);
+    setWindowTitle(applicationTitle());
+}
+
 void Screen::closing()
 {
-    ReturnToMenu(this);
+    returnToMenu(this);
 }
 
 bool Screen::closeRequested()
@@ -63,7 +88,7 @@ void Screen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (m_proportionalLayout)
-        ApplyLayout(this);
+        applyLayout(this);
     resized();
 }
 

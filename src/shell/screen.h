@@ -2,17 +2,21 @@
 
 #include <QWidget>
 
+class QTimer;
+
 namespace Dovrel {
 
 class Application;
 
-// A named top-level window with at most one instance, created and unloaded by the screen registry.
+// A named top-level window with at most one instance, created and unloaded by the screen registry, which names it
+// after its class.
 class Screen : public QWidget
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Screen)
 
 public:
-    Screen(Application &app, const QString &name);
+    explicit Screen(Application &app);
 
     Application &app() const;
 
@@ -29,6 +33,16 @@ public:
 protected:
     void setDesignClientSize(int widthTwips, int heightTwips);
     void setProportionalLayout(bool on);
+
+    enum class Shown { Normal, Maximised };
+    // The start of a full-size design: the design client size, kept in proportion on every resize, the screen's
+    // colour and its controls' default font; a screen the hall watches fills the display.
+    void setUpFullSize(const QColor &colour, const QFont &font, Shown shown = Shown::Normal);
+    // The caption's typing animation: a 500 ms timer named `name`, running from the start.
+    QTimer *makeCaptionTimer(const QString &name);
+    // The common start of a load step: the controls' design geometry kept for the proportional layout, and the
+    // application title as the caption.
+    void recordDesign();
 
     // What closing the window does once it was not refused; the standard close shows the main menu and unloads.
     virtual void closing();

@@ -14,7 +14,7 @@ class Application;
 
 // Holds the loaded screens: a screen is created and loaded unseen on its first reference and discarded when it
 // is unloaded; the next reference loads it afresh. Screen-level variables outlive the unloads.
-class ScreenRegistry
+class ScreenRegistry final
 {
 public:
     explicit ScreenRegistry(Application &app);

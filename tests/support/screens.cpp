@@ -5,23 +5,15 @@
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
+#include "menu/splash_screen.h"
 
 #include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTest>
 #include <QTimer>
 
 namespace Dovrel::Testing {
-
-namespace {
-
-void handOverLimit(TestApp &t, const QString &limit)
-{
-    t.screen<Form5>()->Text1->setText(limit);
-}
-
-} // namespace
 
 void closeScreen(Screen *screen)
 {
@@ -43,24 +35,25 @@ void closeToMenu(TestApp &t, Screen *screen, const QList<QTimer *> &stoppedTimer
 
 Form17 *openSingleSideClock(TestApp &t, const QString &limit, const QString &name)
 {
-    handOverLimit(t, limit);
-    t.screen<Form5>()->Text2->setText(name);
+    Form5 *handover = t.screen<Form5>();
+    handover->handOverLimit(limit);
+    handover->handOverName(name);
     return openScreen<Form17>(t);
 }
 
 Form6 *openDualClock(TestApp &t, const QString &limit, const QString &title)
 {
-    handOverLimit(t, limit);
+    t.screen<Form5>()->handOverLimit(limit);
     Form6 *clock = t.screen<Form6>();
     if (!title.isNull())
-        clock->Label1->setText(title);
+        clock->setTitle(title);
     clock->show();
     return clock;
 }
 
 Form18 *openCrossExaminationClock(TestApp &t, const QString &limit)
 {
-    handOverLimit(t, limit);
+    t.screen<Form5>()->handOverLimit(limit);
     return openScreen<Form18>(t);
 }
 
@@ -72,6 +65,23 @@ void startTwiceThenStep(ScriptedPlatform &platform, QAbstractButton *start, QTim
     start->click();
     platform.nowMs = 11'003;
     tick(countdown);
+}
+
+SplashStart::SplashStart(TestApp &t)
+{
+    QCoreApplication::instance()->installEventFilter(this);
+    t.app().start();
+}
+
+SplashStart::~SplashStart()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool SplashStart::eventFilter(QObject *watched, QEvent *event)
+{
+    return event->type() == QEvent::Timer && qobject_cast<QTimer *>(watched) &&
+           qobject_cast<Form1 *>(watched->parent());
 }
 
 } // namespace Dovrel::Testing

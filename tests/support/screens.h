@@ -3,6 +3,7 @@
 #include "support/test_app.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 
 class QAbstractButton;
@@ -49,5 +50,17 @@ Form18 *openCrossExaminationClock(TestApp &t, const QString &limit);
 // Starts a countdown at 10 s and presses its start button again half a second later, as a hurried timekeeper might;
 // the first step then comes 3 ms after its deadline, at 11.003 s.
 void startTwiceThenStep(ScriptedPlatform &platform, QAbstractButton *start, QTimer *countdown);
+
+// Starts the program as its main function does and holds back the real ticks of the splash's fade timer for as long
+// as it lives, so that the test alone steps the fade: the splash processes the pending events as it shows, and a tick
+// that fell due by then would move the fade before the test reads it.
+class SplashStart : public QObject
+{
+public:
+    explicit SplashStart(TestApp &t);
+    ~SplashStart() override;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
 
 } // namespace Dovrel::Testing

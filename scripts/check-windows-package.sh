@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Checks the Windows release as a timekeeper would meet it, under Wine on a virtual display:
+#  - the zip, unpacked into a folder whose path holds Chinese characters and a blank, starts; the start-up picture
+#    is clicked and the main menu shows; the settings wizard is walked to the stages page, whose save writes
+#    config\TimeSet.ini in GBK with CR LF line ends into that folder;
+#  - the installer installs silently for the user alone, with its Start-menu and desktop shortcuts, and its
+#    uninstaller removes the program but keeps the contest settings.
+#   scripts/check-windows-package.sh build/windows/dovrel-<version>-windows-x86_64.zip [SCREENSHOT.png]
+set -euo pipefail
+archive=$(realpath "${1:?usage: check-windows-package.sh ZIP [SCREENSHOT.png]}")
+screenshot=${2:-}
+setup=${archive%-windows-x86_64.zip}-setup.exe
+for tool in Xvfb xdotool xwininfo wine unzip iconv; do
+    command -v "$tool" >/dev/null || { echo "check-windows-package: needs $tool"; exit 2; }
+done
+
+work=$(mktemp -d)
+display=:$((90 + RANDOM % 9))
+export WINEPREFIX=$work/wineprefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 DISPLAY=$display
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    kill "${xvfb:-}" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "check-windows-package: $*"; [ -f "$work/program.log" ] && cat "$work/program.log"; exit 1; }
+
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+    localedef -i zh_CN -f UTF-8 zh_CN.UTF-8 2>/dev/null || sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi
+Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 & xvfb=$!
+wineboot --init >/dev/null 2>&1
+wineserver --wait
+
+# The portable folder, in a path like D:\比赛 计时\Dovrel.
+hall="$work/比赛 计时"
+mkdir -p "$hall"
+unzip -q "$archive" -d "$hall"
+folder="$hall/Dovrel"
+for entry in dovrel.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll imageformats/qjpeg.dll \
+    translations/qtbase_zh_CN.qm config/NumSet.ini sound/30Warn sound/TimeOut background/p1.jpg help.chm; do
+    [ -e "$folder/$entry" ] || fail "$entry missing from the zip"
+done
+# Without the stages file, the page starts from its design values; its save must write them.
+rm "$folder/config/TimeSet.ini"
+
+(cd "$folder" && exec wine dovrel.exe) >"$work/program.log" 2>&1 &
+
+# The program's visible windows, widest first, as "id width x y".
+windows() {
+    for id in $(xdotool search --onlyvisible --class 'dovrel.exe' 2>/dev/null); do
+        xwininfo -id "$id" | awk -v id="$id" '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+                                              /Width:/ {w=$2} END {print id, w, x, y}'
+    done | sort -k2 -n -r
+}
+wait_for_width() { # the widest window at least this wide
+    for _ in $(seq 150); do
+        local widest
+        widest=$(windows | head -n 1)
+        if [ -n "$widest" ] && [ "$(echo "$widest" | cut -d' ' -f2)" -ge "$1" ]; then
+            echo "$widest"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+# Clicks at a point of a window's client area given in twips, as the designs give it.
+click_twips() {
+    local x y
+    x=$(echo "$1" | cut -d' ' -f3)
+    y=$(echo "$1" | cut -d' ' -f4)
+    xdotool mousemove $((x + $2 / 15)) $((y + $3 / 15)) click 1
+    sleep 1
+}
+
+splash=$(wait_for_width 400) || fail "dovrel.exe showed no window"
+click_twips "$splash" 4000 3000
+menu=$(wait_for_width 700) || fail "the main menu did not appear"
+echo "check-windows-package: dovrel.exe starts from \"$(basename "$hall")\" and shows the main menu"
+sleep 2
+[ -n "$screenshot" ] && import -window root "$screenshot"
+
+click_twips "$menu" 2767 8227      # 进入设置界面
+details=$(wait_for_width 700) || fail "the contest details page did not appear"
+click_twips "$details" 10447 7987  # 下一步>>
+stages=$(wait_for_width 700) || fail "the stages page did not appear"
+click_twips "$stages" 8767 7987    # 保存设置
+xdotool key Return                 # 数据保存成功！
+sleep 1
+
+expected=$(printf '\r\n\r\n攻辩 \r\n\r\n自由辩论\r\n'; for _ in $(seq 16); do printf '\r\n'; done)
+[ -f "$folder/config/TimeSet.ini" ] || fail "the stages page wrote no config\\TimeSet.ini"
+if ! cmp -s <(printf '%s' "$expected" | iconv -f UTF-8 -t GBK) "$folder/config/TimeSet.ini"; then
+    od -c "$folder/config/TimeSet.ini" | head -n 5
+    fail "config\\TimeSet.ini is not the page's values in GBK with CR LF"
+fi
+echo "check-windows-package: the stages page saves config\\TimeSet.ini in GBK with CR LF"
+wineserver -k 2>/dev/null || true
+sleep 1
+
+# The installer: silent, per user, then the uninstaller, which keeps the settings.
+[ -f "$setup" ] || fail "no installer beside the zip"
+target='C:\users\Public\Dovrel 测试'
+wine "$setup" /S "/D=$target" >/dev/null 2>&1
+installed=$(winepath -u "$target")
+start_menu=$(winepath -u 'C:\users\'"$USER"'\AppData\Roaming\Microsoft\Windows\Start Menu\Programs' 2>/dev/null || true)
+desktop=$(winepath -u 'C:\users\'"$USER"'\Desktop' 2>/dev/null || true)
+[ -f "$installed/dovrel.exe" ] && [ -f "$installed/config/NumSet.ini" ] || fail "the installer did not install"
+[ -f "$start_menu/Dovrel.lnk" ] || fail "no Start-menu shortcut named Dovrel"
+[ -f "$desktop/Dovrel.lnk" ] || [ -L "$desktop" ] || fail "no desktop shortcut named Dovrel"
+wine "$installed/uninstall.exe" /S "_?=$target" >/dev/null 2>&1
+[ ! -e "$installed/dovrel.exe" ] || fail "the uninstaller left the program"
+[ -f "$installed/config/NumSet.ini" ] || fail "the uninstaller removed the contest settings"
+[ ! -e "$start_menu/Dovrel.lnk" ] || fail "the uninstaller left the Start-menu shortcut"
+echo "check-windows-package: the installer installs for the user with its shortcuts; uninstalling keeps config\\"

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "shell/screen.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace Dovrel {
+
+// The check before a contest: what the hall would notice (a sound that will not play, a limit the clock reads
+// otherwise than typed, settings that cannot be saved) and what is worth a look, one finding a line. It reads the
+// live settings and writes none.
+class Form22 final : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit Form22(Application &app);
+    void load() override;
+
+    static QString caption();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void runCheck();
+    void playChosenSounds();
+    void playTimeUpSound();
+
+private:
+    QLabel *Label1 = nullptr;        // heading
+    QPlainTextEdit *Text1 = nullptr; // the findings
+    QPushButton *Command1 = nullptr; // check again
+    QPushButton *Command2 = nullptr; // listen to the chosen sounds
+    QTimer *Timer1 = nullptr;        // caption
+    QTimer *Timer2 = nullptr;        // the time-up sound after the warning
+
+    QString m_timeUpSound;
+};
+
+} // namespace Dovrel

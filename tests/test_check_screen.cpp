@@ -1,0 +1,271 @@
+#include "check/check_screen.h"
+#include "menu/main_menu.h"
+#include "settings/contest_details_page.h"
+#include "settings/sound_page.h"
+#include "settings/stages_page.h"
+#include "support/files.h"
+#include "support/screens.h"
+#include "support/test_app.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Dovrel;
+using namespace Dovrel::Testing;
+
+namespace {
+
+// The program's own settings and sounds in the test's application directory.
+void copyAssets(TestApp &t, const QString &folder)
+{
+    const QString from = QStringLiteral(DOVREL_ASSETS_DIR "/") + folder;
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString target = t.dir() + QLatin1Char('/') + folder + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::remove(target);
+        QVERIFY(QFile::copy(source, target));
+    }
+}
+
+QStringList lines(const Form22 *check)
+{
+    return check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText().split(QLatin1Char('\n'));
+}
+
+QStringList linesStartingWith(const Form22 *check, const QString &mark)
+{
+    QStringList found;
+    for (const QString &line : lines(check)) {
+        if (line.startsWith(mark))
+            found.append(line);
+    }
+    return found;
+}
+
+// Every file under the directory with its bytes.
+QMap<QString, QByteArray> snapshot(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(file.fileName(), file.readAll());
+    }
+    return files;
+}
+
+} // namespace
+
+class TestCheckScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void designInTheAboutScreensLook()
+    {
+        TestApp t;
+        Form22 *check = t.screen<Form22>();
+        QCOMPARE(check->objectName(), QStringLiteral("Form22"));
+        QCOMPARE(check->size(), QSize(7800 / 15, 6000 / 15));
+        QCOMPARE(check->windowTitle(), QStringLiteral("赛前检查"));
+        QCOMPARE(check->findChild<QPushButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("重新检查"));
+        QCOMPARE(check->findChild<QPushButton *>(QStringLiteral("Command2"))->text(), QStringLiteral("试听提示音"));
+        QVERIFY(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->isReadOnly());
+        for (const QWidget *control :
+             {static_cast<QWidget *>(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))),
+              static_cast<QWidget *>(check->findChild<QPushButton *>(QStringLiteral("Command1"))),
+              static_cast<QWidget *>(check->findChild<QPushButton *>(QStringLiteral("Command2")))})
+            QVERIFY(check->rect().contains(control->geometry()));
+        QVERIFY(check->findChild<QPushButton *>(QStringLiteral("Command1"))->y() >
+                check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->geometry().bottom());
+
+        // The caption is typed out as on every screen, and starts over.
+        QCOMPARE(check->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
+        QVERIFY(check->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        tick(check->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QCOMPARE(check->windowTitle(), QString());
+        tick(check->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
+        QCOMPARE(check->windowTitle(), QStringLiteral("赛前"));
+        tick(check->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
+        QCOMPARE(check->windowTitle(), QStringLiteral("赛前检查"));
+    }
+
+    void opensOverTheMenuAndClosesBackToIt()
+    {
+        TestApp t;
+        Form4 *menu = openScreen<Form4>(t);
+        Form22 *check = openScreen<Form22>(t);
+        QVERIFY(menu->isVisible());
+        QCOMPARE(check->frameGeometry().center(), menu->frameGeometry().center());
+        // Not for the hall: the display may sleep while it is open.
+        QVERIFY(t.platform().displayAwakeCalls.isEmpty());
+
+        menu->hide();
+        closeToMenu(t, check);
+    }
+
+    void hallReadySettingsCheckClean()
+    {
+        TestApp t;
+        copyAssets(t, QStringLiteral("config"));
+        copyAssets(t, QStringLiteral("sound"));
+        const QMap<QString, QByteArray> before = snapshot(t.dir());
+        Form22 *check = t.screen<Form22>();
+
+        QVERIFY2(linesStartingWith(check, QStringLiteral("✘ ")).isEmpty(),
+                 qPrintable(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText()));
+        // Only the faces of a machine without the designs' fonts may be worth a look.
+        for (const QString &note : linesStartingWith(check, QStringLiteral("! ")))
+            QVERIFY2(note.startsWith(QStringLiteral("! 字体“")), qPrintable(note));
+        const QStringList fine = linesStartingWith(check, QStringLiteral("✔ "));
+        for (const QString &expected :
+             {QStringLiteral("✔ 声音输出设备：找到 1 个"),
+              QStringLiteral("✔ 剩余30秒时提示音：sound\\30Warn\\默认声音.wav 可以播放"),
+              QStringLiteral("✔ 时间到时提示音：sound\\TimeOut\\默认声音.wav 可以播放"),
+              QStringLiteral("✔ 13 个环节的限时都是 1 至 32767 秒的整数"),
+              QStringLiteral("✔ config\\ 文件夹：可以写入"), QStringLiteral("✔ 双方辩题和代表队：都已填写")})
+            QVERIFY2(fine.contains(expected), qPrintable(expected));
+        QCOMPARE(lines(check).size(), fine.size() + linesStartingWith(check, QStringLiteral("! ")).size());
+
+        // Checking, again and again, writes nothing and leaves nothing behind.
+        check->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        closeScreen(check);
+        QCOMPARE(snapshot(t.dir()), before);
+    }
+
+    void whatTheHallWouldNotice()
+    {
+        TestApp t;
+        t.writeSoundSet();
+        t.platform().devices = 0;
+        QStringList times(21);
+        for (int line : {7, 8, 9, 10, 11, 12, 15, 16, 17, 18, 19, 20, 21})
+            times[line - 1] = QStringLiteral("120");
+        times[17 - 1] = QStringLiteral("1:30");
+        times[2 - 1] = QStringLiteral("盘问");
+        times[8 - 1] = QStringLiteral("40000");
+        t.writeConfig(TimeSet, times);
+        // The warning is there but is no wave file; the time-up sound is missing.
+        QVERIFY(writeBytes(t.dir() + QStringLiteral("/sound/30Warn/默认声音.wav"), "ID3 not a wave"));
+
+        Form22 *check = t.screen<Form22>();
+        const QStringList expected = {
+            QStringLiteral("✘ 声音输出设备：未找到，提示音无法播放"),
+            QStringLiteral("✘ 剩余30秒时提示音：sound\\30Warn\\默认声音.wav 不是 WAV 声音文件"),
+            QStringLiteral("✘ 时间到时提示音：sound\\TimeOut\\声音一.wav 不存在"),
+            QStringLiteral("✘ 开篇陈词：限时“1:30”将按 1 秒计时"),
+            QStringLiteral("✘ 环节二 盘问：限时“40000”超过 32767 秒，将按 40000 秒计时"),
+            QStringLiteral("! 正方辩题：未填写"),
+            QStringLiteral("! 反方辩题：未填写"),
+            QStringLiteral("! 正方代表队：未填写"),
+            QStringLiteral("! 反方代表队：未填写"),
+        };
+        QCOMPARE(lines(check).mid(0, expected.size()), expected);
+        QVERIFY(lines(check).contains(QStringLiteral("✔ 其余 11 个环节的限时是 1 至 32767 秒的整数")));
+        QVERIFY(lines(check).contains(QStringLiteral("✔ config\\ 文件夹：可以写入")));
+    }
+
+    void checkAgainReadsThePagesAsTheyAreNow()
+    {
+        TestApp t;
+        t.writeSoundSet();
+        copyAssets(t, QStringLiteral("sound"));
+        Form22 *check = t.screen<Form22>();
+        const QString emptyOpening = QStringLiteral("✘ 开篇陈词：限时为空，将按 0 秒计时，一开始就时间到");
+        QVERIFY(lines(check).contains(emptyOpening));
+        QVERIFY(lines(check).contains(QStringLiteral("! 正方代表队：未填写")));
+
+        // Edits not yet saved count, as they do for the clocks.
+        t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text17"))->setText(QStringLiteral("180"));
+        t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("盘问"));
+        t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text7"))->setText(QStringLiteral("abc"));
+        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text5"))->setText(QStringLiteral("红队"));
+        t.screen<Form9>()->findChild<QRadioButton *>(QStringLiteral("Option2_3"))->click();
+        QFile::remove(t.dir() + QStringLiteral("/sound/TimeOut/声音三.wav"));
+        t.platform().sounds.clear();
+        check->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+
+        QVERIFY(!lines(check).contains(emptyOpening));
+        QVERIFY(lines(check).contains(QStringLiteral("✘ 环节一 盘问：限时“abc”将按 0 秒计时，一开始就时间到")));
+        QVERIFY(!lines(check).contains(QStringLiteral("! 正方代表队：未填写")));
+        QVERIFY(lines(check).contains(QStringLiteral("✘ 时间到时提示音：sound\\TimeOut\\声音三.wav 不存在")));
+        // Checking plays nothing.
+        QVERIFY(t.platform().sounds.isEmpty());
+    }
+
+    void settingsThatCannotBeSavedAreNoticed()
+    {
+        TestApp t(TestApp::Config::Missing);
+        Form22 *check = t.screen<Form22>();
+        QVERIFY(lines(check).contains(QStringLiteral("✘ config\\ 文件夹：无法写入，设置和成绩无法保存")));
+        QVERIFY(lines(check).contains(QStringLiteral("✘ 剩余30秒时提示音：未选择，到时不会发声")));
+        QVERIFY(lines(check).contains(QStringLiteral("✘ 倒计时显示格式：未选择，单方计时屏幕不显示剩余时间")));
+        QVERIFY(!QDir(t.dir() + QStringLiteral("/config")).exists());
+    }
+
+    void listenPlaysTheChosenSoundsOneAfterTheOther_data()
+    {
+        QTest::addColumn<QStringList>("soundSet");
+        QTest::addColumn<int>("devices");
+        QTest::addColumn<QStringList>("atOnce");
+        QTest::addColumn<QStringList>("later");
+        QTest::addColumn<QStringList>("messages");
+        const QString warning = QStringLiteral("/sound/30Warn/声音三.wav");
+        const QString timeUp = QStringLiteral("/sound/TimeOut/声音二.wav");
+        const QStringList both{QStringLiteral("声音三"), QStringLiteral("声音二")};
+        QTest::newRow("both") << both << 1 << QStringList{warning} << QStringList{timeUp} << QStringList();
+        QTest::newRow("nothing chosen") << QStringList() << 1 << QStringList() << QStringList() << QStringList();
+        QTest::newRow("time-up only") << QStringList{QString(), QStringLiteral("声音二")} << 1 << QStringList{timeUp}
+                                      << QStringList() << QStringList();
+        QTest::newRow("warning only") << QStringList{QStringLiteral("声音三")} << 1 << QStringList{warning}
+                                      << QStringList() << QStringList();
+        // Told once, not once for each sound.
+        QTest::newRow("no device") << both << 0 << QStringList() << QStringList()
+                                   << QStringList{QStringLiteral("检测声音设备出错")};
+    }
+
+    void listenPlaysTheChosenSoundsOneAfterTheOther()
+    {
+        QFETCH(QStringList, soundSet);
+        QFETCH(int, devices);
+        QFETCH(QStringList, atOnce);
+        QFETCH(QStringList, later);
+        QFETCH(QStringList, messages);
+        TestApp t;
+        t.writeConfig(SoundSet, soundSet);
+        t.platform().devices = devices;
+        const auto inDir = [&t](const QStringList &files) {
+            QStringList paths;
+            for (const QString &file : files)
+                paths.append(t.dir() + file);
+            return paths;
+        };
+        Form22 *check = t.screen<Form22>();
+        QVERIFY(!check->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
+
+        check->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        QCOMPARE(t.platform().sounds, inDir(atOnce));
+        QCOMPARE(check->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive(), !later.isEmpty());
+        QVERIFY(check->findChild<QTimer *>(QStringLiteral("Timer2"))->isSingleShot());
+        QVERIFY(check->findChild<QTimer *>(QStringLiteral("Timer2"))->interval() >= 1000);
+        // A second press starts over rather than queueing a second time-up sound.
+        check->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        tick(check->findChild<QTimer *>(QStringLiteral("Timer2")));
+        tick(check->findChild<QTimer *>(QStringLiteral("Timer2")));
+        QCOMPARE(t.platform().sounds, inDir(atOnce + atOnce + later));
+        QCOMPARE(t.platform().messageTexts(), messages + messages);
+    }
+};
+
+QTEST_MAIN(TestCheckScreen)
+#include "test_check_screen.moc"
