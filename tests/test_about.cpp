@@ -4,10 +4,11 @@
 #include "core/web_addresses.h"
 #include "menu/main_menu.h"
 #include "shell/controls.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -15,15 +16,6 @@ using namespace Dovrel;
 using namespace Dovrel::Testing;
 
 namespace {
-
-const QColor Red(255, 0, 0);
-const QColor Black(0, 0, 0);
-
-void moveOver(QWidget *widget, QPoint pos)
-{
-    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &move);
-}
 
 QStringList redLines(Form19 *about)
 {
@@ -38,16 +30,6 @@ QStringList redLines(Form19 *about)
     return red;
 }
 
-// Shows the main menu and then the about window over it, as the menu's buttons do.
-template <class T> T *openOverMenu(TestApp &t)
-{
-    Form4 *menu = t.screen<Form4>();
-    menu->show();
-    T *about = t.screen<T>();
-    about->show();
-    return about;
-}
-
 } // namespace
 
 class TestAbout : public QObject
@@ -59,14 +41,6 @@ private slots:
     {
         TestApp t;
         Form19 *about = t.screen<Form19>();
-        QCOMPARE(about->windowTitle(), QStringLiteral("Dovrel"));
-        QCOMPARE(about->size(), QSize(5880 / 15, 3510 / 15));
-        QCOMPARE(backColour(about), QColor(152, 218, 216));
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("作者信息"));
-        QCOMPARE(textColour(about->findChild<QLabel *>(QStringLiteral("Label1"))), QColor(0, 0, 255));
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), 15.0);
-        QVERIFY(about->findChild<QLabel *>(QStringLiteral("Label1"))->font().bold());
-
         const QStringList prefixes = {QStringLiteral("姓    名："), QStringLiteral("单    位："),
                                       QStringLiteral("主修专业："), QStringLiteral("QQ："),
                                       QStringLiteral("电子邮箱："), QStringLiteral("个人博客：")};
@@ -134,11 +108,6 @@ private slots:
     {
         TestApp t;
         Form21 *about = t.screen<Form21>();
-        QCOMPARE(about->windowTitle(), QStringLiteral("Dovrel"));
-        QCOMPARE(about->size(), QSize(7560 / 15, 3765 / 15));
-        QCOMPARE(backColour(about), QColor(152, 218, 216));
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("关于该软件"));
-        QCOMPARE(textColour(about->findChild<QLabel *>(QStringLiteral("Label1"))), QColor(0, 0, 255));
         QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("软件版本：2.2.0.5"));
         QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
                  QStringLiteral("运行时内存占用率非常低，兼容性好。"));
@@ -167,30 +136,39 @@ private slots:
             QVERIFY2(line->sizeHint().width() <= line->width(), qPrintable(line->objectName()));
             QVERIFY(about->rect().contains(line->geometry()));
         }
-        QVERIFY(about->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
     }
 
-    void bothWindowsLeaveTheMainMenuVisible_data()
+    void bothWindowsShowTheirHeadingAndLeaveTheMainMenuVisible_data()
     {
         QTest::addColumn<bool>("author");
-        QTest::newRow("关于作者") << true;
-        QTest::newRow("关于该软件") << false;
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("关于作者") << true << QSize(5880 / 15, 3510 / 15) << QStringLiteral("作者信息");
+        QTest::newRow("关于该软件") << false << QSize(7560 / 15, 3765 / 15) << QStringLiteral("关于该软件");
     }
 
-    void bothWindowsLeaveTheMainMenuVisible()
+    void bothWindowsShowTheirHeadingAndLeaveTheMainMenuVisible()
     {
         QFETCH(bool, author);
+        QFETCH(QSize, size);
+        QFETCH(QString, heading);
         TestApp t;
         Screen *about = author ? static_cast<Screen *>(openOverMenu<Form19>(t)) : openOverMenu<Form21>(t);
-        Form4 *menu = t.screen<Form4>();
-        QVERIFY(menu->isVisible());
+        QCOMPARE(about->windowTitle(), QStringLiteral("Dovrel"));
+        QCOMPARE(about->size(), size);
+        QCOMPARE(backColour(about), QColor(152, 218, 216));
+        const auto *title = child<QLabel>(about, QStringLiteral("Label1"));
+        QCOMPARE(title->text(), heading);
+        QCOMPARE(textColour(title), QColor(0, 0, 255));
+        QCOMPARE(title->font().pointSizeF(), 15.0);
+        QVERIFY(title->font().bold());
+        QVERIFY(child<QTimer>(about, QStringLiteral("Timer1"))->isActive());
+
+        QVERIFY(t.screen<Form4>()->isVisible());
         QVERIFY(about->isVisible());
         const QString name = about->objectName();
 
-        QVERIFY(about->close());
-        flushDeletes();
-        QVERIFY(!t.app().screens().isLoaded(name));
-        QVERIFY(menu->isVisible());
+        closeToMenu(t, about);
         QVERIFY(!t.app().exiting());
 
         // The next opening loads it afresh.
@@ -206,8 +184,7 @@ private slots:
         QVERIFY(!newVersionAddress().contains(QStringLiteral("//releases")));
 
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         openNewVersionPage(menu);
         QCOMPARE(t.platform().urls, QStringList{newVersionAddress()});
         QVERIFY(t.platform().messages.isEmpty());

@@ -3,11 +3,11 @@
 #include "displays/styling.h"
 #include "settings/system_colour.h"
 #include "shell/controls.h"
+#include "support/files.h"
+#include "support/screens.h"
 #include "support/test_app.h"
 
 #include <QAction>
-#include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -18,29 +18,9 @@ using namespace Dovrel::Testing;
 
 namespace {
 
-const QString ViwerSet = QStringLiteral("ViwerSet.ini");
 // What a first close writes: the heading's design font and red, the design light blue (156, 235, 243).
 const QStringList DesignLines = {QStringLiteral("华文行楷"), QStringLiteral("72"), QStringLiteral("255"),
                                  QStringLiteral("15985564")};
-
-QByteArray assetBytes(const QString &fileName)
-{
-    QFile file(QStringLiteral(DOVREL_ASSETS_DIR "/config/") + fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-Form20 *openAudience(TestApp &t)
-{
-    Form20 *screen = t.screen<Form20>();
-    screen->show();
-    return screen;
-}
-
-void closeScreen(Screen *screen)
-{
-    screen->close();
-    flushDeletes();
-}
 
 } // namespace
 
@@ -68,7 +48,7 @@ private slots:
     void elapsedCountOutlivesUnloadsAndStopsAtItsLimit()
     {
         TestApp t;
-        Form20 *screen = openAudience(t);
+        Form20 *screen = openScreen<Form20>(t);
         QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
         tick(screen->findChild<QTimer *>(QStringLiteral("Timer2")));
         QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0分1秒"));
@@ -76,7 +56,7 @@ private slots:
         QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("2分30秒"));
         closeScreen(screen);
 
-        Form20 *again = openAudience(t);
+        Form20 *again = openScreen<Form20>(t);
         QVERIFY(again->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
         QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
         tick(again->findChild<QTimer *>(QStringLiteral("Timer2")));
@@ -108,11 +88,9 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, written);
         TestApp t;
-        if (!file.isEmpty()) {
-            QFile ini(t.configPath(ViwerSet));
-            QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(file) == file.size());
-        }
-        Form20 *screen = openAudience(t);
+        if (!file.isEmpty())
+            QVERIFY(t.writeConfigBytes(ViwerSet, file));
+        Form20 *screen = openScreen<Form20>(t);
         const AudienceStyle &style = screen->audienceStyle();
         QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), style.text.fontName);
         QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), *style.text.fontSize);
@@ -126,11 +104,9 @@ private slots:
     void guestCommentsThenAudienceQuestionsKeepTheChosenLook()
     {
         TestApp t;
-        QImage picture(60, 40, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        QVERIFY(picture.save(t.dir() + QStringLiteral("/background/p3.jpg"), "JPG"));
+        QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p3.jpg")), Qt::red, {60, 40}));
         // As the main menu's "嘉宾点评" opens it.
-        Form20 *guests = openAudience(t);
+        Form20 *guests = openScreen<Form20>(t);
         guests->findChild<QLabel *>(QStringLiteral("Label1"))->setText(QStringLiteral("嘉宾点评"));
         const QFont timeFont = guests->findChild<QLabel *>(QStringLiteral("Label2"))->font();
         const QColor timeText = textColour(guests->findChild<QLabel *>(QStringLiteral("Label2")));
@@ -149,7 +125,7 @@ private slots:
         QCOMPARE(t.readConfigBytes(ViwerSet), gbBytes({QStringLiteral("隶书"), QStringLiteral("60"),
                                                        QStringLiteral("16711680"), QStringLiteral("13826810")}));
 
-        Form20 *audience = openAudience(t);
+        Form20 *audience = openScreen<Form20>(t);
         QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("观众提问"));
         QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), QStringLiteral("隶书"));
         QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), 60.0);
@@ -167,7 +143,7 @@ private slots:
     void popUpMenuOnlyOnTheSurface()
     {
         TestApp t;
-        Form20 *screen = openAudience(t);
+        Form20 *screen = openScreen<Form20>(t);
         QCOMPARE(screen->findChild<QMenu *>(QStringLiteral("menu"))->actions(),
                  (QList<QAction *>{screen->findChild<QMenu *>(QStringLiteral("s"))->menuAction(),
                                    screen->findChild<QMenu *>(QStringLiteral("bj"))->menuAction(),
@@ -195,9 +171,7 @@ private slots:
     void failedWriteStillClosesAndTellsTheTimekeeper()
     {
         TestApp t(TestApp::Config::Missing);
-        closeScreen(openAudience(t));
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form20")));
-        QVERIFY(t.app().mainMenu()->isVisible());
+        closeToMenu(t, openScreen<Form20>(t));
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages[0].text.contains(ViwerSet));
     }

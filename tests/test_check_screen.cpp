@@ -3,6 +3,8 @@
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
+#include "support/files.h"
+#include "support/screens.h"
 #include "support/test_app.h"
 
 #include <QDir>
@@ -79,10 +81,13 @@ private slots:
         QCOMPARE(check->findChild<QPushButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("重新检查"));
         QCOMPARE(check->findChild<QPushButton *>(QStringLiteral("Command2"))->text(), QStringLiteral("试听提示音"));
         QVERIFY(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->isReadOnly());
-        for (const QWidget *control : {static_cast<QWidget *>(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))), static_cast<QWidget *>(check->findChild<QPushButton *>(QStringLiteral("Command1"))),
-                                       static_cast<QWidget *>(check->findChild<QPushButton *>(QStringLiteral("Command2")))})
+        for (const QWidget *control :
+             {static_cast<QWidget *>(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))),
+              static_cast<QWidget *>(check->findChild<QPushButton *>(QStringLiteral("Command1"))),
+              static_cast<QWidget *>(check->findChild<QPushButton *>(QStringLiteral("Command2")))})
             QVERIFY(check->rect().contains(control->geometry()));
-        QVERIFY(check->findChild<QPushButton *>(QStringLiteral("Command1"))->y() > check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->geometry().bottom());
+        QVERIFY(check->findChild<QPushButton *>(QStringLiteral("Command1"))->y() >
+                check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->geometry().bottom());
 
         // The caption is typed out as on every screen, and starts over.
         QCOMPARE(check->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
@@ -98,20 +103,15 @@ private slots:
     void opensOverTheMenuAndClosesBackToIt()
     {
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
-        Form22 *check = t.screen<Form22>();
-        check->show();
+        Form4 *menu = openScreen<Form4>(t);
+        Form22 *check = openScreen<Form22>(t);
         QVERIFY(menu->isVisible());
         QCOMPARE(check->frameGeometry().center(), menu->frameGeometry().center());
         // Not for the hall: the display may sleep while it is open.
         QVERIFY(t.platform().displayAwakeCalls.isEmpty());
 
         menu->hide();
-        check->close();
-        flushDeletes();
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form22")));
-        QVERIFY(menu->isVisible());
+        closeToMenu(t, check);
     }
 
     void hallReadySettingsCheckClean()
@@ -122,7 +122,8 @@ private slots:
         const QMap<QString, QByteArray> before = snapshot(t.dir());
         Form22 *check = t.screen<Form22>();
 
-        QVERIFY2(linesStartingWith(check, QStringLiteral("✘ ")).isEmpty(), qPrintable(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText()));
+        QVERIFY2(linesStartingWith(check, QStringLiteral("✘ ")).isEmpty(),
+                 qPrintable(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText()));
         // Only the faces of a machine without the designs' fonts may be worth a look.
         for (const QString &note : linesStartingWith(check, QStringLiteral("! ")))
             QVERIFY2(note.startsWith(QStringLiteral("! 字体“")), qPrintable(note));
@@ -138,8 +139,7 @@ private slots:
 
         // Checking, again and again, writes nothing and leaves nothing behind.
         check->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        check->close();
-        flushDeletes();
+        closeScreen(check);
         QCOMPARE(snapshot(t.dir()), before);
     }
 
@@ -154,12 +154,9 @@ private slots:
         times[17 - 1] = QStringLiteral("1:30");
         times[2 - 1] = QStringLiteral("盘问");
         times[8 - 1] = QStringLiteral("40000");
-        t.writeConfig(QStringLiteral("TimeSet.ini"), times);
+        t.writeConfig(TimeSet, times);
         // The warning is there but is no wave file; the time-up sound is missing.
-        QFile fake(t.dir() + QStringLiteral("/sound/30Warn/默认声音.wav"));
-        QVERIFY(fake.open(QIODevice::WriteOnly));
-        fake.write("ID3 not a wave");
-        fake.close();
+        QVERIFY(writeBytes(t.dir() + QStringLiteral("/sound/30Warn/默认声音.wav"), "ID3 not a wave"));
 
         Form22 *check = t.screen<Form22>();
         const QStringList expected = {
@@ -245,7 +242,7 @@ private slots:
         QFETCH(QStringList, later);
         QFETCH(QStringList, messages);
         TestApp t;
-        t.writeConfig(QStringLiteral("SoundSet.ini"), soundSet);
+        t.writeConfig(SoundSet, soundSet);
         t.platform().devices = devices;
         const auto inDir = [&t](const QStringList &files) {
             QStringList paths;

@@ -2,7 +2,9 @@
 #include "settings/contest_details_page.h"
 #include "settings/stages_page.h"
 #include "shell/controls.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QFile>
 #include <QLabel>
@@ -12,27 +14,6 @@
 
 using namespace Dovrel;
 using namespace Dovrel::Testing;
-
-namespace {
-
-const QString NumSet = QStringLiteral("NumSet.ini");
-
-QStringList contestLines()
-{
-    QStringList lines;
-    for (int i = 1; i <= 23; ++i)
-        lines.append(QStringLiteral("项%1").arg(i));
-    lines[0] = QStringLiteral("第二届“明理杯”大学生辩论邀请赛");
-    lines[22] = QString();
-    return lines;
-}
-
-QLineEdit *box(Form2 *page, int number)
-{
-    return child<QLineEdit>(page, QStringLiteral("Text%1").arg(number));
-}
-
-} // namespace
 
 class TestContestDetails : public QObject
 {
@@ -49,7 +30,7 @@ private slots:
         } boxes[] = {{1, 4080, 600, 7335},  {6, 4080, 3720, 7335}, {7, 4440, 4560, 1095},  {10, 10320, 4560, 1095},
                      {11, 4440, 5040, 1095}, {15, 4560, 5880, 1335}, {20, 10080, 6360, 1335}, {23, 10080, 6840, 1335}};
         for (const auto &b : boxes)
-            QCOMPARE(box(page, b.box)->geometry(), twipsRect(b.left, b.top, b.width, 405));
+            QCOMPARE(textBox(page, b.box)->geometry(), twipsRect(b.left, b.top, b.width, 405));
         const struct
         {
             const char *name, *text;
@@ -70,13 +51,13 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QCOMPARE(child<QPushButton>(page, QStringLiteral("Command%1").arg(i + 1))->text(), captions[i]);
         QCOMPARE(backColour(page), plainColour(0x00FFFF00));
-        QCOMPARE(backColour(box(page, 3)), plainColour(0x00EAF189));
+        QCOMPARE(backColour(textBox(page, 3)), plainColour(0x00EAF189));
     }
 
     void loadsSavesAndClears()
     {
         TestApp t;
-        const QStringList lines = contestLines();
+        const QStringList lines = contestDetails();
         t.writeConfig(NumSet, lines);
         Form2 *page = t.screen<Form2>();
         for (int i = 1; i <= 23; ++i)
@@ -104,8 +85,7 @@ private slots:
         page->findChild<QLineEdit *>(QStringLiteral("Text4"))->setText(QStringLiteral("  反方：网络使人更疏远 😀 "));
         page->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(t.readConfigBytes(NumSet).count("\r\n"), 23);
-        page->close();
-        flushDeletes();
+        closeScreen(page);
         QCOMPARE(t.screen<Form2>()->detail(ContestDetail::NegativeMotion), QStringLiteral("  反方：网络使人更疏远 😀 "));
     }
 
@@ -127,9 +107,8 @@ private slots:
     void theWizardIsWalkedWithItsButtons()
     {
         TestApp t;
-        t.writeConfig(NumSet, contestLines());
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        t.writeConfig(NumSet, contestDetails());
+        Form4 *menu = openScreen<Form4>(t);
         menu->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
         Form2 *details = t.screen<Form2>();
         QVERIFY(details->isVisible());
@@ -159,7 +138,7 @@ private slots:
         flushDeletes();
         QVERIFY(menu->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form2")));
-        QCOMPARE(t.screen<Form2>()->detail(ContestDetail::AffirmativeTeam), contestLines()[4]);
+        QCOMPARE(t.screen<Form2>()->detail(ContestDetail::AffirmativeTeam), contestDetails()[4]);
 
         // The pop-up entry opens the page as the button does.
         menu->findChild<QAction *>(QStringLiteral("set"))->trigger();

@@ -6,6 +6,23 @@
 
 using namespace Dovrel;
 
+namespace {
+
+// A timeout of the schedule and what the schedule tells after it; steps 0 is a look at the schedule without a
+// timeout, as a timeout always owes at least one step.
+struct Timeout
+{
+    qint64 at;
+    int steps;
+    qint64 nextDeadline;
+    qint64 msUntilNext;
+};
+using Timeouts = QList<Timeout>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Timeouts)
+
 class TestCountdown : public QObject
 {
     Q_OBJECT
@@ -99,60 +116,46 @@ private slots:
         QCOMPARE(countdownStep(std::numeric_limits<int>::min()).remaining, std::numeric_limits<int>::min());
     }
 
-    void scheduleKeepsToItsDeadlines()
+    void scheduleOwesAStepForEveryDeadline_data()
     {
-        StepSchedule schedule(1000);
-        schedule.start(5000);
-        QCOMPARE(schedule.nextDeadline(), 6000);
-        // A timeout a little late owes one step and the next interval is shortened to keep the grid.
-        QCOMPARE(schedule.stepsDue(6004), 1);
-        QCOMPARE(schedule.msUntilNext(6004), 996);
-        // A little early is still one step, and the grid is kept.
-        QCOMPARE(schedule.stepsDue(6999), 1);
-        QCOMPARE(schedule.msUntilNext(6999), 1001);
-        QCOMPARE(schedule.stepsDue(8000), 1);
-        QCOMPARE(schedule.nextDeadline(), 9000);
+        QTest::addColumn<qint64>("start");
+        QTest::addColumn<Timeouts>("timeouts");
+        // A timeout a little late owes one step and the next interval is shortened to keep the grid; a little early
+        // is still one step, and the grid is kept.
+        QTest::newRow("a little late, a little early")
+            << qint64(5000)
+            << Timeouts{{5000, 0, 6000, 1000}, {6004, 1, 7000, 996}, {6999, 1, 8000, 1001}, {8000, 1, 9000, 1000}};
+        // Held up from before the first deadline until 3.5 s: the steps at 1, 2 and 3 s are owed at once. A timeout
+        // invoked with no time passing still makes a step.
+        QTest::newRow("held up") << qint64(0)
+                                 << Timeouts{{3500, 3, 4000, 500},
+                                             {4000, 1, 5000, 1000},
+                                             {5000, 1, 6000, 1000},
+                                             {5000, 1, 7000, 2000},
+                                             {9000, 0, 7000, 0}};
+        // Started at 10 s: deadlines at 11, 12, … s. A hold-up is charged, a suspend is not; the grid from there on
+        // is kept as usual.
+        QTest::newRow("held up to the threshold: every step owed")
+            << qint64(10'000) << Timeouts{{15'000, 5, 16'000, 1000}, {16'003, 1, 17'000, 997}};
+        QTest::newRow("just past the threshold: one step, anchored anew")
+            << qint64(10'000) << Timeouts{{15'001, 1, 16'001, 1000}, {16'004, 1, 17'001, 997}};
+        QTest::newRow("an hour asleep") << qint64(10'000)
+                                        << Timeouts{{3'610'000, 1, 3'611'000, 1000}, {3'611'003, 1, 3'612'000, 997}};
     }
 
-    void scheduleCatchesUpAfterAHoldUp()
+    void scheduleOwesAStepForEveryDeadline()
     {
-        StepSchedule schedule(1000);
-        schedule.start(0);
-        // Held up from before the first deadline until 3.5 s: the steps at 1, 2 and 3 s are owed at once.
-        QCOMPARE(schedule.stepsDue(3500), 3);
-        QCOMPARE(schedule.nextDeadline(), 4000);
-        QCOMPARE(schedule.msUntilNext(3500), 500);
-        QCOMPARE(schedule.stepsDue(4000), 1);
-        QCOMPARE(schedule.stepsDue(5000), 1);
-        // A timeout invoked with no time passing still makes a step.
-        QCOMPARE(schedule.stepsDue(5000), 1);
-        QCOMPARE(schedule.msUntilNext(5000), 2000);
-        QCOMPARE(schedule.msUntilNext(9000), 0);
-    }
-
-    void scheduleChargesAHoldUpButNotASuspend_data()
-    {
-        QTest::addColumn<qint64>("timeoutAt");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<qint64>("nextDeadline");
-        // Started at 10 s: deadlines at 11, 12, … s.
-        QTest::newRow("held up to the threshold: every step owed") << qint64(15'000) << 5 << qint64(16'000);
-        QTest::newRow("just past the threshold: one step, anchored anew") << qint64(15'001) << 1 << qint64(16'001);
-        QTest::newRow("an hour asleep") << qint64(3'610'000) << 1 << qint64(3'611'000);
-    }
-    void scheduleChargesAHoldUpButNotASuspend()
-    {
-        QFETCH(qint64, timeoutAt);
-        QFETCH(int, steps);
-        QFETCH(qint64, nextDeadline);
-        StepSchedule schedule(1000);
+        QFETCH(qint64, start);
+        QFETCH(Timeouts, timeouts);
         QCOMPARE(MaxCatchUpGapMs, 5000);
-        schedule.start(10'000);
-        QCOMPARE(schedule.stepsDue(timeoutAt), steps);
-        QCOMPARE(schedule.nextDeadline(), nextDeadline);
-        // The grid from there on is kept as usual.
-        QCOMPARE(schedule.stepsDue(nextDeadline + 3), 1);
-        QCOMPARE(schedule.msUntilNext(nextDeadline + 3), 997);
+        StepSchedule schedule(1000);
+        schedule.start(start);
+        for (const Timeout &timeout : timeouts) {
+            if (timeout.steps > 0)
+                QCOMPARE(schedule.stepsDue(timeout.at), timeout.steps);
+            QCOMPARE(schedule.nextDeadline(), timeout.nextDeadline);
+            QCOMPARE(schedule.msUntilNext(timeout.at), timeout.msUntilNext);
+        }
     }
 
     void theGapIsMeasuredFromTheLastTimeout()

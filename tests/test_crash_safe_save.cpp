@@ -1,6 +1,7 @@
 #include "core/app_paths.h"
 #include "core/line_file.h"
 #include "core/settings_files.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <algorithm>
 
 using namespace Dovrel;
+using namespace Dovrel::Testing;
 
 class TestCrashSafeSave : public QObject
 {
@@ -33,17 +35,6 @@ private:
     QString configFile(const QString &name) const
     {
         return configDir() + QLatin1Char('/') + name;
-    }
-    static QByteArray readBytes(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static void writeBytes(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
     }
     QStringList entries() const
     {
@@ -136,11 +127,11 @@ private slots:
             QStringLiteral("Notes.txt.AbC123"),
         };
         for (const QString &name : leftovers + others)
-            writeBytes(configFile(name), "copy\r\n");
+            QVERIFY(writeBytes(configFile(name), "copy\r\n"));
         // A folder or a link of that form is no save's copy either, and a link's target is never reached.
         QVERIFY(QDir().mkpath(configFile(QStringLiteral("TimeSet.ini.Dir123"))));
         const QString outside = m_dir.path() + QStringLiteral("/outside.ini");
-        writeBytes(outside, "keep\r\n");
+        QVERIFY(writeBytes(outside, "keep\r\n"));
         QVERIFY(QFile::link(outside, configFile(QStringLiteral("TimeSet.ini.Lnk123"))));
 
         AppPaths paths(m_dir.path());
@@ -157,11 +148,11 @@ private slots:
         const QStringList files = {SettingsFiles::numSet(),  SettingsFiles::timeSet(),  SettingsFiles::soundSet(),
                                    SettingsFiles::nameSet(), SettingsFiles::viwerSet(), SettingsFiles::score()};
         for (const QString &file : files) {
-            writeBytes(configFile(file), "1\r\n");
-            writeBytes(configFile(file + QStringLiteral(".q1W2e3")), "1\r\n");
-            writeBytes(configFile(file + QStringLiteral(".tmp")), "1\r\n");
+            QVERIFY(writeBytes(configFile(file), "1\r\n"));
+            QVERIFY(writeBytes(configFile(file + QStringLiteral(".q1W2e3")), "1\r\n"));
+            QVERIFY(writeBytes(configFile(file + QStringLiteral(".tmp")), "1\r\n"));
         }
-        writeBytes(configFile(QStringLiteral("Report.txt.q1W2e3")), "1\r\n");
+        QVERIFY(writeBytes(configFile(QStringLiteral("Report.txt.q1W2e3")), "1\r\n"));
         QCOMPARE(clearInterruptedSaves(configDir()), files.size());
         QStringList expected = files;
         for (const QString &file : files)

@@ -2,11 +2,12 @@
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
 #include "shell/controls.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -15,18 +16,6 @@ using namespace Dovrel;
 using namespace Dovrel::Testing;
 
 namespace {
-
-const QColor Red(255, 0, 0);
-const QColor Black(0, 0, 0);
-
-// Opens the clock as the main menu does: the limit is handed over first, then the clock loads.
-Form18 *openClock(TestApp &t, const QString &limit)
-{
-    t.screen<Form5>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(limit);
-    Form18 *clock = t.screen<Form18>();
-    clock->show();
-    return clock;
-}
 
 QLabel *pairing(Form18 *clock, int number)
 {
@@ -63,12 +52,6 @@ QStringList redPairings(Form18 *clock)
     return red;
 }
 
-void moveOver(QWidget *widget, QPoint pos)
-{
-    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &move);
-}
-
 } // namespace
 
 class TestCrossExaminationClock : public QObject
@@ -80,7 +63,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet(QStringLiteral("分\\秒"));
-        Form18 *clock = openClock(t, QStringLiteral("180"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("180"));
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(backColour(clock), QColor(24, 148, 222));
@@ -99,7 +82,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openClock(t, QStringLiteral("2"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("2"));
         QTest::mouseClick(clock->findChild<QLabel *>(QStringLiteral("Label3")),
                           Qt::RightButton); // only the left button clicks
         QCOMPARE(visibleControls(clock), MenuControls);
@@ -139,7 +122,7 @@ private slots:
         QFETCH(QString, shown);
         TestApp t;
         t.writeSoundSet(format);
-        Form18 *clock = openClock(t, QStringLiteral("180"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("180"));
         const QString text = pairing(clock, number)->text();
         choose(clock, number);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label9"))->text(), text);
@@ -156,7 +139,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openClock(t, QStringLiteral("180"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("180"));
         const QColor headingColour = textColour(clock->findChild<QLabel *>(QStringLiteral("Label9")));
 
         moveOver(clock->findChild<QLabel *>(QStringLiteral("Label2")), QPoint(5, 5));
@@ -186,7 +169,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openClock(t, QStringLiteral("120"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("120"));
         choose(clock, 1);
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
@@ -207,14 +190,14 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet(QStringLiteral("分\\秒"));
-        Form18 *clock = openClock(t, QStringLiteral("3"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("3"));
         choose(clock, 2);
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label10"))), Red);
 
-        t.screen<Form5>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("90"));
+        t.screen<Form5>()->handOverLimit(QStringLiteral("90"));
         clock->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label10"))), Black);
         QCOMPARE(clock->remainingSeconds(), 90);
@@ -228,75 +211,70 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        ScriptedPlatform &p = t.platform();
-        Form18 *clock = openClock(t, QStringLiteral("60"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("60"));
         choose(clock, 4);
-        p.nowMs = 5'000;
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        p.nowMs = 5'600;
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        p.nowMs = 6'002;
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        startTwiceThenStep(t.platform(), clock->findChild<QPushButton *>(QStringLiteral("Command3")),
+                           clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), 59);
-        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 998);
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 997);
     }
 
-    void alertsAtThirtyAndAtEveryTimeUp()
+    void alertsAtThirtyAndAtTimeUp_data()
+    {
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("warned on the first step")
+            << QStringLiteral("31") << 8 << 1 << QStringLiteral("sound/30Warn/默认声音.wav");
+        QTest::newRow("thirty: the time-up sound only")
+            << QStringLiteral("30") << 1 << 30 << QStringLiteral("sound/TimeOut/声音一.wav");
+    }
+
+    void alertsAtThirtyAndAtTimeUp()
+    {
+        QFETCH(QString, limit);
+        QFETCH(int, number);
+        QFETCH(int, steps);
+        QFETCH(QString, sound);
+        TestApp t;
+        t.writeSoundSet();
+        Form18 *clock = openCrossExaminationClock(t, limit);
+        choose(clock, number);
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), steps - 1);
+        QVERIFY(t.platform().sounds.isEmpty());
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QCOMPARE(t.platform().sounds.size(), 1);
+        QVERIFY(t.platform().sounds.at(0).endsWith(sound));
+    }
+
+    void aLimitThatIsNotANumberRunsOutAtEveryStart()
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openClock(t, QStringLiteral("31"));
-        choose(clock, 8);
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(t.platform().sounds.size(), 1);
-        QVERIFY(t.platform().sounds.at(0).endsWith(QStringLiteral("sound/30Warn/默认声音.wav")));
-
-        TestApp quiet;
-        quiet.writeSoundSet();
-        Form18 *thirty = openClock(quiet, QStringLiteral("30"));
-        choose(thirty, 1);
-        thirty->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(thirty->findChild<QTimer *>(QStringLiteral("Timer1")), 29);
-        QVERIFY(quiet.platform().sounds.isEmpty());
-        tick(thirty->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(quiet.platform().sounds.size(), 1);
-        QVERIFY(quiet.platform().sounds.at(0).endsWith(QStringLiteral("sound/TimeOut/声音一.wav")));
-
-        // A limit that is not a number ends on the first step; starting again repeats the whole time-up.
-        TestApp z;
-        z.writeSoundSet();
-        Form18 *zero = openClock(z, QStringLiteral("abc"));
-        choose(zero, 3);
-        QCOMPARE(zero->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral("0s"));
-        zero->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(zero->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(zero->remainingSeconds(), -1);
-        QCOMPARE(zero->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(!zero->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(z.platform().sounds.size(), 1);
-
-        zero->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(zero->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(zero->remainingSeconds(), -2);
-        QCOMPARE(zero->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(!zero->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(z.platform().sounds.size(), 2);
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("abc"));
+        choose(clock, 3);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral("0s"));
+        // It ends on the first step; starting again repeats the whole time-up.
+        for (int start = 1; start <= 2; ++start) {
+            clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+            tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+            QCOMPARE(clock->remainingSeconds(), -start);
+            QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
+            QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+            QCOMPARE(t.platform().sounds.size(), start);
+        }
     }
 
     void closingStopsTheCountAndReturnsToTheMainMenu()
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openClock(t, QStringLiteral("90"));
+        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("90"));
         choose(clock, 1);
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        QTimer *timer = clock->findChild<QTimer *>(QStringLiteral("Timer1"));
-        clock->close();
-        QVERIFY(!timer->isActive());
-        QVERIFY(t.screen<Form4>()->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form18")));
-        flushDeletes();
+        closeToMenu(t, clock, {clock->findChild<QTimer *>(QStringLiteral("Timer1"))});
         QCOMPARE(t.screen<Form18>()->findChild<QLabel *>(QStringLiteral("Label9"))->text(),
                  QStringLiteral("攻辩双方选择菜单"));
     }

@@ -2,9 +2,10 @@
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
 #include "shell/controls.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -14,17 +15,6 @@ using namespace Dovrel;
 using namespace Dovrel::Testing;
 
 namespace {
-
-// Opens the dual clock as the main menu does: hand-over first, then the clock, with or without a title.
-Form6 *openClock(TestApp &t, const QString &limit, const QString &title = QStringLiteral("自由辩论"))
-{
-    t.screen<Form5>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(limit);
-    Form6 *clock = t.screen<Form6>();
-    if (!title.isNull())
-        clock->findChild<QLabel *>(QStringLiteral("Label1"))->setText(title);
-    clock->show();
-    return clock;
-}
 
 enum class Running { None, Affirmative, Negative };
 
@@ -44,17 +34,6 @@ QPoint sensingBand(const Form6 *clock)
     return QPoint(clock->width() / 4, clock->height() - 4);
 }
 
-bool isRed(const QLabel *label)
-{
-    return textColour(label) == QColor(255, 0, 0);
-}
-
-void pressKey(Form6 *clock, Qt::Key key, bool autoRepeat)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
-    QApplication::sendEvent(clock, &press);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Running)
@@ -64,17 +43,42 @@ class TestDualClock : public QObject
     Q_OBJECT
 
 private slots:
+    void opensWaitingWithBothFullLimits_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("devices");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("afterOneStep");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("seconds") << QStringLiteral("秒") << 1 << QStringLiteral("180") << QStringLiteral("180s")
+                                 << QStringLiteral("179s") << QStringList();
+        QTest::newRow("minutes") << QStringLiteral("分\\秒") << 1 << QStringLiteral("180") << QStringLiteral("3分0秒")
+                                 << QStringLiteral("2分59秒") << QStringList();
+        // No format chosen: seconds rather than the design texts; the missing device is still reported.
+        QTest::newRow("no format, no sound device")
+            << QStringLiteral("分秒") << 0 << QStringLiteral("31") << QStringLiteral("31s") << QStringLiteral("30s")
+            << QStringList{QStringLiteral("检测声音设备出错")};
+    }
+
     void opensWaitingWithBothFullLimits()
     {
+        QFETCH(QString, format);
+        QFETCH(int, devices);
+        QFETCH(QString, limit);
+        QFETCH(QString, shown);
+        QFETCH(QString, afterOneStep);
+        QFETCH(QStringList, messages);
         TestApp t;
-        t.writeSoundSet(QStringLiteral("秒"));
-        Form6 *clock = openClock(t, QStringLiteral("180"));
+        t.writeSoundSet(format);
+        t.platform().devices = devices;
+        Form6 *clock = openDualClock(t, limit);
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(running(clock), Running::None);
         for (QLabel *label : {clock->findChild<QLabel *>(QStringLiteral("Label4")),
                               clock->findChild<QLabel *>(QStringLiteral("Label5"))}) {
-            QCOMPARE(label->text(), QStringLiteral("180s"));
+            QCOMPARE(label->text(), shown);
             QCOMPARE(label->font().pointSize(), 120);
         }
         QCOMPARE(child<QLabel>(clock, QStringLiteral("Label6_1")),
@@ -85,24 +89,12 @@ private slots:
         for (QLabel *label : clock->findChildren<QLabel *>())
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 
-        TestApp m;
-        m.writeSoundSet(QStringLiteral("分\\秒"));
-        Form6 *minutes = openClock(m, QStringLiteral("180"));
-        QCOMPARE(minutes->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("3分0秒"));
-
-        // No format chosen: seconds rather than the design texts; the missing device is still reported.
-        TestApp n;
-        n.writeConfig(QStringLiteral("SoundSet.ini"), {QStringLiteral("默认声音"), QStringLiteral("声音一"),
-                                                       QStringLiteral("显示"), QStringLiteral("分秒")});
-        n.platform().devices = 0;
-        Form6 *unset = openClock(n, QStringLiteral("31"));
-        QCOMPARE(unset->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("31s"));
-        QCOMPARE(unset->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("31s"));
-        QTest::keyClick(unset, Qt::Key_Right);
-        tick(unset->findChild<QTimer *>(QStringLiteral("Timer2")));
-        QCOMPARE(unset->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("30s"));
-        QCOMPARE(n.platform().messageTexts(), QStringList{QStringLiteral("检测声音设备出错")});
-        QCOMPARE(running(unset), Running::Negative);
+        QTest::keyClick(clock, Qt::Key_Right);
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), afterOneStep);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), shown);
+        QCOMPARE(t.platform().messageTexts(), messages);
+        QCOMPARE(running(clock), Running::Negative);
     }
 
     void titleComesFromTheOpenerOrTheHandedOverName()
@@ -110,17 +102,16 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         // Custom stage eight gives no title but hands its name over.
-        t.screen<Form5>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("第二轮自由辩论"));
-        Form6 *clock = openClock(t, QStringLiteral("60"), QString());
+        t.screen<Form5>()->handOverName(QStringLiteral("第二轮自由辩论"));
+        Form6 *clock = openDualClock(t, QStringLiteral("60"), QString());
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
         QTest::keyClick(clock, Qt::Key_Left);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
-        clock->close();
-        flushDeletes();
+        closeScreen(clock);
 
         // The free-debate buttons leave an older stage's name in the hand-over; their title wins.
-        t.screen<Form5>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("总结陈词"));
-        QCOMPARE(openClock(t, QStringLiteral("60"))->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+        t.screen<Form5>()->handOverName(QStringLiteral("总结陈词"));
+        QCOMPARE(openDualClock(t, QStringLiteral("60"))->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
                  QStringLiteral("自由辩论"));
     }
 
@@ -153,7 +144,7 @@ private slots:
         QFETCH(Running, expected);
         TestApp t;
         t.writeSoundSet();
-        Form6 *clock = openClock(t, QStringLiteral("120"));
+        Form6 *clock = openDualClock(t, QStringLiteral("120"));
         if (from == Running::Affirmative)
             QTest::keyClick(clock, Qt::Key_Left);
         if (from == Running::Negative)
@@ -170,7 +161,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form6 *clock = openClock(t, QStringLiteral("120"));
+        Form6 *clock = openDualClock(t, QStringLiteral("120"));
         QTest::mousePress(clock, Qt::LeftButton, {}, sensingBand(clock));
         QCOMPARE(running(clock), Running::Affirmative);
         QTest::mousePress(clock, Qt::RightButton, {}, sensingBand(clock));
@@ -205,7 +196,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form6 *clock = openClock(t, QStringLiteral("180"));
+        Form6 *clock = openDualClock(t, QStringLiteral("180"));
         p.nowMs = 10'000;
         for (int i = 0; i < 10; ++i) {
             QTest::keyClick(clock, i % 2 == 0 ? Qt::Key_Left : Qt::Key_Right);
@@ -229,7 +220,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form6 *clock = openClock(t, QStringLiteral("120"));
+        Form6 *clock = openDualClock(t, QStringLiteral("120"));
         p.nowMs = 10'000;
         QTest::keyClick(clock, Qt::Key_Left);
         p.nowMs = 10'400;
@@ -254,36 +245,46 @@ private slots:
         QCOMPARE(clock->affirmativeSeconds(), 119);
     }
 
+    void warningAndTimeUpAtTheEdges_data()
+    {
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<bool>("affirmative");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("nothing to count")
+            << QStringLiteral("0") << false << 1 << QStringLiteral(" 时间到！") << QStringLiteral("TimeOut");
+        // The time-up sound only.
+        QTest::newRow("thirty, no warning")
+            << QStringLiteral("30") << true << 40 << QStringLiteral(" 时间到！") << QStringLiteral("TimeOut");
+        QTest::newRow("thirty-one, warned")
+            << QStringLiteral("31") << false << 1 << QStringLiteral("30s") << QStringLiteral("30Warn");
+    }
+
     void warningAndTimeUpAtTheEdges()
     {
-        TestApp zero;
-        zero.writeSoundSet();
-        Form6 *empty = openClock(zero, QStringLiteral("0"));
-        QCOMPARE(empty->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("0s"));
-        QTest::keyClick(empty, Qt::Key_Right);
-        tick(empty->findChild<QTimer *>(QStringLiteral("Timer2")));
-        QCOMPARE(empty->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(isRed(empty->findChild<QLabel *>(QStringLiteral("Label5"))));
-        QVERIFY(!isRed(empty->findChild<QLabel *>(QStringLiteral("Label4"))));
-        QCOMPARE(empty->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("0s"));
-        QCOMPARE(zero.platform().sounds.size(), 1);
-        QVERIFY(zero.platform().sounds.at(0).contains(QStringLiteral("TimeOut")));
-
-        TestApp thirty;
-        thirty.writeSoundSet();
-        Form6 *quiet = openClock(thirty, QStringLiteral("30"));
-        QTest::keyClick(quiet, Qt::Key_Left);
-        tick(quiet->findChild<QTimer *>(QStringLiteral("Timer1")), 40);
-        QCOMPARE(thirty.platform().sounds.size(), 1); // the time-up sound only
-
-        TestApp thirtyOne;
-        thirtyOne.writeSoundSet();
-        Form6 *warned = openClock(thirtyOne, QStringLiteral("31"));
-        QTest::keyClick(warned, Qt::Key_Right);
-        tick(warned->findChild<QTimer *>(QStringLiteral("Timer2")));
-        QCOMPARE(warned->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("30s"));
-        QCOMPARE(thirtyOne.platform().sounds.size(), 1);
-        QVERIFY(thirtyOne.platform().sounds.at(0).contains(QStringLiteral("30Warn")));
+        QFETCH(QString, limit);
+        QFETCH(bool, affirmative);
+        QFETCH(int, steps);
+        QFETCH(QString, shown);
+        QFETCH(QString, sound);
+        TestApp t;
+        t.writeSoundSet();
+        Form6 *clock = openDualClock(t, limit);
+        QLabel *side = affirmative ? clock->findChild<QLabel *>(QStringLiteral("Label4"))
+                                   : clock->findChild<QLabel *>(QStringLiteral("Label5"));
+        QLabel *waiting = affirmative ? clock->findChild<QLabel *>(QStringLiteral("Label5"))
+                                      : clock->findChild<QLabel *>(QStringLiteral("Label4"));
+        QTest::keyClick(clock, affirmative ? Qt::Key_Left : Qt::Key_Right);
+        tick(affirmative ? clock->findChild<QTimer *>(QStringLiteral("Timer1"))
+                         : clock->findChild<QTimer *>(QStringLiteral("Timer2")),
+             steps);
+        QCOMPARE(side->text(), shown);
+        QCOMPARE(isRed(side), shown == QStringLiteral(" 时间到！"));
+        QVERIFY(!isRed(waiting));
+        QCOMPARE(waiting->text(), limit + QLatin1Char('s'));
+        QCOMPARE(t.platform().sounds.size(), 1);
+        QVERIFY(t.platform().sounds.at(0).contains(sound));
     }
 
     void eachSideRunsOutOnItsOwn()
@@ -291,7 +292,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         QStringList &sounds = t.platform().sounds;
-        Form6 *clock = openClock(t, QStringLiteral("3"));
+        Form6 *clock = openDualClock(t, QStringLiteral("3"));
         QTest::keyClick(clock, Qt::Key_Left);
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
@@ -328,19 +329,14 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form6 *clock = openClock(t, QStringLiteral("90"));
+        Form6 *clock = openDualClock(t, QStringLiteral("90"));
         QTest::keyClick(clock, Qt::Key_Left);
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
         QTest::keyClick(clock, Qt::Key_Right);
-        QTimer *affirmative = clock->findChild<QTimer *>(QStringLiteral("Timer1"));
-        QTimer *negative = clock->findChild<QTimer *>(QStringLiteral("Timer2"));
-        clock->close();
-        QVERIFY(!affirmative->isActive());
-        QVERIFY(!negative->isActive());
-        QVERIFY(t.screen<Form4>()->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form6")));
-        flushDeletes();
-        Form6 *again = openClock(t, QStringLiteral("90"));
+        closeToMenu(t, clock,
+                    {clock->findChild<QTimer *>(QStringLiteral("Timer1")),
+                     clock->findChild<QTimer *>(QStringLiteral("Timer2"))});
+        Form6 *again = openDualClock(t, QStringLiteral("90"));
         QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("90s"));
         QCOMPARE(running(again), Running::None);
     }

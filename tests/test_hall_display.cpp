@@ -1,4 +1,5 @@
 #include "menu/main_menu.h"
+#include "support/screens.h"
 #include "support/test_app.h"
 
 #include <QApplication>
@@ -68,13 +69,6 @@ bool fills(const QWidget *window, const QString &display)
     return screen->name() == display && window->isMaximized() && window->geometry() == screen->availableGeometry();
 }
 
-Form4 *shownMenu(TestApp &t)
-{
-    Form4 *menu = t.screen<Form4>();
-    menu->show();
-    return menu;
-}
-
 } // namespace
 
 class TestHallDisplay : public QObject
@@ -109,7 +103,7 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(bool, forTheHall);
         TestApp t;
-        Form4 *menu = shownMenu(t);
+        Form4 *menu = openScreen<Form4>(t);
         QCOMPARE(displayOf(menu), QStringLiteral("panel"));
 
         QTest::mouseClick(menu->findChild<QPushButton *>(button), Qt::LeftButton);
@@ -125,7 +119,7 @@ private slots:
     void theAboutScreensOpenOverTheMenu()
     {
         TestApp t;
-        Form4 *menu = shownMenu(t);
+        Form4 *menu = openScreen<Form4>(t);
         QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
         Screen *about = t.app().screens().loaded(QStringLiteral("Form19"));
         QVERIFY(about && about->isVisible());
@@ -138,8 +132,8 @@ private slots:
         t.writeSoundSet(QStringLiteral("秒"));
         QStringList stages(21);
         stages[16] = QStringLiteral("180"); // the preset opening statements
-        t.writeConfig(QStringLiteral("TimeSet.ini"), stages);
-        Form4 *menu = shownMenu(t);
+        t.writeConfig(TimeSet, stages);
+        Form4 *menu = openScreen<Form4>(t);
         QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command37")), Qt::LeftButton);
         Screen *clock = t.app().screens().loaded(QStringLiteral("Form17"));
         QVERIFY(fills(clock, QStringLiteral("projector")));
@@ -172,7 +166,7 @@ private slots:
     {
         attach({Panel});
         TestApp t;
-        Form4 *menu = shownMenu(t);
+        Form4 *menu = openScreen<Form4>(t);
         QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command37")), Qt::LeftButton);
         Screen *clock = t.app().screens().loaded(QStringLiteral("Form17"));
         QVERIFY(fills(clock, QStringLiteral("panel")));

@@ -7,7 +7,10 @@
 #include "menu/main_menu.h"
 #include "settings/contest_details_page.h"
 #include "shell/controls.h"
+#include "support/files.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QImage>
@@ -25,42 +28,21 @@ Q_DECLARE_METATYPE(Copies)
 
 namespace {
 
-const QString NumSet = QStringLiteral("NumSet.ini");
-
 // Twenty-three different lines, so that every label shows which box it was filled from.
 QStringList distinctDetails()
 {
-    QStringList lines;
-    for (int n = 1; n <= 23; ++n)
-        lines.append(QStringLiteral("第%1栏").arg(n));
-    return lines;
+    return numberedLines(QStringLiteral("第%1栏"), 23);
 }
 
 InfoScreen *openInfo(TestApp &t, const QString &name)
 {
-    InfoScreen *screen = nullptr;
     if (name == QLatin1String("Form7"))
-        screen = t.screen<Form7>();
-    else if (name == QLatin1String("Form8"))
-        screen = t.screen<Form8>();
-    else if (name == QLatin1String("Form14"))
-        screen = t.screen<Form14>();
-    else
-        screen = t.screen<Form15>();
-    screen->show();
-    return screen;
-}
-
-QLabel *label(QWidget *screen, const QString &name)
-{
-    return child<QLabel>(screen, name);
-}
-
-void writePicture(const TestApp &t, int number, const QColor &colour)
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(colour);
-    image.save(t.dir() + QStringLiteral("/background/p%1.jpg").arg(number), "JPG");
+        return openScreen<Form7>(t);
+    if (name == QLatin1String("Form8"))
+        return openScreen<Form8>(t);
+    if (name == QLatin1String("Form14"))
+        return openScreen<Form14>(t);
+    return openScreen<Form15>(t);
 }
 
 Copies numbered(int firstLabel, ContestDetail firstDetail, int count)
@@ -106,7 +88,7 @@ private slots:
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form2")));
         InfoScreen *info = openInfo(t, screen);
         for (const InfoCopy &copy : expected)
-            QCOMPARE(label(info, copy.label)->text(), QStringLiteral("第%1栏").arg(int(copy.detail) + 1));
+            QCOMPARE(child<QLabel>(info, copy.label)->text(), QStringLiteral("第%1栏").arg(int(copy.detail) + 1));
         // The page was read unseen.
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form2")));
         QVERIFY(!t.screen<Form2>()->isVisible());
@@ -231,17 +213,14 @@ private slots:
         // Only the motions screen offers styling.
         QCOMPARE(info->findChild<QMenu *>() != nullptr, screen == QLatin1String("Form7"));
 
-        info->close();
-        flushDeletes();
-        QVERIFY(t.screen<Form4>()->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(screen));
+        closeToMenu(t, info);
     }
 
     void motionsMenuOpensOnTheSurfaceAndSetsThePicture()
     {
         TestApp t;
         for (int n = 1; n <= 5; ++n)
-            writePicture(t, n, QColor(40 * n, 0, 0));
+            QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p%1.jpg").arg(n)), QColor(40 * n, 0, 0)));
         Form7 *motions = t.screen<Form7>();
         motions->setWindowState(Qt::WindowNoState);
         motions->show();
@@ -261,20 +240,19 @@ private slots:
         for (int n = 1; n <= 5; ++n) {
             stock[n - 1]->trigger();
             QVERIFY(hasPicture(motions));
-            QVERIFY(qAbs(picture(motions).toImage().pixelColor(5, 5).red() - 40 * n) <= 8);
+            QVERIFY(near(picture(motions).toImage().pixelColor(5, 5), QColor(40 * n, 0, 0)));
         }
 
-        const QString custom = t.dir() + QStringLiteral("/background/p2.jpg");
+        const QString custom = t.backgroundPath(QStringLiteral("p2.jpg"));
         t.platform().openAnswers.append(custom);
         motions->findChild<QAction *>(QStringLiteral("zdy"))->trigger();
         QCOMPARE(t.platform().openRequests.size(), 1);
         QCOMPARE(t.platform().openRequests[0].filter, jpegPictureFilter().filter);
-        QVERIFY(qAbs(picture(motions).toImage().pixelColor(5, 5).red() - 80) <= 8);
+        QVERIFY(near(picture(motions).toImage().pixelColor(5, 5), QColor(80, 0, 0)));
         QVERIFY(motions->findChild<QAction *>(QStringLiteral("s"))->isSeparator());
 
         // The picture is not kept for the next opening.
-        motions->close();
-        flushDeletes();
+        closeScreen(motions);
         QVERIFY(!hasPicture(t.screen<Form7>()));
     }
 };

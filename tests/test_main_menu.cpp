@@ -8,7 +8,10 @@
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/controls.h"
+#include "support/files.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,21 +40,9 @@ QStringList numberedTimeSet()
     return lines;
 }
 
-void writePicture(TestApp &t, const QString &name, const QColor &colour)
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(colour);
-    QVERIFY(image.save(t.dir() + QStringLiteral("/background/") + name, "JPG"));
-}
-
 QColor centreColour(const QLabel *picture)
 {
     return picture->pixmap().toImage().pixelColor(picture->pixmap().width() / 2, picture->pixmap().height() / 2);
-}
-
-bool near(const QColor &a, const QColor &b)
-{
-    return qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 && qAbs(a.blue() - b.blue()) < 24;
 }
 
 } // namespace
@@ -98,7 +89,7 @@ private slots:
     void customCaptionsFollowTheStagesPage()
     {
         TestApp t;
-        t.writeConfig(QStringLiteral("TimeSet.ini"), numberedTimeSet());
+        t.writeConfig(TimeSet, numberedTimeSet());
         Form4 *menu = t.screen<Form4>();
         QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command10"))->text(), QStringLiteral("name1"));
         QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command14"))->text(), QStringLiteral("name13"));
@@ -148,10 +139,9 @@ private slots:
         QFETCH(QString, title);
         TestApp t;
         t.writeSoundSet();
-        t.writeConfig(QStringLiteral("TimeSet.ini"), numberedTimeSet());
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
-        t.screen<Form5>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("前一环节"));
+        t.writeConfig(TimeSet, numberedTimeSet());
+        Form4 *menu = openScreen<Form4>(t);
+        t.screen<Form5>()->handOverName(QStringLiteral("前一环节"));
         child<QPushButton>(menu, button)->click();
 
         Form5 *handover = t.screen<Form5>();
@@ -202,8 +192,7 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(bool, menuStays);
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         if (auto *button = child<QPushButton>(menu, control))
             button->click();
         else
@@ -212,37 +201,30 @@ private slots:
         QVERIFY(opened);
         QVERIFY(opened->isVisible());
         QCOMPARE(menu->isVisible(), menuStays);
-        opened->close();
-        flushDeletes();
-        QVERIFY(menu->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(screen));
+        closeToMenu(t, opened);
     }
 
     void titleForTheHallOrForItsDesign()
     {
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         menu->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
         Screen *title = t.app().screens().loaded(QStringLiteral("Form13"));
         for (const char *designOnly : {"Label3", "Command1", "Command2", "Command3", "Command4", "Command5"})
             QVERIFY2(!child<QWidget>(title, QLatin1String(designOnly))->isVisible(), designOnly);
         QVERIFY(child<QWidget>(title, QStringLiteral("Label1"))->isVisible());
-        title->close();
-        flushDeletes();
+        closeScreen(title);
         menu->findChild<QPushButton *>(QStringLiteral("Command20"))->click();
         title = t.app().screens().loaded(QStringLiteral("Form13"));
         for (const char *designOnly : {"Label3", "Command1", "Command5"})
             QVERIFY2(child<QWidget>(title, QLatin1String(designOnly))->isVisible(), designOnly);
-        title->close();
-        flushDeletes();
+        closeScreen(title);
 
         // Guest comments retitle the audience screen; audience questions keep its own heading.
         menu->findChild<QPushButton *>(QStringLiteral("Command17"))->click();
         QCOMPARE(child<QLabel>(t.app().screens().loaded(QStringLiteral("Form20")), QStringLiteral("Label1"))->text(),
                  QStringLiteral("嘉宾点评"));
-        t.app().screens().loaded(QStringLiteral("Form20"))->close();
-        flushDeletes();
+        closeScreen(t.app().screens().loaded(QStringLiteral("Form20")));
         menu->findChild<QPushButton *>(QStringLiteral("Command16"))->click();
         QCOMPARE(child<QLabel>(t.app().screens().loaded(QStringLiteral("Form20")), QStringLiteral("Label1"))->text(),
                  QStringLiteral("观众提问"));
@@ -251,26 +233,23 @@ private slots:
     void startUpClearsWhatInterruptedSavesLeft()
     {
         TestApp t;
-        t.writeConfig(QStringLiteral("TimeSet.ini"), numberedTimeSet());
+        t.writeConfig(TimeSet, numberedTimeSet());
         const QStringList names = {QStringLiteral("TimeSet.ini.AbC123"), QStringLiteral("NumSet.ini.x9Y8z7"),
                                    QStringLiteral("TimeSet.ini.bak"), QStringLiteral("notes.txt.AbC123")};
-        for (const QString &name : names) {
-            QFile file(t.configPath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        for (const QString &name : names)
+            QVERIFY(writeBytes(t.configPath(name), QByteArray()));
         t.app().start();
         QVERIFY(!QFile::exists(t.configPath(names[0])));
         QVERIFY(!QFile::exists(t.configPath(names[1])));
         QVERIFY(QFile::exists(t.configPath(names[2])));
         QVERIFY(QFile::exists(t.configPath(names[3])));
-        QVERIFY(QFile::exists(t.configPath(QStringLiteral("TimeSet.ini"))));
+        QVERIFY(QFile::exists(t.configPath(TimeSet)));
     }
 
     void newVersionPageOpensThroughTheSystem()
     {
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         menu->findChild<QPushButton *>(QStringLiteral("Command46"))->click();
         menu->findChild<QAction *>(QStringLiteral("bb"))->trigger();
         QCOMPARE(t.platform().urls.size(), 2);
@@ -282,8 +261,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form9")));
         tick(menu->findChild<QTimer *>(QStringLiteral("Timer2")));
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form9")));
@@ -296,8 +274,7 @@ private slots:
         QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
 
         TestApp empty;
-        Form4 *bare = empty.screen<Form4>();
-        bare->show();
+        Form4 *bare = openScreen<Form4>(empty);
         tick(bare->findChild<QTimer *>(QStringLiteral("Timer2")));
         QVERIFY(!bare->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
         QVERIFY(!bare->findChild<QLabel *>(QStringLiteral("Label2"))->text().isEmpty());
@@ -306,8 +283,7 @@ private slots:
     void popUpMenuOnlyOnTheBackgroundPicture()
     {
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         QTest::mouseClick(menu->findChild<QLabel *>(QStringLiteral("Image1")), Qt::LeftButton, {}, QPoint(400, 500));
         QVERIFY(!menu->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
         QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command4")), Qt::RightButton);
@@ -327,10 +303,9 @@ private slots:
     void backgroundChoices()
     {
         TestApp t;
-        writePicture(t, QStringLiteral("p4.jpg"), QColor(200, 30, 30));
-        writePicture(t, QStringLiteral("p2.jpg"), QColor(30, 30, 200));
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p4.jpg")), QColor(200, 30, 30)));
+        QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p2.jpg")), QColor(30, 30, 200)));
+        Form4 *menu = openScreen<Form4>(t);
         QVERIFY(hasPicture(menu->findChild<QLabel *>(QStringLiteral("Image1"))));
         menu->findChild<QAction *>(QStringLiteral("no"))->trigger();
         QVERIFY(!hasPicture(menu->findChild<QLabel *>(QStringLiteral("Image1"))));
@@ -353,8 +328,7 @@ private slots:
     {
         TestApp t;
         QSignalSpy exit(&t.app(), &Application::exitRequested);
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
         menu->findChild<QAction *>(QStringLiteral("exit"))->trigger();
         QCOMPARE(exit.count(), 0);
@@ -378,8 +352,8 @@ private slots:
         t.writeSoundSet(QStringLiteral("分\\秒"));
         QStringList times = numberedTimeSet();
         times[16] = QStringLiteral("32");
-        t.writeConfig(QStringLiteral("TimeSet.ini"), times);
-        t.app().start();
+        t.writeConfig(TimeSet, times);
+        const SplashStart start(t);
         Form1 *splash = t.screen<Form1>();
         QTest::mouseClick(splash, Qt::LeftButton);
         tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
@@ -401,9 +375,7 @@ private slots:
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 30);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
         QVERIFY(t.platform().sounds.at(1).endsWith(QStringLiteral("sound/TimeOut/声音一.wav")));
-        clock->close();
-        QVERIFY(menu->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form17")));
+        closeToMenu(t, clock);
     }
 };
 

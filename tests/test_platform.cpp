@@ -4,7 +4,10 @@
 #include "menu/program.h"
 #include "platform/qt_platform.h"
 #include "shell/qt_process.h"
+#include "support/files.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,9 +31,7 @@ namespace {
 void touch(const QString &path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
+    QVERIFY(writeBytes(path, "x"));
 }
 
 // A stand-in program on PATH that writes its arguments, one a line, into NAME.args beside itself.
@@ -46,8 +47,7 @@ void fakeProgram(const QString &dir, const QString &name, const QString &body = 
 
 QString argumentsOf(const QString &dir, const QString &name)
 {
-    QFile file(dir + QLatin1Char('/') + name + QStringLiteral(".args"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+    return QString::fromUtf8(readBytes(dir + QLatin1Char('/') + name + QStringLiteral(".args"))).trimmed();
 }
 
 } // namespace
@@ -98,8 +98,7 @@ private slots:
 
         // Shift+F1 is not help, and a key held down opens the viewer once.
         QTest::keyClick(receiver, Qt::Key_F1, Qt::ShiftModifier);
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(receiver, &repeat);
+        pressKey(receiver, Qt::Key_F1, true);
         QCOMPARE(t.platform().helpFiles.size(), 1);
     }
 
@@ -237,8 +236,7 @@ private slots:
     void displayHoldFollowsClocksAndMenu()
     {
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         QVERIFY(t.platform().displayAwakeCalls.isEmpty());
 
         // Loaded unseen, a clock holds nothing; shown, it holds once however often it shows.

@@ -2,6 +2,7 @@
 #include "core/limit_verdict.h"
 #include "core/pre_contest_check.h"
 #include "core/wave_check.h"
+#include "support/files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QtEndian>
 
 using namespace Dovrel;
+using namespace Dovrel::Testing;
 
 namespace {
 
@@ -276,10 +278,7 @@ private slots:
         QTemporaryDir dir;
         QDir root(dir.path());
         QVERIFY(root.mkdir(QStringLiteral("config")));
-        QFile settings(root.filePath(QStringLiteral("config/TimeSet.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("90\r\n");
-        settings.close();
+        QVERIFY(writeBytes(root.filePath(QStringLiteral("config/TimeSet.ini")), "90\r\n"));
 
         QVERIFY(folderWritable(root.filePath(QStringLiteral("config"))));
         QCOMPARE(QDir(root.filePath(QStringLiteral("config")))

@@ -4,6 +4,8 @@
 #include "displays/rules_screen.h"
 #include "menu/main_menu.h"
 #include "shell/controls.h"
+#include "support/files.h"
+#include "support/screens.h"
 #include "support/test_app.h"
 
 #include <QAction>
@@ -23,23 +25,6 @@ namespace {
 
 const QString Rules = QStringLiteral("第一条　比赛分正方、反方。\r\n\r\n第二条　每方四名辩手，“一辩”先发言。\r\n");
 
-QString writeFile(const TestApp &t, const QString &name, const QByteArray &bytes)
-{
-    const QString path = t.dir() + QLatin1Char('/') + name;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write a test file");
-    return path;
-}
-
-// The menu in front, as the timekeeper sees it before pressing the button.
-Form4 *shownMenu(TestApp &t)
-{
-    Form4 *menu = t.screen<Form4>();
-    menu->show();
-    return menu;
-}
-
 Form10 *importFile(TestApp &t, RulesImport &import, const QString &path)
 {
     t.platform().openAnswers.append(path);
@@ -49,7 +34,10 @@ Form10 *importFile(TestApp &t, RulesImport &import, const QString &path)
 
 Form10 *activeRulesScreen(TestApp &t, RulesImport &import)
 {
-    Form10 *screen = importFile(t, import, writeFile(t, QStringLiteral("rules.txt"), encodeAnsi(Rules)));
+    const QString path = t.dir() + QStringLiteral("/rules.txt");
+    if (!writeBytes(path, encodeAnsi(Rules)))
+        qFatal("cannot write the rules file");
+    Form10 *screen = importFile(t, import, path);
     QApplication::setActiveWindow(screen);
     screen->activateWindow();
     if (!QTest::qWaitForWindowActive(screen))
@@ -79,7 +67,7 @@ private slots:
     void cancelAtEitherStepKeepsTheMenuInFront()
     {
         TestApp t;
-        Form4 *menu = shownMenu(t);
+        Form4 *menu = openScreen<Form4>(t);
         RulesImport import(*menu);
         t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
 
@@ -143,9 +131,10 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, refusal);
         TestApp t;
-        Form4 *menu = shownMenu(t);
+        Form4 *menu = openScreen<Form4>(t);
         RulesImport import(*menu);
-        const QString path = writeFile(t, QStringLiteral("规则.TXT"), bytes);
+        const QString path = t.dir() + QStringLiteral("/规则.TXT");
+        QVERIFY(writeBytes(path, bytes));
 
         Form10 *screen = importFile(t, import, path);
         if (refusal.isEmpty()) {
@@ -170,13 +159,14 @@ private slots:
     void hugeOrUnreadableFilesAreRefusedAtOnce()
     {
         TestApp t;
-        Form4 *menu = shownMenu(t);
+        Form4 *menu = openScreen<Form4>(t);
         RulesImport import(*menu);
         const QString huge = t.dir() + QStringLiteral("/huge.txt");
         QFile sparse(huge);
         QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(50 * 1024 * 1024));
         sparse.close();
-        const QString fits = writeFile(t, QStringLiteral("fits.txt"), QByteArray(MaxRulesFileBytes, 'a'));
+        const QString fits = t.dir() + QStringLiteral("/fits.txt");
+        QVERIFY(writeBytes(fits, QByteArray(MaxRulesFileBytes, 'a')));
 
         QVERIFY(!importFile(t, import, huge));
         QCOMPARE(readRulesFile(fits).text.size(), MaxRulesFileBytes);
@@ -195,7 +185,7 @@ private slots:
     void menuKeysWinOverTheTextBoxAndStylingEndsWithTheScreen()
     {
         TestApp t;
-        Form4 *menu = shownMenu(t);
+        Form4 *menu = openScreen<Form4>(t);
         RulesImport import(*menu);
         Form10 *screen = activeRulesScreen(t, import);
         QVERIFY(screen->windowState() & Qt::WindowMaximized);
@@ -242,10 +232,7 @@ private slots:
                                        QStringLiteral("bc 文字底色 Ctrl+B")}));
         screen->findChild<QMenu *>(QStringLiteral("menu"))->hide();
 
-        screen->close();
-        flushDeletes();
-        QVERIFY(menu->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form10")));
+        closeToMenu(t, screen);
         Form10 *again = activeRulesScreen(t, import);
         QVERIFY(again->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))
                     ->toPlainText()

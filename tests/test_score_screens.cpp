@@ -5,6 +5,8 @@
 #include "scores/result_screen.h"
 #include "scores/score_entry.h"
 #include "settings/contest_details_page.h"
+#include "support/files.h"
+#include "support/screens.h"
 #include "support/test_app.h"
 
 #include <QDir>
@@ -20,20 +22,6 @@ using namespace Dovrel;
 using namespace Dovrel::Testing;
 
 namespace {
-
-const QString Score = QStringLiteral("Score.ini");
-const QString NumSet = QStringLiteral("NumSet.ini");
-
-QStringList contestDetails()
-{
-    QStringList lines;
-    for (int n = 1; n <= 23; ++n)
-        lines.append(QStringLiteral("项%1").arg(n));
-    lines[4] = QStringLiteral("红队");
-    lines[5] = QStringLiteral("蓝队");
-    lines[22] = QString();
-    return lines;
-}
 
 QStringList texts(std::initializer_list<const char *> list)
 {
@@ -58,9 +46,7 @@ void type(QWidget *widget, const QString &text)
 Form16 *openEntry(TestApp &t)
 {
     t.screen<Form4>()->hide();
-    Form16 *entry = t.screen<Form16>();
-    entry->show();
-    return entry;
+    return openScreen<Form16>(t);
 }
 
 void enter(Form16 *entry, const QStringList &texts)
@@ -212,7 +198,7 @@ private slots:
         entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.platform().messages.size(), 1);
-        QVERIFY(t.platform().messages.constFirst().text.contains(QStringLiteral("Score.ini")));
+        QVERIFY(t.platform().messages.constFirst().text.contains(Score));
         QVERIFY(!QFile::exists(t.configPath(Score)));
         QVERIFY(entry->isVisible());
         QCOMPARE(boxTexts(entry), (texts({"87.5", "87.5", "86", "86"})));
@@ -224,12 +210,8 @@ private slots:
         TestApp t;
         Form16 *entry = openEntry(t);
         enter(entry, texts({"87.5", "87.5", "86", "86"}));
-        entry->close();
-        flushDeletes();
-
-        QVERIFY(!loaded(t, QStringLiteral("Form16")));
+        closeToMenu(t, entry);
         QVERIFY(!loaded(t, QStringLiteral("Form11")));
-        QVERIFY(t.screen<Form4>()->isVisible());
         QVERIFY(!QFile::exists(t.configPath(Score)));
     }
 
@@ -238,8 +220,7 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
         t.writeConfig(Score, {QStringLiteral("86"), QStringLiteral("87.35")});
-        Form11 *result = t.screen<Form11>();
-        result->show();
+        Form11 *result = openScreen<Form11>(t);
 
         QVERIFY(result->windowState() & Qt::WindowMaximized);
         QVERIFY(result->usesProportionalLayout());
@@ -275,10 +256,7 @@ private slots:
         for (QLabel *value : values)
             QVERIFY(value->isVisible());
 
-        result->close();
-        flushDeletes();
-        QVERIFY(t.screen<Form4>()->isVisible());
-        QVERIFY(!loaded(t, QStringLiteral("Form11")));
+        closeToMenu(t, result);
     }
 
     void resultWithoutStoredScoresIsADraw_data()
@@ -302,8 +280,7 @@ private slots:
         t.writeConfig(NumSet, contestDetails());
         if (fileExists)
             t.writeConfig(Score, lines);
-        Form11 *result = t.screen<Form11>();
-        result->show();
+        Form11 *result = openScreen<Form11>(t);
         revealAll(result);
         QCOMPARE((QStringList{result->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
                               result->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
@@ -332,8 +309,7 @@ private slots:
         t.writeConfig(NumSet, contestDetails());
         t.writeConfig(Score, {QStringLiteral("87.5"), QStringLiteral("86")});
         t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("未保存的赛名"));
-        Form12 *report = t.screen<Form12>();
-        report->show();
+        Form12 *report = openScreen<Form12>(t);
 
         QStringList details = contestDetails();
         details[0] = QStringLiteral("未保存的赛名");
@@ -366,8 +342,7 @@ private slots:
     void copyTakesTheEditedText()
     {
         TestApp t;
-        Form12 *report = t.screen<Form12>();
-        report->show();
+        Form12 *report = openScreen<Form12>(t);
         QTextCursor cursor = report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->textCursor();
         cursor.movePosition(QTextCursor::End);
         report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setTextCursor(cursor);
@@ -458,15 +433,11 @@ private slots:
         QFETCH(bool, readOnly);
 
         TestApp t;
-        Form12 *report = t.screen<Form12>();
-        report->show();
+        Form12 *report = openScreen<Form12>(t);
         QString path = t.dir() + QStringLiteral("/无此文件夹/报表.TXT");
         if (readOnly) {
             path = t.dir() + QStringLiteral("/只读.TXT");
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("old");
-            file.close();
+            QVERIFY(writeBytes(path, "old"));
             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
         }
         const QString before = report->reportText();

@@ -7,7 +7,9 @@
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -106,17 +108,17 @@ private slots:
         FormTest *first = screens.screen<FormTest>();
         QCOMPARE(first->objectName(), QStringLiteral("FormTest"));
         QVERIFY(!first->isVisible());
-        QCOMPARE(first->Label1->text(), QStringLiteral("loaded"));
+        QCOMPARE(first->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("loaded"));
         QCOMPARE(screens.screen<FormTest>(), first);
         QCOMPARE(screens.loadCount(QStringLiteral("FormTest")), 1);
 
-        first->Label1->setText(QStringLiteral("edited"));
+        first->findChild<QLabel *>(QStringLiteral("Label1"))->setText(QStringLiteral("edited"));
         screens.unload(first);
         QVERIFY(!screens.isLoaded(QStringLiteral("FormTest")));
         flushDeletes();
         FormTest *second = screens.screen<FormTest>();
         QCOMPARE(screens.loadCount(QStringLiteral("FormTest")), 2);
-        QCOMPARE(second->Label1->text(), QStringLiteral("loaded"));
+        QCOMPARE(second->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("loaded"));
         // Screen-level variables outlive the unload.
         QCOMPARE(screens.variables<FormTest>().opened, 2);
     }
@@ -138,7 +140,7 @@ private slots:
     void splashFadesInRestsAndOpensTheMenuOnlyAfterFadingOut()
     {
         TestApp t;
-        t.app().start();
+        const SplashStart start(t);
         Form1 *splash = t.screen<Form1>();
         QVERIFY(splash->isVisible());
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
@@ -171,7 +173,7 @@ private slots:
     void clickDuringFadeInFadesOutFromThere()
     {
         TestApp t;
-        t.app().start();
+        const SplashStart start(t);
         Form1 *splash = t.screen<Form1>();
         tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 50);
         QCOMPARE(windowAlpha(splash), 100);
@@ -195,12 +197,12 @@ private slots:
         TestApp t;
         FormTest *screen = t.screen<FormTest>();
         QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
-        QCOMPARE(screen->Timer1->interval(), 500);
-        tick(screen->Timer1);
+        QCOMPARE(screen->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
+        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(screen->windowTitle(), QString());
-        tick(screen->Timer1);
+        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(screen->windowTitle(), QStringLiteral("D"));
-        tick(screen->Timer1, 5);
+        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
     }
 
@@ -208,11 +210,8 @@ private slots:
     {
         TestApp t;
         QSignalSpy exit(&t.app(), &Application::exitRequested);
-        FormTest *screen = t.screen<FormTest>();
-        screen->show();
-        QVERIFY(screen->close());
-        QVERIFY(t.screen<Form4>()->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("FormTest")));
+        FormTest *screen = openScreen<FormTest>(t);
+        closeToMenu(t, screen);
         QCOMPARE(exit.count(), 0);
 
         t.screen<FormTest>()->show();
@@ -225,39 +224,37 @@ private slots:
     void layoutRecordsTagsAndScalesFromThem()
     {
         TestApp t;
-        FormTest *screen = t.screen<FormTest>();
-        screen->show();
-        QCOMPARE(screen->Label1->property("Tag").toString(), QStringLiteral("1185   1920   1725   840   "));
-        QVERIFY(!screen->Timer1->property("Tag").isValid());
+        FormTest *screen = openScreen<FormTest>(t);
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->property("Tag").toString(),
+                 QStringLiteral("1185   1920   1725   840   "));
+        QVERIFY(!screen->findChild<QTimer *>(QStringLiteral("Timer1"))->property("Tag").isValid());
         QCOMPARE(t.app().layoutBase().scaleWidth, 11880);
         QCOMPARE(t.app().layoutBase().scaleHeight, 8490);
 
         screen->resize(1584, 566 * 3);
-        QCOMPARE(screen->Label1->geometry(), QRect(158, 384, 230, 168));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(158, 384, 230, 168));
         screen->resize(1000, 700);
         screen->resize(792, 566);
-        QCOMPARE(screen->Label1->geometry(), QRect(79, 128, 115, 56));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(79, 128, 115, 56));
         // Moves made after recording are lost at the next re-layout.
-        screen->Label1->move(0, 0);
+        screen->findChild<QLabel *>(QStringLiteral("Label1"))->move(0, 0);
         screen->resize(792, 566 + 1);
         screen->resize(792, 566);
-        QCOMPARE(screen->Label1->geometry(), QRect(79, 128, 115, 56));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(79, 128, 115, 56));
     }
 
     void layoutBeforeAnyRecordingChangesNothing()
     {
         TestApp t;
-        FormUnrecorded *screen = t.screen<FormUnrecorded>();
-        screen->show();
+        FormUnrecorded *screen = openScreen<FormUnrecorded>(t);
         screen->resize(1200, 900);
-        QCOMPARE(screen->Label1->geometry(), QRect(100, 100, 100, 100));
+        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(100, 100, 100, 100));
     }
 
     void menuPictureCoversTheWholeWindowAfterEveryResize()
     {
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         QCOMPARE(menu->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(menu->size(), QSize(792, 566));
         QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());

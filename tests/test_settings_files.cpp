@@ -3,6 +3,7 @@
 #include "core/settings_files.h"
 #include "core/settings_values.h"
 #include "core/text_encoding.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <limits>
 
 using namespace Dovrel;
+using namespace Dovrel::Testing;
 
 class TestSettingsFiles : public QObject
 {
@@ -23,17 +25,6 @@ private:
     QString path(const QString &name) const
     {
         return m_dir.path() + QStringLiteral("/config/") + name;
-    }
-    void writeBytes(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readBytes(const QString &name)
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -61,7 +52,7 @@ private slots:
         const QByteArray expected = QByteArray::fromHex("d7d4d3c9b1e7c2db") + "\r\n\r\n" +
                                     QByteArray::fromHex("b9a5b1e7") + " \r\n" + QByteArray::fromHex("b7d6") + "\\" +
                                     QByteArray::fromHex("c3eb") + "\r\n";
-        QCOMPARE(readBytes(QStringLiteral("SoundSet.ini")), expected);
+        QCOMPARE(readBytes(path(QStringLiteral("SoundSet.ini"))), expected);
         const LineFileContent read = readLineFile(path(QStringLiteral("SoundSet.ini")), 4);
         QVERIFY(read.exists);
         QCOMPARE(read.lines, lines);
@@ -69,15 +60,15 @@ private slots:
 
     void lineEndsAndLineCounts()
     {
-        writeBytes(QStringLiteral("a.ini"), "one\ntwo\r\nthree\nfour\nfive\n");
+        QVERIFY(writeBytes(path(QStringLiteral("a.ini")), "one\ntwo\r\nthree\nfour\nfive\n"));
         QCOMPARE(readLineFile(path(QStringLiteral("a.ini")), 4).lines,
                  (QStringList{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"),
                               QStringLiteral("four")}));
         // A last line without a line end is still a line; a short file leaves the rest empty.
-        writeBytes(QStringLiteral("b.ini"), "x\r\ny");
+        QVERIFY(writeBytes(path(QStringLiteral("b.ini")), "x\r\ny"));
         QCOMPARE(padLines(readLineFile(path(QStringLiteral("b.ini")), 4).lines, 4),
                  (QStringList{QStringLiteral("x"), QStringLiteral("y"), QString(), QString()}));
-        writeBytes(QStringLiteral("empty.ini"), "");
+        QVERIFY(writeBytes(path(QStringLiteral("empty.ini")), ""));
         const LineFileContent empty = readLineFile(path(QStringLiteral("empty.ini")), 21);
         QVERIFY(empty.exists);
         QVERIFY(empty.lines.isEmpty());
@@ -92,15 +83,15 @@ private slots:
         QByteArray garbage;
         for (int i = 0; i < 4096; ++i)
             garbage.append(char((i * 7919) % 256));
-        writeBytes(QStringLiteral("garbage.ini"), garbage);
+        QVERIFY(writeBytes(path(QStringLiteral("garbage.ini")), garbage));
         QVERIFY(readLineFile(path(QStringLiteral("garbage.ini")), 23).lines.size() <= 23);
-        writeBytes(QStringLiteral("invalid.ini"), QByteArray("\x81\r\n\xff\xfe\x80\r\nok\r\n", 11));
+        QVERIFY(writeBytes(path(QStringLiteral("invalid.ini")), QByteArray("\x81\r\n\xff\xfe\x80\r\nok\r\n", 11)));
         const QStringList invalid = readLineFile(path(QStringLiteral("invalid.ini")), 3).lines;
         QCOMPARE(invalid.size(), 3);
         QCOMPARE(invalid.at(2), QStringLiteral("ok"));
 
         // A 1 MB line is one value.
-        writeBytes(QStringLiteral("long.ini"), QByteArray(1024 * 1024, 'a') + "\r\nnext\r\n");
+        QVERIFY(writeBytes(path(QStringLiteral("long.ini")), QByteArray(1024 * 1024, 'a') + "\r\nnext\r\n"));
         const QStringList longLines = readLineFile(path(QStringLiteral("long.ini")), 2).lines;
         QCOMPARE(longLines.at(0).size(), 1024 * 1024);
         QCOMPARE(longLines.at(1), QStringLiteral("next"));
@@ -197,7 +188,7 @@ private slots:
         QByteArray file;
         for (const QString &line : notNumbers.mid(0, 3) + notNumbers.mid(0, 3) + notNumbers.mid(3, 1))
             file += line.toLatin1() + "\r\n";
-        writeBytes(SettingsFiles::nameSet(), file);
+        QVERIFY(writeBytes(path(SettingsFiles::nameSet()), file));
         const TitleStyle title = readTitleStyle(AppPaths(m_dir.path()));
         QVERIFY(!title.zoneOne.fontSize && !title.zoneOne.colour && !title.zoneTwo.fontSize && !title.zoneTwo.colour &&
                 !title.background);
@@ -242,7 +233,8 @@ private slots:
         // A complete four-byte sequence is a character.
         QCOMPARE(decodeAnsi(QByteArray("\x81\x30\x81\x30")), QString(QChar(0x80)));
 
-        writeBytes(QStringLiteral("tails.ini"), QByteArray("\xb9\xa5\xb1\r\n\x81\x30\x81\r\nok\xff\r\nend\x81"));
+        QVERIFY(writeBytes(path(QStringLiteral("tails.ini")),
+                           QByteArray("\xb9\xa5\xb1\r\n\x81\x30\x81\r\nok\xff\r\nend\x81")));
         QCOMPARE(readLineFile(path(QStringLiteral("tails.ini")), 4).lines,
                  (QStringList{QStringLiteral("攻") + bad, bad + QLatin1Char('0') + bad, QStringLiteral("ok") + bad,
                               QStringLiteral("end") + bad}));
@@ -258,16 +250,16 @@ private slots:
         QByteArray original;
         for (const QString &line : nameLines)
             original += encodeAnsi(line) + "\r\n";
-        writeBytes(SettingsFiles::nameSet(), original);
+        QVERIFY(writeBytes(path(SettingsFiles::nameSet()), original));
         const TitleStyle title = readTitleStyle(paths);
         QCOMPARE(title.zoneOne.fontName, QStringLiteral("华文行楷"));
         QCOMPARE(title.zoneOne.fontSize, std::optional<double>(26.25));
         QCOMPARE(title.zoneTwo.colour, std::optional<qint32>(qint32(0x80000008)));
         QVERIFY(writeTitleStyle(paths, title).ok);
-        QCOMPARE(readBytes(SettingsFiles::nameSet()), original);
+        QCOMPARE(readBytes(path(SettingsFiles::nameSet())), original);
 
         // Values that are missing or not numbers stay unset: the screen keeps its design values.
-        writeBytes(SettingsFiles::viwerSet(), "Arial\r\nbig\r\n");
+        QVERIFY(writeBytes(path(SettingsFiles::viwerSet()), "Arial\r\nbig\r\n"));
         const AudienceStyle audience = readAudienceStyle(paths);
         QCOMPARE(audience.text.fontName, QStringLiteral("Arial"));
         QVERIFY(!audience.text.fontSize);
@@ -284,7 +276,7 @@ private slots:
         for (int i = 1; i <= SettingsFiles::TimeSetLines; ++i)
             values.append(i % 3 ? QString::number(i * 10) : QString());
         QVERIFY(writeTextSettings(paths, SettingsFiles::timeSet(), values).ok);
-        QCOMPARE(readBytes(SettingsFiles::timeSet()).count("\r\n"), 21);
+        QCOMPARE(readBytes(path(SettingsFiles::timeSet())).count("\r\n"), 21);
         QCOMPARE(readTextSettings(paths, SettingsFiles::timeSet(), SettingsFiles::TimeSetLines), values);
         QCOMPARE(readTextSettings(paths, SettingsFiles::numSet(), SettingsFiles::NumSetLines),
                  QStringList(23, QString()));
@@ -299,7 +291,7 @@ private slots:
         const SaveResult readOnly = writeTextSettings(paths, SettingsFiles::score(), {QStringLiteral("9")});
         QVERIFY(!readOnly.ok);
         QVERIFY(!readOnly.error.isEmpty());
-        QCOMPARE(readBytes(SettingsFiles::score()), QByteArray("1\r\n2\r\n"));
+        QCOMPARE(readBytes(path(SettingsFiles::score())), QByteArray("1\r\n2\r\n"));
         QFile::setPermissions(score, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
         QDir(m_dir.path() + QStringLiteral("/config")).removeRecursively();
@@ -310,9 +302,7 @@ private slots:
     void dataNamesResolveWithoutRegardToCase()
     {
         QDir(m_dir.path()).mkpath(QStringLiteral("Sound/timeout"));
-        QFile wav(m_dir.path() + QStringLiteral("/Sound/timeout/声音三.WAV"));
-        QVERIFY(wav.open(QIODevice::WriteOnly));
-        wav.close();
+        QVERIFY(writeBytes(m_dir.path() + QStringLiteral("/Sound/timeout/声音三.WAV"), QByteArray()));
         AppPaths paths(m_dir.path());
         const QString expected = m_dir.path() + QStringLiteral("/Sound/timeout/声音三.WAV");
         QCOMPARE(paths.dataPath(QStringLiteral("sound\\TimeOut\\声音三.wav")), expected);

@@ -1,9 +1,10 @@
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -17,32 +18,12 @@ Q_DECLARE_METATYPE(Dovrel::CountdownFormat)
 
 namespace {
 
-const QString SoundSet = QStringLiteral("SoundSet.ini");
-const QString TimeSet = QStringLiteral("TimeSet.ini");
-
-void click(QObject *screen, const QString &name)
-{
-    auto *button = child<QAbstractButton>(screen, name);
-    QVERIFY2(button, qPrintable(name));
-    button->click();
-}
-
-QLineEdit *box(QObject *screen, int number)
-{
-    return child<QLineEdit>(screen, QStringLiteral("Text%1").arg(number));
-}
-
 // Distinct texts for the 21 lines of TimeSet.ini, with the two fixed names and a limit that is not a number.
 QStringList stageLines()
 {
-    QStringList lines;
-    for (int i = 1; i <= 21; ++i)
-        lines.append(QStringLiteral("值%1").arg(i));
-    lines[2] = QStringLiteral("攻辩 ");
-    lines[4] = QStringLiteral("自由辩论");
-    lines[7] = QStringLiteral("2分钟");
-    lines[13] = QString();
-    return lines;
+    return numberedLines(
+        QStringLiteral("值%1"), 21,
+        {{3, QStringLiteral("攻辩 ")}, {5, QStringLiteral("自由辩论")}, {8, QStringLiteral("2分钟")}, {14, QString()}});
 }
 
 } // namespace
@@ -245,9 +226,9 @@ private slots:
         t.writeConfig(TimeSet, lines);
         Form3 *page = t.screen<Form3>();
         for (int n = 1; n <= 21; ++n)
-            QCOMPARE(box(page, n)->text(), lines[n - 1]);
+            QCOMPARE(textBox(page, n)->text(), lines[n - 1]);
 
-        box(page, 8)->setText(QStringLiteral("120"));
+        textBox(page, 8)->setText(QStringLiteral("120"));
         click(page, QStringLiteral("Command1"));
         QStringList expected = lines;
         expected[7] = QStringLiteral("120");
@@ -288,7 +269,7 @@ private slots:
             }
         }
         for (int n = 1; n <= 21; ++n)
-            QCOMPARE(box(page, n)->text(), expected[n - 1]);
+            QCOMPARE(textBox(page, n)->text(), expected[n - 1]);
         // Clearing leaves the file alone; the next save writes all 21 lines, empty or not.
         QCOMPARE(t.readConfigBytes(TimeSet), gbBytes(lines));
         click(page, QStringLiteral("Command1"));
@@ -333,8 +314,7 @@ private slots:
         TestApp t;
         const QStringList lines = stageLines();
         t.writeConfig(TimeSet, lines);
-        Form3 *page = t.screen<Form3>();
-        page->show();
+        Form3 *page = openScreen<Form3>(t);
         page->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("新环节"));
 
         click(page, QStringLiteral("Command3"));
@@ -360,8 +340,7 @@ private slots:
         QCOMPARE(t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), lines[1]);
 
         t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("又一个"));
-        t.screen<Form3>()->close();
-        flushDeletes();
+        closeScreen(t.screen<Form3>());
         QCOMPARE(t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), lines[1]);
         QCOMPARE(t.readConfigBytes(TimeSet), gbBytes(lines));
     }

@@ -3,7 +3,9 @@
 #include "clocks/stage_handover.h"
 #include "menu/main_menu.h"
 #include "shell/controls.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,22 +17,6 @@ using namespace Dovrel;
 using namespace Dovrel::Testing;
 
 namespace {
-
-// Opens the single-side clock as the main menu does: hand-over first, then the clock.
-Form17 *openClock(TestApp &t, const QString &limit, const QString &name = QStringLiteral("开篇陈词"))
-{
-    Form5 *handover = t.screen<Form5>();
-    handover->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(limit);
-    handover->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(name);
-    Form17 *clock = t.screen<Form17>();
-    clock->show();
-    return clock;
-}
-
-bool isRed(const QLabel *label)
-{
-    return textColour(label) == QColor(255, 0, 0);
-}
 
 QString soundName(const QString &path)
 {
@@ -44,33 +30,40 @@ class TestSingleSideClock : public QObject
     Q_OBJECT
 
 private slots:
+    void opensStoppedShowingTheLimitInTheChosenFormat_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("afterThreeSteps");
+        QTest::newRow("seconds") << QStringLiteral("秒") << QStringLiteral("122s") << QStringLiteral("119s");
+        QTest::newRow("minutes") << QStringLiteral("分\\秒") << QStringLiteral("2分2秒") << QStringLiteral("1分59秒");
+    }
+
     void opensStoppedShowingTheLimitInTheChosenFormat()
     {
+        QFETCH(QString, format);
+        QFETCH(QString, shown);
+        QFETCH(QString, afterThreeSteps);
         TestApp t;
-        t.writeSoundSet(QStringLiteral("秒"));
-        Form17 *clock = openClock(t, QStringLiteral("122"));
+        t.writeSoundSet(format);
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("122"));
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("122s"));
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), shown);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->font().pointSize(), 120);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QString());
         QCOMPARE(clock->focusWidget(), clock->findChild<QPushButton *>(QStringLiteral("Command1")));
-
-        TestApp m;
-        m.writeSoundSet(QStringLiteral("分\\秒"));
-        Form17 *minutes = openClock(m, QStringLiteral("122"));
-        QCOMPARE(minutes->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("2分2秒"));
-        minutes->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(minutes->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
-        QCOMPARE(minutes->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("1分59秒"));
+        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), afterThreeSteps);
     }
 
     void sideButtonsSetTheTitleAtAnyTime()
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openClock(t, QStringLiteral("60"), QStringLiteral("一辩发言"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("60"), QStringLiteral("一辩发言"));
         clock->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("反方一辩发言"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
@@ -85,7 +78,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openClock(t, QStringLiteral("31"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("31"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
@@ -106,7 +99,7 @@ private slots:
         for (const QString &limit : {QStringLiteral("30"), QStringLiteral("20")}) {
             TestApp quiet;
             quiet.writeSoundSet();
-            Form17 *short_ = openClock(quiet, limit);
+            Form17 *short_ = openSingleSideClock(quiet, limit);
             short_->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
             tick(short_->findChild<QTimer *>(QStringLiteral("Timer1")), 40);
             QCOMPARE(quiet.platform().sounds.size(), 1); // the time-up sound only
@@ -117,11 +110,10 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *first = openClock(t, QStringLiteral("abc"));
+        Form17 *first = openSingleSideClock(t, QStringLiteral("abc"));
         QCOMPARE(first->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0s"));
-        first->close();
-        flushDeletes();
-        Form17 *clock = openClock(t, QStringLiteral("1"));
+        closeScreen(first);
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("1"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
@@ -138,7 +130,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openClock(t, QStringLiteral("5"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("5"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
         clock->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
@@ -155,27 +147,44 @@ private slots:
         QCOMPARE(clock->remainingSeconds(), 5);
     }
 
-    void keepsToItsDeadlinesAndCatchesUpAfterAHoldUp()
+    void keepsToItsDeadlinesAfterAHoldUpOrASuspend_data()
     {
+        QTest::addColumn<qint64>("resumedAt");
+        QTest::addColumn<int>("remaining");
+        QTest::addColumn<int>("interval");
+        // Started at 10 s, the last step at 11.003 s.
+        QTest::newRow("held up until 14.5 s: the steps of 12, 13 and 14 s at once") << qint64(14'500) << 118 << 500;
+        // On resume the clock goes on from where it stood, on a fresh grid.
+        QTest::newRow("the lid closed for an hour: the speaker loses one second") << qint64(3'611'400) << 120 << 1000;
+    }
+
+    void keepsToItsDeadlinesAfterAHoldUpOrASuspend()
+    {
+        QFETCH(qint64, resumedAt);
+        QFETCH(int, remaining);
+        QFETCH(int, interval);
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form17 *clock = openClock(t, QStringLiteral("122"));
-        p.nowMs = 10'000;
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        // A second press half a second later leaves the running interval alone.
-        p.nowMs = 10'500;
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        p.nowMs = 11'003;
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("122"));
+        // The second press leaves the running interval alone.
+        startTwiceThenStep(p, clock->findChild<QPushButton *>(QStringLiteral("Command3")),
+                           clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), 121);
         QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 997);
-        // Held up until 14.5 s: the steps of 12, 13 and 14 s run at once.
-        p.nowMs = 14'500;
+
+        p.nowMs = resumedAt;
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(clock->remainingSeconds(), 118);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("118s"));
-        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
+        QCOMPARE(clock->remainingSeconds(), remaining);
+        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 QString::number(remaining) + QLatin1Char('s'));
+        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), interval);
+        QVERIFY(p.sounds.isEmpty());
+        // From there one step a deadline again.
+        p.nowMs = resumedAt + interval;
+        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QCOMPARE(clock->remainingSeconds(), remaining - 1);
     }
 
     void aLongHoldUpStillSoundsEachAlertOnce()
@@ -183,7 +192,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form17 *clock = openClock(t, QStringLiteral("33"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("33"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         // Hold-ups of 4.9 s, each just short of a suspend: every missed step is charged, each alert sounds once.
         while (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive()) {
@@ -198,37 +207,13 @@ private slots:
         QCOMPARE(p.nowMs, 34'300); // 7 timeouts
     }
 
-    void aSuspendedMachineCostsTheSpeakerOneSecond()
-    {
-        TestApp t;
-        t.writeSoundSet();
-        ScriptedPlatform &p = t.platform();
-        Form17 *clock = openClock(t, QStringLiteral("122"));
-        p.nowMs = 10'000;
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        p.nowMs = 11'000;
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(clock->remainingSeconds(), 121);
-        // The lid closed for an hour: on resume the clock goes on from where it stood, on a fresh grid.
-        p.nowMs = 3'611'400;
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(clock->remainingSeconds(), 120);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("120s"));
-        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 1000);
-        QVERIFY(p.sounds.isEmpty());
-        p.nowMs = 3'612'400;
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(clock->remainingSeconds(), 119);
-    }
-
     void noFormatLeavesTheTextAndNoDeviceIsReported()
     {
         TestApp t;
-        t.writeConfig(QStringLiteral("SoundSet.ini"), {QStringLiteral("声音二"), QStringLiteral("声音三"),
-                                                       QStringLiteral("显示"), QStringLiteral("分秒")});
+        t.writeConfig(SoundSet, {QStringLiteral("声音二"), QStringLiteral("声音三"), QStringLiteral("显示"),
+                                 QStringLiteral("分秒")});
         t.platform().devices = 0;
-        Form17 *clock = openClock(t, QStringLiteral("31"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("31"));
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
@@ -245,15 +230,10 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openClock(t, QStringLiteral("90"));
+        Form17 *clock = openSingleSideClock(t, QStringLiteral("90"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 10);
-        QTimer *timer = clock->findChild<QTimer *>(QStringLiteral("Timer1"));
-        clock->close();
-        QVERIFY(!timer->isActive());
-        QVERIFY(t.screen<Form4>()->isVisible());
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form17")));
-        flushDeletes();
+        closeToMenu(t, clock, {clock->findChild<QTimer *>(QStringLiteral("Timer1"))});
         QCOMPARE(t.screen<Form17>()->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("90s"));
     }
 };

@@ -1,9 +1,10 @@
 #include "displays/styling.h"
 #include "shell/controls.h"
 #include "shell/screen.h"
+#include "support/files.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,23 +40,6 @@ public:
     QLineEdit *Text1 = nullptr;
 };
 
-QString writePicture(const TestApp &t, const QString &name, const QColor &colour, const QSize &size = {120, 90})
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    const QString path = t.dir() + QStringLiteral("/background/") + name;
-    const QByteArray format = name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ? "BMP" : "JPG";
-    if (!image.save(path, format.constData()))
-        qFatal("cannot write a test picture");
-    return path;
-}
-
-// JPEG keeps a flat colour within a few steps.
-bool near(const QColor &a, const QColor &b)
-{
-    return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 && qAbs(a.blue() - b.blue()) <= 8;
-}
-
 QColor pixelAt(QWidget *widget, int x, int y)
 {
     return widget->grab().toImage().pixelColor(x, y);
@@ -76,8 +60,8 @@ private slots:
     void stockPictureSitsAtNaturalSizeUnderTransparentLabels()
     {
         TestApp t;
-        writePicture(t, QStringLiteral("p1.jpg"), Qt::red);
-        writePicture(t, QStringLiteral("P4.JPG"), Qt::darkGreen, {30, 20});
+        QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p1.jpg")), Qt::red, {120, 90}));
+        QVERIFY(writePicture(t.backgroundPath(QStringLiteral("P4.JPG")), Qt::darkGreen, {30, 20}));
         FormStyled screen(t.app());
         screen.show();
 
@@ -105,11 +89,8 @@ private slots:
     void missingOrUnreadableStockPictureKeepsTheCurrentOne()
     {
         TestApp t;
-        writePicture(t, QStringLiteral("p2.jpg"), Qt::blue);
-        QFile broken(t.dir() + QStringLiteral("/background/p5.jpg"));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("not a picture");
-        broken.close();
+        QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p2.jpg")), Qt::blue));
+        QVERIFY(writeBytes(t.backgroundPath(QStringLiteral("p5.jpg")), "not a picture"));
         FormStyled screen(t.app());
 
         for (QWidget *target : {static_cast<QWidget *>(&screen), static_cast<QWidget *>(screen.Image1)}) {
@@ -125,7 +106,7 @@ private slots:
     void noBackgroundShowsThePlainColourAgain()
     {
         TestApp t;
-        writePicture(t, QStringLiteral("p1.jpg"), Qt::red);
+        QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p1.jpg")), Qt::red));
         FormStyled screen(t.app());
         screen.show();
         QVERIFY(screen.styling.stockBackground(&screen, 1));
@@ -159,8 +140,10 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(int, index);
         TestApp t;
-        const QString bitmap = writePicture(t, QStringLiteral("mine.bmp"), Qt::magenta);
-        const QString jpeg = writePicture(t, QStringLiteral("hall.jpg"), Qt::yellow);
+        const QString bitmap = t.backgroundPath(QStringLiteral("mine.bmp"));
+        const QString jpeg = t.backgroundPath(QStringLiteral("hall.jpg"));
+        QVERIFY(writePicture(bitmap, Qt::magenta));
+        QVERIFY(writePicture(jpeg, Qt::yellow));
         FormStyled screen(t.app(), bitmapsFirst ? bitmapOrJpegPictureFilter() : jpegPictureFilter());
         t.platform().openAnswers = {bitmap, jpeg};
 
@@ -182,9 +165,10 @@ private slots:
     void cancelledOrUnloadableCustomBackgroundKeepsThePicture()
     {
         TestApp t;
-        const QString first = writePicture(t, QStringLiteral("first.jpg"), Qt::cyan);
-        const QString empty = t.dir() + QStringLiteral("/background/empty.jpg");
-        QFile(empty).open(QIODevice::WriteOnly);
+        const QString first = t.backgroundPath(QStringLiteral("first.jpg"));
+        const QString empty = t.backgroundPath(QStringLiteral("empty.jpg"));
+        QVERIFY(writePicture(first, Qt::cyan));
+        QVERIFY(writeBytes(empty, QByteArray()));
         FormStyled screen(t.app());
         t.platform().openAnswers = {first, std::nullopt, empty, QString()};
 

@@ -5,11 +5,12 @@
 #include "settings/contest_details_page.h"
 #include "settings/system_colour.h"
 #include "shell/controls.h"
+#include "support/files.h"
+#include "support/screens.h"
 #include "support/test_app.h"
 
 #include <QAction>
 #include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,38 +23,11 @@ using namespace Dovrel::Testing;
 
 namespace {
 
-const QString NameSet = QStringLiteral("NameSet.ini");
 // What a first close writes: the zones' design font, black text, the design background (94, 200, 109).
 const QStringList DesignLines = {QStringLiteral("宋体"),   QStringLiteral("36"), QStringLiteral("0"),
                                  QStringLiteral("宋体"),   QStringLiteral("24"), QStringLiteral("0"),
                                  QStringLiteral("7194718")};
 const QPoint Bare(40, 500);
-
-QByteArray assetBytes(const QString &fileName)
-{
-    QFile file(QStringLiteral(DOVREL_ASSETS_DIR "/config/") + fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write a test file");
-}
-
-Form13 *openTitle(TestApp &t)
-{
-    Form13 *title = t.screen<Form13>();
-    title->show();
-    return title;
-}
-
-void closeScreen(Screen *screen)
-{
-    screen->close();
-    flushDeletes();
-}
 
 } // namespace
 
@@ -128,8 +102,8 @@ private slots:
         QFETCH(QByteArray, written);
         TestApp t;
         if (!file.isEmpty())
-            writeBytes(t.configPath(NameSet), file);
-        Form13 *title = openTitle(t);
+            QVERIFY(t.writeConfigBytes(NameSet, file));
+        Form13 *title = openScreen<Form13>(t);
         const TitleStyle &style = title->titleStyle();
         QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), style.zoneOne.fontName);
         QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), *style.zoneOne.fontSize);
@@ -144,10 +118,8 @@ private slots:
     void stylingLastsButThePictureDoesNot()
     {
         TestApp t;
-        QImage picture(60, 40, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        QVERIFY(picture.save(t.dir() + QStringLiteral("/background/p1.jpg"), "JPG"));
-        Form13 *title = openTitle(t);
+        QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p1.jpg")), Qt::red, {60, 40}));
+        Form13 *title = openScreen<Form13>(t);
         QFont italic = designFont(QStringLiteral("隶书"), 48);
         italic.setItalic(true);
         t.platform().fontAnswers = {italic, std::nullopt};
@@ -166,7 +138,7 @@ private slots:
                  gbBytes({QStringLiteral("隶书"), QStringLiteral("48"), QStringLiteral("0"), QStringLiteral("宋体"),
                           QStringLiteral("24"), QStringLiteral("200"), QStringLiteral("1971210")}));
 
-        Form13 *again = openTitle(t);
+        Form13 *again = openScreen<Form13>(t);
         QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), QStringLiteral("隶书"));
         QVERIFY(!again->findChild<QLabel *>(QStringLiteral("Label1"))->font().italic());
         QCOMPARE(backColour(again), QColor(10, 20, 30));
@@ -216,7 +188,7 @@ private slots:
         closeScreen(title);
 
         // Design: every opening starts from the design again.
-        Form13 *designing = openTitle(t);
+        Form13 *designing = openScreen<Form13>(t);
         for (QWidget *control : QList<QWidget *>{designing->findChild<QLabel *>(QStringLiteral("Label3")),
                                                  designing->findChild<QPushButton *>(QStringLiteral("Command1")),
                                                  designing->findChild<QPushButton *>(QStringLiteral("Command5"))})
@@ -236,15 +208,13 @@ private slots:
         TestApp t(readOnly ? TestApp::Config::Empty : TestApp::Config::Missing);
         const QByteArray kept = gbBytes(DesignLines);
         if (readOnly) {
-            writeBytes(t.configPath(NameSet), kept);
+            QVERIFY(t.writeConfigBytes(NameSet, kept));
             QFile::setPermissions(t.configPath(NameSet), QFileDevice::ReadOwner);
         }
-        Form13 *title = openTitle(t);
+        Form13 *title = openScreen<Form13>(t);
         t.platform().colourAnswers = {QColor(1, 2, 3)};
         title->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
-        closeScreen(title);
-        QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form13")));
-        QVERIFY(t.app().mainMenu()->isVisible());
+        closeToMenu(t, title);
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages[0].text.contains(NameSet));
         if (readOnly) {

@@ -15,7 +15,9 @@
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
+#include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QFile>
 #include <QInputMethodEvent>
@@ -49,11 +51,6 @@ template <class T> T *control(QObject *screen, const QString &name)
     if (!found)
         qFatal("no control %s", qPrintable(name));
     return found;
-}
-
-void click(QObject *screen, const QString &name)
-{
-    control<QAbstractButton>(screen, name)->click();
 }
 
 QString text(QObject *screen, const QString &label)
@@ -101,13 +98,6 @@ Screen *openFromMenu(TestApp &t, Form4 *menu, const QString &button, const QStri
     return opened;
 }
 
-void closeBackToMenu(Screen *screen, Form4 *menu)
-{
-    screen->close();
-    flushDeletes();
-    QVERIFY(menu->isVisible());
-}
-
 } // namespace
 
 class TestWholeContest : public QObject
@@ -118,10 +108,9 @@ private slots:
     void detailsTypedOnTheWizardReachEveryDisplay()
     {
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         runTheWizard(t, menu);
-        QCOMPARE(t.readConfigBytes(QStringLiteral("NumSet.ini")), gbBytes(Contest));
+        QCOMPARE(t.readConfigBytes(NumSet), gbBytes(Contest));
 
         const struct
         {
@@ -138,25 +127,24 @@ private slots:
             Screen *screen = openFromMenu(t, menu, QLatin1String(display.button), QLatin1String(display.screen));
             for (const auto &[label, box] : display.labels)
                 QCOMPARE(text(screen, QLatin1String(label)), Contest[box - 1]);
-            closeBackToMenu(screen, menu);
+            closeToMenu(t, screen);
         }
         // Presentation use hides the design controls of the title screen.
         Screen *title = openFromMenu(t, menu, QStringLiteral("Command4"), QStringLiteral("Form13"));
         QVERIFY(!control<QWidget>(title, QStringLiteral("Label3"))->isVisible());
         QVERIFY(!control<QWidget>(title, QStringLiteral("Command1"))->isVisible());
-        closeBackToMenu(title, menu);
+        closeToMenu(t, title);
         Screen *design = openFromMenu(t, menu, QStringLiteral("Command20"), QStringLiteral("Form13"));
         QVERIFY(control<QWidget>(design, QStringLiteral("Label3"))->isVisible());
-        closeBackToMenu(design, menu);
-        QCOMPARE(t.readConfigBytes(QStringLiteral("NumSet.ini")), gbBytes(Contest));
+        closeToMenu(t, design);
+        QCOMPARE(t.readConfigBytes(NumSet), gbBytes(Contest));
     }
 
     void aWholeContestFromTheSettingsToTheSavedReport()
     {
         TestApp t;
         t.writeSoundSet(QStringLiteral("秒"));
-        Form4 *menu = t.screen<Form4>();
-        menu->show();
+        Form4 *menu = openScreen<Form4>(t);
         runTheWizard(t, menu);
         // Short stages, typed on the stages page and kept unsaved while the page stays loaded.
         Form3 *stages = t.screen<Form3>();
@@ -172,7 +160,7 @@ private slots:
         tick(single->findChild<QTimer *>(QStringLiteral("Timer1")), 32);
         QCOMPARE(single->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(t.platform().sounds.size(), 2);
-        closeBackToMenu(single, menu);
+        closeToMenu(t, single);
 
         // A cross-examination pairing.
         auto *cross = static_cast<Form18 *>(openFromMenu(t, menu, QStringLiteral("Command38"), QStringLiteral("Form18")));
@@ -181,7 +169,7 @@ private slots:
         click(cross, QStringLiteral("Command3"));
         tick(cross->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
         QCOMPARE(cross->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
-        closeBackToMenu(cross, menu);
+        closeToMenu(t, cross);
 
         // Free debate: the turn passes by the arrow keys until both sides are out of time.
         auto *dual = static_cast<Form6 *>(openFromMenu(t, menu, QStringLiteral("Command40"), QStringLiteral("Form6")));
@@ -193,7 +181,7 @@ private slots:
         QTest::keyClick(dual, Qt::Key_Left);
         tick(dual->findChild<QTimer *>(QStringLiteral("Timer1")), 1);
         QCOMPARE(dual->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
-        closeBackToMenu(dual, menu);
+        closeToMenu(t, dual);
 
         // Scores typed twice; the first try disagrees.
         auto *entry = static_cast<Form16 *>(openFromMenu(t, menu, QStringLiteral("Command18"), QStringLiteral("Form16")));
@@ -211,7 +199,7 @@ private slots:
         }
         click(entry, QStringLiteral("Command1"));
         flushDeletes();
-        QCOMPARE(t.readConfigBytes(QStringLiteral("Score.ini")), QByteArray("87.5\r\n86\r\n"));
+        QCOMPARE(t.readConfigBytes(Score), QByteArray("87.5\r\n86\r\n"));
 
         // The result, revealed step by step.
         Screen *result = t.app().screens().loaded(QStringLiteral("Form11"));
@@ -224,7 +212,7 @@ private slots:
         QCOMPARE(text(result, QStringLiteral("Label6")), QStringLiteral(" 87.5分"));
         QCOMPARE(text(result, QStringLiteral("Label7")), QStringLiteral(" 86分"));
         QCOMPARE(text(result, QStringLiteral("Label5")), QStringLiteral("明理大学代表队"));
-        closeBackToMenu(result, menu);
+        closeToMenu(t, result);
 
         // The report, saved as a text file.
         Screen *report = openFromMenu(t, menu, QStringLiteral("Command19"), QStringLiteral("Form12"));
@@ -263,7 +251,7 @@ private slots:
             QString(12, u' ') + QStringLiteral("反方总成绩： 86分\r\n\r\n比赛获胜方：明理大学代表队\r\n\r\n");
         QCOMPARE(decodeAnsi(bytes), expected);
         QCOMPARE(bytes, encodeAnsi(expected));
-        closeBackToMenu(report, menu);
+        closeToMenu(t, report);
     }
 };
 

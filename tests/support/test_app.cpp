@@ -1,10 +1,10 @@
 #include "support/test_app.h"
 
 #include "core/text_encoding.h"
+#include "support/files.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QTimer>
 
 namespace Dovrel::Testing {
@@ -46,6 +46,11 @@ QString TestApp::configPath(const QString &fileName) const
     return m_dir.path() + QStringLiteral("/config/") + fileName;
 }
 
+QString TestApp::backgroundPath(const QString &fileName) const
+{
+    return m_dir.path() + QStringLiteral("/background/") + fileName;
+}
+
 QByteArray gbBytes(const QStringList &lines)
 {
     QByteArray bytes;
@@ -54,24 +59,42 @@ QByteArray gbBytes(const QStringList &lines)
     return bytes;
 }
 
+QStringList numberedLines(const QString &pattern, int count, const QMap<int, QString> &except)
+{
+    QStringList lines;
+    for (int n = 1; n <= count; ++n)
+        lines.append(except.contains(n) ? except.value(n) : pattern.arg(n));
+    return lines;
+}
+
+QStringList contestDetails()
+{
+    return numberedLines(QStringLiteral("项%1"), 23,
+                         {{1, QStringLiteral("第二届“明理杯”大学生辩论邀请赛")},
+                          {5, QStringLiteral("红队")},
+                          {6, QStringLiteral("蓝队")},
+                          {23, QString()}});
+}
+
 void TestApp::writeConfig(const QString &fileName, const QStringList &lines)
 {
+    writeConfigBytes(fileName, gbBytes(lines));
+}
+
+bool TestApp::writeConfigBytes(const QString &fileName, const QByteArray &bytes)
+{
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
-    QFile file(configPath(fileName));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(gbBytes(lines));
+    return writeBytes(configPath(fileName), bytes);
 }
 
 QByteArray TestApp::readConfigBytes(const QString &fileName) const
 {
-    QFile file(configPath(fileName));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readBytes(configPath(fileName));
 }
 
 void TestApp::writeSoundSet(const QString &format)
 {
-    writeConfig(QStringLiteral("SoundSet.ini"),
-                {QStringLiteral("默认声音"), QStringLiteral("声音一"), QStringLiteral("显示"), format});
+    writeConfig(SoundSet, {QStringLiteral("默认声音"), QStringLiteral("声音一"), QStringLiteral("显示"), format});
 }
 
 void tick(QTimer *timer, int times)

@@ -3,7 +3,9 @@
 #include "menu/program.h"
 #include "support/scripted_platform.h"
 
+#include <QMap>
 #include <QObject>
+#include <QString>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -11,6 +13,14 @@
 class QTimer;
 
 namespace Dovrel::Testing {
+
+// The settings files, as the program names them in its config folder.
+inline const QString NumSet = QStringLiteral("NumSet.ini");
+inline const QString TimeSet = QStringLiteral("TimeSet.ini");
+inline const QString SoundSet = QStringLiteral("SoundSet.ini");
+inline const QString NameSet = QStringLiteral("NameSet.ini");
+inline const QString ViwerSet = QStringLiteral("ViwerSet.ini");
+inline const QString Score = QStringLiteral("Score.ini");
 
 // A fresh application directory (config/, sound/30Warn, sound/TimeOut, background/) with a program started in
 // it on a scripted platform.
@@ -28,7 +38,12 @@ public:
 
     // Writes a settings file the way the program does: GB18030, CR LF after every line.
     void writeConfig(const QString &fileName, const QStringList &lines);
+    // Writes a settings file byte for byte, such as an installed one or one the program never writes; whether it was
+    // written whole.
+    bool writeConfigBytes(const QString &fileName, const QByteArray &bytes);
     QByteArray readConfigBytes(const QString &fileName) const;
+
+    QString backgroundPath(const QString &fileName) const;
 
     // Settings files for a usual contest: sounds chosen, time shown, the given countdown format.
     void writeSoundSet(const QString &format = QStringLiteral("秒"));
@@ -50,11 +65,14 @@ void tick(QTimer *timer, int times = 1);
 // Lets windows scheduled for deletion go.
 void flushDeletes();
 
-template <class T = QObject> T *child(QObject *parent, const QString &name)
-{
-    return parent->findChild<T *>(name);
-}
-
 QByteArray gbBytes(const QStringList &lines);
+
+// Lines that tell apart which line a value came from: `pattern` with the numbers 1 to `count`, but for the lines given
+// by their number.
+QStringList numberedLines(const QString &pattern, int count, const QMap<int, QString> &except = {});
+
+// A contest as its details page holds it: "项1" … "项22" with the contest's name, the teams 红队 and 蓝队, and no
+// ninth judge.
+QStringList contestDetails();
 
 } // namespace Dovrel::Testing
