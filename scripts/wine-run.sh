@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
 # Runs a Windows program of the Dovrel build under Wine, the way CTest runs every test of the Windows build:
-#   scripts/wine-run.sh PROGRAM.exe [ARGUMENT ...]
-# The Wine prefix is a throw-away one (DOVREL_WINEPREFIX, made on first use); Qt and the mingw runtime are found
-# through WINEPATH (DOVREL_QT_WINDOWS: the prefix of Qt for Windows); Chinese file names work under a zh_CN UTF-8
-# locale; Qt's offscreen platform finds the host's CJK faces in a folder of its own.
+#   scripts/wine-run.sh --qt QT_WINDOWS_PREFIX --prefix WINEPREFIX PROGRAM.exe [ARGUMENT ...]
+# The Wine prefix is a throw-away one, made on first use; Qt and the mingw runtime are found through WINEPATH;
+# Chinese file names work under a zh_CN UTF-8 locale; Qt's offscreen platform finds the host's CJK faces in a
+# folder of its own.
 set -euo pipefail
-: "${DOVREL_WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/dovrel/wineprefix}"
-: "${DOVREL_QT_WINDOWS:?set DOVREL_QT_WINDOWS to the prefix of Qt for Windows}"
+qt_windows=
+wine_prefix=${XDG_CACHE_HOME:-$HOME/.cache}/dovrel/wineprefix
+while [ $# -gt 0 ]; do
+    case $1 in
+    --qt) qt_windows=$2; shift 2 ;;
+    --prefix) wine_prefix=$2; shift 2 ;;
+    *) break ;;
+    esac
+done
+[ -n "$qt_windows" ] || { echo "wine-run: --qt QT_WINDOWS_PREFIX is missing" >&2; exit 2; }
+DOVREL_QT_WINDOWS=$qt_windows DOVREL_WINEPREFIX=$wine_prefix
 export WINEPREFIX=$DOVREL_WINEPREFIX WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
@@ -31,8 +40,11 @@ if [ ! -f "$WINEPREFIX/.dovrel-ready" ]; then
     done
     touch "$WINEPREFIX/.dovrel-ready"
 fi
-# A server kept running between programs saves the start of a new one each time.
-wineserver --persistent=60 2>/dev/null || true
+# The server and Wine's own processes (services, devices) start here with nothing of the caller's open, and stay
+# for the next program: CTest waits for every pipe a test leaves open, and they would hold its pipes until the server
+# ends.
+wineserver --persistent=300 </dev/null >/dev/null 2>&1 || true
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 export WINEPATH="$(windows_path "$DOVREL_QT_WINDOWS/bin");$(windows_path "$runtime");$(windows_path /usr/x86_64-w64-mingw32/lib)"

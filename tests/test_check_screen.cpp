@@ -3,10 +3,13 @@
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
+#include "shell/controls.h"
 #include "support/files.h"
 #include "support/screens.h"
 #include "support/test_app.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -16,6 +19,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace Dovrel;
 using namespace Dovrel::Testing;
@@ -112,6 +117,45 @@ private slots:
 
         menu->hide();
         closeToMenu(t, check);
+    }
+
+    void theMenuOpensItFromItsButtonAndItsPopUpMenu_data()
+    {
+        QTest::addColumn<bool>("fromPopUp");
+        QTest::newRow("button") << false;
+        QTest::newRow("pop-up menu") << true;
+    }
+
+    void theMenuOpensItFromItsButtonAndItsPopUpMenu()
+    {
+        QFETCH(bool, fromPopUp);
+        TestApp t;
+        Form4 *menu = openScreen<Form4>(t);
+        auto *button = menu->findChild<QPushButton *>(QStringLiteral("Command47"));
+        QCOMPARE(button->text(), QStringLiteral("赛前检查"));
+        // In the bottom row, beside "进入设置界面" and in its style.
+        auto *settings = menu->findChild<QPushButton *>(QStringLiteral("Command2"));
+        QCOMPARE(button->geometry().top(), settings->geometry().top());
+        QCOMPARE(button->size(), settings->size());
+        QVERIFY(button->geometry().left() > settings->geometry().right());
+        QCOMPARE(button->font(), settings->font());
+        QCOMPARE(backColour(button), backColour(settings));
+
+        const QList<QAction *> entries = menu->findChild<QMenu *>(QStringLiteral("menu"))->actions();
+        const auto after = std::find_if(entries.begin(), entries.end(),
+                                        [](const QAction *entry) { return entry->objectName() == QLatin1String("bb"); });
+        QVERIFY(after != entries.end() && after + 1 != entries.end());
+        QAction *check = *(after + 1);
+        QCOMPARE(check->objectName(), QStringLiteral("check"));
+        QCOMPARE(check->text(), QStringLiteral("赛前检查"));
+
+        if (fromPopUp)
+            check->trigger();
+        else
+            button->click();
+        auto *opened = qobject_cast<Form22 *>(t.app().screens().loaded(QStringLiteral("Form22")));
+        QVERIFY(opened && opened->isVisible());
+        QVERIFY(menu->isVisible());
     }
 
     void hallReadySettingsCheckClean()

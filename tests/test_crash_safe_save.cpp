@@ -136,8 +136,15 @@ private slots:
 
         AppPaths paths(m_dir.path());
         QVERIFY(writeTextSettings(paths, SettingsFiles::timeSet(), {QStringLiteral("开篇陈词")}).ok);
+#if defined(Q_OS_WIN)
+        // Names that differ only in case are one file here, so "timeset.ini.AbC123" was the save's own copy; and a
+        // link is a shortcut file, a copy of that form like any other, which goes without its target being reached.
+        QStringList expected = others + QStringList{QStringLiteral("TimeSet.ini"), QStringLiteral("TimeSet.ini.Dir123")};
+        expected.removeOne(QStringLiteral("timeset.ini.AbC123"));
+#else
         QStringList expected = others + QStringList{QStringLiteral("TimeSet.ini"), QStringLiteral("TimeSet.ini.Dir123"),
                                                     QStringLiteral("TimeSet.ini.Lnk123")};
+#endif
         expected.sort();
         QCOMPARE(entries(), expected);
         QCOMPARE(readBytes(outside), QByteArray("keep\r\n"));

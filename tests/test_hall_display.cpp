@@ -116,6 +116,30 @@ private slots:
         QVERIFY(!menu->isVisible());
     }
 
+    void theWizardStaysInOnePlaceOnTheTimekeepersDisplay()
+    {
+        TestApp t;
+        Form4 *menu = openScreen<Form4>(t);
+        QCOMPARE(menu->frameGeometry().center(), menu->screen()->availableGeometry().center());
+        QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+        QRect where;
+        // Each page with its "下一步>>" button.
+        const QList<QPair<QString, QString>> pages = {{QStringLiteral("Form2"), QStringLiteral("Command2")},
+                                                      {QStringLiteral("Form3"), QStringLiteral("Command3")},
+                                                      {QStringLiteral("Form9"), QString()}};
+        for (const auto &[page, next] : pages) {
+            Screen *shown = t.app().screens().loaded(page);
+            QVERIFY(shown && shown->isVisible());
+            QCOMPARE(displayOf(shown), QStringLiteral("panel"));
+            QCOMPARE(shown->frameGeometry().center(), shown->screen()->availableGeometry().center());
+            if (where.isNull())
+                where = shown->frameGeometry();
+            QCOMPARE(shown->frameGeometry(), where);
+            if (!next.isEmpty())
+                QTest::mouseClick(shown->findChild<QPushButton *>(next), Qt::LeftButton);
+        }
+    }
+
     void theAboutScreensOpenOverTheMenu()
     {
         TestApp t;

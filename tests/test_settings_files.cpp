@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -305,8 +306,15 @@ private slots:
         QVERIFY(writeBytes(m_dir.path() + QStringLiteral("/Sound/timeout/声音三.WAV"), QByteArray()));
         AppPaths paths(m_dir.path());
         const QString expected = m_dir.path() + QStringLiteral("/Sound/timeout/声音三.WAV");
-        QCOMPARE(paths.dataPath(QStringLiteral("sound\\TimeOut\\声音三.wav")), expected);
-        QCOMPARE(paths.dataPath(QStringLiteral("Sound\\TimeOut\\声音三.wav")), expected);
+        for (const QString &asked : {QStringLiteral("sound\\TimeOut\\声音三.wav"), QStringLiteral("Sound\\TimeOut\\声音三.wav")}) {
+            const QString found = paths.dataPath(asked);
+            QVERIFY(QFileInfo(found).isFile());
+#if !defined(Q_OS_WIN)
+            // Where the file system tells case apart, the names come back as the files have them; on Windows the
+            // system itself finds the file under any case.
+            QCOMPARE(found, expected);
+#endif
+        }
         // Names that do not exist keep their spelling.
         QCOMPARE(paths.dataPath(QStringLiteral("background\\p1.jpg")),
                  m_dir.path() + QStringLiteral("/background/p1.jpg"));

@@ -1,6 +1,8 @@
+#include "core/line_file.h"
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
+#include "shell/controls.h"
 #include "support/screens.h"
 #include "support/test_app.h"
 #include "support/widgets.h"
@@ -235,6 +237,56 @@ private slots:
         QCOMPARE(t.readConfigBytes(TimeSet), gbBytes(expected));
         QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("数据保存成功！")});
         QCOMPARE(t.platform().messages.first().title, QStringLiteral("Dovrel"));
+    }
+
+    void unreadableLimitsAreRedAndSayHowTheyWillBeRead_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("red");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("whole seconds") << 17 << "180" << false << QString();
+        QTest::newRow("the largest") << 21 << "32767" << false << QString();
+        QTest::newRow("minutes and seconds") << 17 << "1:30" << true << "限时“1:30”将按 1 秒计时";
+        QTest::newRow("a unit") << 7 << "180秒" << true << "将按 180 秒计时";
+        QTest::newRow("too long") << 12 << "40000" << true << "超过 32767 秒";
+        QTest::newRow("empty") << 16 << "" << true << "限时为空";
+        QTest::newRow("zero") << 11 << "0" << true << "一开始就时间到";
+    }
+
+    void unreadableLimitsAreRedAndSayHowTheyWillBeRead()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(bool, red);
+        QFETCH(QString, tip);
+        TestApp t;
+        Form3 *page = t.screen<Form3>();
+        QLineEdit *limit = textBox(page, box);
+        limit->setText(QStringLiteral("60"));
+        QCOMPARE(textColour(limit), Black);
+        QVERIFY(limit->toolTip().isEmpty());
+
+        limit->setText(typed);
+        QCOMPARE(isRed(limit), red);
+        QCOMPARE(limit->toolTip().isEmpty(), !red);
+        QVERIFY2(limit->toolTip().contains(tip), qPrintable(limit->toolTip()));
+        // Kept and saved exactly as typed.
+        click(page, QStringLiteral("Command1"));
+        QCOMPARE(readLineFile(t.configPath(TimeSet), 21).lines.value(box - 1), typed);
+
+        // Names are never marked, whatever they hold.
+        textBox(page, 1)->setText(QStringLiteral("1:30"));
+        QVERIFY(!isRed(textBox(page, 1)));
+    }
+
+    void limitsReadFromTheFileAreMarkedAsTheyLoad()
+    {
+        TestApp t;
+        t.writeConfig(TimeSet, stageLines());
+        Form3 *page = t.screen<Form3>();
+        QVERIFY(isRed(textBox(page, 8))); // "2分钟"
+        QVERIFY(!isRed(textBox(page, 2)));
     }
 
     void clearingAsksFirst_data()
