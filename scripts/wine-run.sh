@@ -16,7 +16,7 @@ while [ $# -gt 0 ]; do
 done
 [ -n "$qt_windows" ] || { echo "wine-run: --qt QT_WINDOWS_PREFIX is missing" >&2; exit 2; }
 DOVREL_QT_WINDOWS=$qt_windows DOVREL_WINEPREFIX=$wine_prefix
-export WINEPREFIX=$DOVREL_WINEPREFIX WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$DOVREL_WINEPREFIX WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 

@@ -2,7 +2,8 @@
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=… -DSOURCE_DIR=build/windows/Dovrel -DOUTPUT_FILE=… -DICON_FILE=… dovrel.nsi
 ; A per-user install: the settings are saved beside the program, so it goes to a folder the user can write
 ; (not Program Files) and needs no administrator.
-Unicode true
+; The program is 64-bit only, and so is its installer.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
