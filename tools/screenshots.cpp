@@ -1,7 +1,10 @@
 // Renders screens of the program to PNG files, for looking at what the timekeeper sees:
 //   screenshots OUTPUT_DIR [WIDTHxHEIGHT]
-// The program runs in a fresh copy of the default data, on a silent platform.
+// The program runs in a fresh copy of the default data, on a silent platform. Given more than one display (the
+// headless platform's configfile), it renders only the hall's view of them: the main menu on the timekeeper's
+// display and a clock on the projector, as two-displays.png.
 #include "clocks/cross_examination_clock.h"
+#include "core/alert_sounds.h"
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
@@ -18,6 +21,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -61,6 +66,26 @@ void copyTree(const QString &from, const QString &to)
     }
 }
 
+// The whole desktop of several displays, each window drawn where it stands.
+void shootDesktop(const QList<QWidget *> &windows, const QString &file)
+{
+    QRect desktop;
+    for (const QScreen *screen : QGuiApplication::screens())
+        desktop |= screen->geometry();
+    QImage image(desktop.size(), QImage::Format_RGB32);
+    image.fill(QColor(40, 40, 40));
+    QPainter painter(&image);
+    painter.translate(-desktop.topLeft());
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        painter.setPen(QPen(QColor(200, 200, 200), 4));
+        painter.drawRect(screen->geometry().adjusted(2, 2, -2, -2));
+    }
+    for (QWidget *window : windows)
+        painter.drawPixmap(window->geometry().topLeft(), window->grab());
+    painter.end();
+    image.save(file);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -99,6 +124,19 @@ int main(int argc, char *argv[])
     };
 
     Dovrel::ScreenRegistry &screens = app.screens();
+    if (QGuiApplication::screens().size() > 1) {
+        Dovrel::Form4 *menu = screens.screen<Dovrel::Form4>();
+        menu->show();
+        menu->findChild<QAbstractButton *>(QStringLiteral("Command37"))->click();
+        QWidget *clock = screens.loaded(QStringLiteral("Form17"));
+        clock->findChild<QAbstractButton *>(QStringLiteral("Command3"))->click();
+        for (int i = 0; i < 47; ++i)
+            QMetaObject::invokeMethod(clock->findChild<QTimer *>(QStringLiteral("Timer1")), "timeout");
+        menu->show(); // drawn too, where it stays while the clock runs on the projector
+        QApplication::processEvents();
+        shootDesktop({menu, clock}, out + QStringLiteral("/two-displays.png"));
+        return 0;
+    }
     shoot(screens.screen<Dovrel::Form1>(), QStringLiteral("Form1"), false);
     shoot(screens.screen<Dovrel::Form4>(), QStringLiteral("Form4"));
     shoot(screens.screen<Dovrel::Form2>(), QStringLiteral("Form2"));
@@ -156,5 +194,18 @@ int main(int argc, char *argv[])
     openAndShoot("Command19", "Form12", false);
     openAndShoot("Command1", "Form19", false);
     openAndShoot("Command36", "Form21", false);
+    openAndShoot("Command47", "Form22", false);
+
+    // What the check and the stages page show when the hall would notice something: a time-up sound gone from its
+    // folder and a limit typed as minutes and seconds.
+    QFile::remove(dir.path() + QStringLiteral("/sound/TimeOut/") +
+                  Dovrel::alertFileName(screens.screen<Dovrel::Form9>()->timeUpChoice()));
+    Dovrel::Form3 *stages = screens.screen<Dovrel::Form3>();
+    stages->findChild<QLineEdit *>(QStringLiteral("Text17"))->setText(QStringLiteral("1:30"));
+    shoot(stages, QStringLiteral("Form3-unreadable-limit"));
+    if (Dovrel::Screen *check = open("Command47", "Form22")) {
+        shoot(check, QStringLiteral("Form22-faults"), false);
+        check->close();
+    }
     return 0;
 }
