@@ -8,15 +8,10 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 jobs=${JOBS:-$(nproc)}
 
-scripts/install-deps.sh $(scripts/windows-packages.sh)
-qt=$(scripts/build-qt-windows.sh | tail -n 1)
-
 out=$root/build/windows
 folder=$out/Dovrel
-cmake -S . -B "$out/build" -DCMAKE_BUILD_TYPE=Release -Wno-dev \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW-w64-x86_64.cmake" -DQT_WINDOWS_PREFIX="$qt" -DCMAKE_PREFIX_PATH="$qt" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
-    -DDOVREL_APP_DIR="$folder" -DDOVREL_BUILD_TESTS=OFF -DDOVREL_BUILD_BENCH=OFF >/dev/null
+qt=$(scripts/configure-windows.sh "$out/build" -DCMAKE_BUILD_TYPE=Release -DDOVREL_APP_DIR="$folder" \
+    -DDOVREL_BUILD_TESTS=OFF | tail -n 1)
 cmake --build "$out/build" -j "$jobs"
 version=$(cat "$out/build/dovrel-version.txt")
 

@@ -6,17 +6,12 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 jobs=${JOBS:-$(nproc)}
 
-scripts/install-deps.sh $(scripts/windows-packages.sh)
-qt=$(scripts/build-qt-windows.sh | tail -n 1)
-
 out=$root/build/windows/test
 wine_prefix=$out/wineprefix
-cmake -S . -B "$out" -DCMAKE_BUILD_TYPE=Debug -Wno-dev \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW-w64-x86_64.cmake" -DQT_WINDOWS_PREFIX="$qt" -DCMAKE_PREFIX_PATH="$qt" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -dumpmachine)/cmake" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh;--qt;$qt;--prefix;$wine_prefix" \
-    -DDOVREL_APP_DIR="$out/app" -DDOVREL_WARNINGS_AS_ERRORS="$([ -n "${CI:-}" ] && echo ON || echo OFF)" \
-    -DDOVREL_BUILD_BENCH=OFF >/dev/null
+qt=$(scripts/configure-windows.sh "$out" -DCMAKE_BUILD_TYPE=Debug -DDOVREL_APP_DIR="$out/app" \
+    -DDOVREL_WARNINGS_AS_ERRORS="$([ -n "${CI:-}" ] && echo ON || echo OFF)" | tail -n 1)
+# Every test runs under Wine, in the prefix made below.
+cmake "$out" -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh;--qt;$qt;--prefix;$wine_prefix" >/dev/null
 cmake --build "$out" -j "$jobs"
 
 rm -rf "$wine_prefix"
