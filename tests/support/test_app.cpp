@@ -10,6 +10,9 @@
 namespace Dovrel::Testing {
 
 TestApp::TestApp(Config config)
+    // Every test runs the program from a folder whose name holds Chinese characters and a blank, as a timekeeper's
+    // "D:\比赛 计时\Dovrel" does.
+    : m_dir(QDir::tempPath() + QStringLiteral("/比赛 计时-XXXXXX"))
 {
     QDir root(m_dir.path());
     if (config == Config::Empty)
