@@ -34,6 +34,7 @@ void touch(const QString &path)
     QVERIFY(writeBytes(path, "x"));
 }
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 // A stand-in program on PATH that writes its arguments, one a line, into NAME.args beside itself.
 void fakeProgram(const QString &dir, const QString &name, const QString &body = QString())
 {
@@ -49,6 +50,7 @@ QString argumentsOf(const QString &dir, const QString &name)
 {
     return QString::fromUtf8(readBytes(dir + QLatin1Char('/') + name + QStringLiteral(".args"))).trimmed();
 }
+#endif
 
 } // namespace
 
