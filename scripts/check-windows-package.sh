@@ -16,8 +16,7 @@ done
 
 work=$(mktemp -d)
 display=:$((90 + RANDOM % 9))
-export WINEPREFIX=$work/wineprefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 DISPLAY=$display
+export DISPLAY=$display
 cleanup() {
     wineserver -k 2>/dev/null || true
     kill "${xvfb:-}" 2>/dev/null || true
@@ -26,12 +25,9 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "check-windows-package: $*"; [ -f "$work/program.log" ] && cat "$work/program.log"; exit 1; }
 
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
-    localedef -i zh_CN -f UTF-8 zh_CN.UTF-8 2>/dev/null || sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
-fi
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 & xvfb=$!
-wineboot --init >/dev/null 2>&1
-wineserver --wait
+source "$(dirname "$0")/wine-prefix.sh"
+use_wine_prefix "$work/wineprefix"
 
 # The portable folder, in a path like D:\比赛 计时\Dovrel.
 hall="$work/比赛 计时"

@@ -7,6 +7,7 @@
 #include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
+#include "shell/small_window.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,32 +23,15 @@ constexpr int LineStep = 360;
 
 } // namespace
 
-void fixAboutWindow(QWidget *window)
-{
-    setBackColour(window, Colours::About);
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    window->setFixedSize(window->size());
-    centreOnScreen(window);
-}
-
-QLabel *makeAboutHeading(QWidget *window, const QString &text, int widthTwips)
-{
-    QLabel *heading = makeLabel(window, QStringLiteral("Label1"), 0, 240, widthTwips, 480, text);
-    heading->setFont(designFont(QStringLiteral("楷体_GB2312"), 15, true));
-    setTextColour(heading, Colours::Blue);
-    setSizedToText(heading);
-    heading->move((window->width() - heading->width()) / 2, heading->y());
-    return heading;
-}
-
 Form19::Form19(Application &app) : Screen(app)
 {
     setDesignClientSize(5880, 3510);
     setFont(designFont(QStringLiteral("宋体"), 10.5));
-    fixAboutWindow(this);
+    fixSmallWindow(this);
+    centreOnScreen(this);
     setMouseTracking(true);
 
-    Label1 = makeAboutHeading(this, QStringLiteral("作者信息"), 5880);
+    Label1 = makeSmallWindowHeading(this, QStringLiteral("作者信息"), 5880);
 
     // The program is made by its project, not by one person: the lines name the project and its page.
     const QString lines[] = {

@@ -40,10 +40,4 @@ private:
     QList<QLabel *> m_lines;
 };
 
-// The look both about windows share: pale cyan, fixed at its design size, no maximise button, centred on the screen.
-void fixAboutWindow(QWidget *window);
-
-// The blue heading of an about window, centred across its width.
-QLabel *makeAboutHeading(QWidget *window, const QString &text, int widthTwips);
-
 } // namespace Dovrel

@@ -4,6 +4,8 @@
 #include "core/program_identity.h"
 #include "shell/application.h"
 #include "shell/controls.h"
+#include "shell/life_cycle.h"
+#include "shell/small_window.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -32,9 +34,10 @@ Form21::Form21(Application &app) : Screen(app)
     setDesignClientSize(Width, 3765);
     // The longest line of the text just fits at 10 points.
     setFont(designFont(QStringLiteral("宋体"), 10));
-    fixAboutWindow(this);
+    fixSmallWindow(this);
+    centreOnScreen(this);
 
-    Label1 = makeAboutHeading(this, QStringLiteral("关于该软件"), Width);
+    Label1 = makeSmallWindowHeading(this, QStringLiteral("关于该软件"), Width);
     Label2 = makeLine(this, 2, 840, QStringLiteral("软件版本：") + programVersion());
     Label3 = makeLine(this, 3, 1140, QStringLiteral("运行时内存占用率非常低，兼容性好。"));
     Label4 = makeLine(this, 4, 1500, QStringLiteral("该版本增添了如“比赛结果”、“比赛报表”等实用功能，自定义比赛环"));

@@ -1,7 +1,6 @@
 #include "check/check_screen.h"
 
 #include "core/alert_sounds.h"
-#include "core/caption_cycle.h"
 #include "core/contest_details.h"
 #include "core/design_faces.h"
 #include "core/pre_contest_check.h"
@@ -11,16 +10,13 @@
 #include "settings/stages_page.h"
 #include "shell/alert_player.h"
 #include "shell/application.h"
-#include "shell/colours.h"
 #include "shell/controls.h"
+#include "shell/life_cycle.h"
+#include "shell/small_window.h"
 
 #include <QFontInfo>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -56,16 +52,9 @@ Form22::Form22(Application &app)
 {
     setDesignClientSize(Width, Height);
     setFont(designFont(QStringLiteral("宋体"), 10.5));
-    // In the look of the about screens: a small fixed window on their sea-green ground.
-    setBackColour(this, Colours::About);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    fixSmallWindow(this);
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), 0, 240, Width, 480, caption());
-    Label1->setFont(designFont(QStringLiteral("楷体_GB2312"), 15, true));
-    setTextColour(Label1, Colours::Blue);
-    setSizedToText(Label1);
-    Label1->move((width() - Label1->width()) / 2, Label1->y());
+    Label1 = makeSmallWindowHeading(this, caption(), Width);
 
     Text1 = makeControl<QPlainTextEdit>(this, QStringLiteral("Text1"), 240, 840, Width - 480, 4320);
     Text1->setReadOnly(true);
@@ -76,11 +65,10 @@ Form22::Form22(Application &app)
     Command2 = makeButton(this, QStringLiteral("Command2"), buttonsLeft + ButtonWidth + ButtonGap, 5400, ButtonWidth,
                           QStringLiteral("试听提示音"));
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 500, true);
+    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"), caption());
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), SecondSoundDelayMs, false);
     Timer2->setSingleShot(true);
 
-    connect(Timer1, &QTimer::timeout, this, [this] { setWindowTitle(nextCaption(windowTitle(), caption())); });
     connect(Timer2, &QTimer::timeout, this, &Form22::playTimeUpSound);
     connect(Command1, &QPushButton::clicked, this, &Form22::runCheck);
     connect(Command2, &QPushButton::clicked, this, &Form22::playChosenSounds);
@@ -102,15 +90,12 @@ void Form22::showEvent(QShowEvent *event)
     Screen::showEvent(event);
     if (event->spontaneous())
         return;
-    // Over the menu it was opened from, or in the middle of the screen when the menu is not up.
+    // Over the menu it was opened from, or in the middle of the timekeeper's display when the menu is not up.
     const Screen *menu = app().screens().loaded(QStringLiteral("Form4"));
-    QRect over = menu && menu->isVisible() ? menu->frameGeometry() : QRect();
-    if (over.isEmpty()) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            over = screen->availableGeometry();
-    }
-    if (!over.isEmpty())
-        move(over.center() - frameGeometry().center() + pos());
+    if (menu && menu->isVisible())
+        move(menu->frameGeometry().center() - frameGeometry().center() + pos());
+    else
+        centreOnScreen(this);
 }
 
 void Form22::runCheck()

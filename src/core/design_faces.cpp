@@ -1,6 +1,6 @@
 #include "core/design_faces.h"
 
-#include <QHash>
+#include <QList>
 
 namespace Dovrel {
 
@@ -21,18 +21,45 @@ const QStringList KaiFaces = {QStringLiteral("KaiTi"), QStringLiteral("楷体"),
 const QStringList BrushFaces = {QStringLiteral("KaiTi"), QStringLiteral("楷体"), QStringLiteral("AR PL UKai CN"),
                                 QStringLiteral("LXGW WenKai")};
 
+// The five faces of the designs, each with the name it has on Windows and the faces that stand in for it, closest
+// look first.
+struct DesignFace
+{
+    QString name;
+    QString windowsName;
+    QStringList standIns;
+};
+
+const QList<DesignFace> &designFaceTable()
+{
+    static const QList<DesignFace> table = {
+        {QStringLiteral("宋体"), QStringLiteral("SimSun"), SongFaces},
+        {QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi_GB2312"), KaiFaces + SongFaces},
+        {QStringLiteral("隶书"), QStringLiteral("LiSu"), BrushFaces + SongFaces},
+        {QStringLiteral("华文行楷"), QStringLiteral("STXingkai"), BrushFaces + SongFaces},
+        {QStringLiteral("华文新魏"), QStringLiteral("STXinwei"), BrushFaces + SongFaces},
+    };
+    return table;
+}
+
+const DesignFace *findDesignFace(const QString &name)
+{
+    for (const DesignFace &face : designFaceTable()) {
+        if (face.name == name)
+            return &face;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 QStringList fontSubstitutes(const QString &designFamily, const QStringList &installedFamilies)
 {
-    const QHash<QString, QStringList> preferred = {
-        {QStringLiteral("宋体"), SongFaces},
-        {QStringLiteral("楷体_GB2312"), QStringList{QStringLiteral("KaiTi_GB2312")} + KaiFaces + SongFaces},
-        {QStringLiteral("隶书"), QStringList{QStringLiteral("LiSu")} + BrushFaces + SongFaces},
-        {QStringLiteral("华文行楷"), QStringList{QStringLiteral("STXingkai")} + BrushFaces + SongFaces},
-        {QStringLiteral("华文新魏"), QStringList{QStringLiteral("STXinwei")} + BrushFaces + SongFaces},
-    };
-    const QStringList chain = preferred.value(designFamily) + SansFaces;
+    QStringList chain;
+    if (const DesignFace *face = findDesignFace(designFamily))
+        chain = QStringList{face->windowsName} + face->standIns;
+    chain += SansFaces;
+    chain.removeDuplicates();
     QStringList installed;
     for (const QString &candidate : chain) {
         if (installedFamilies.contains(candidate, Qt::CaseInsensitive))
@@ -44,23 +71,20 @@ QStringList fontSubstitutes(const QString &designFamily, const QStringList &inst
 
 const QStringList &designFaces()
 {
-    static const QStringList faces = {QStringLiteral("宋体"), QStringLiteral("楷体_GB2312"), QStringLiteral("隶书"),
-                                      QStringLiteral("华文行楷"), QStringLiteral("华文新魏")};
+    static const QStringList faces = [] {
+        QStringList names;
+        for (const DesignFace &face : designFaceTable())
+            names.append(face.name);
+        return names;
+    }();
     return faces;
 }
 
 bool isDesignFace(const QString &designFamily, const QString &used)
 {
-    static const QHash<QString, QString> latinNames = {
-        {QStringLiteral("宋体"), QStringLiteral("SimSun")},
-        {QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi_GB2312")},
-        {QStringLiteral("隶书"), QStringLiteral("LiSu")},
-        {QStringLiteral("华文行楷"), QStringLiteral("STXingkai")},
-        {QStringLiteral("华文新魏"), QStringLiteral("STXinwei")},
-    };
-    const QString latinName = latinNames.value(designFamily);
+    const DesignFace *face = findDesignFace(designFamily);
     return used.compare(designFamily, Qt::CaseInsensitive) == 0 ||
-           (!latinName.isEmpty() && used.compare(latinName, Qt::CaseInsensitive) == 0);
+           (face && used.compare(face->windowsName, Qt::CaseInsensitive) == 0);
 }
 
 } // namespace Dovrel

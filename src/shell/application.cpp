@@ -167,9 +167,9 @@ bool Application::eventFilter(QObject *watched, QEvent *event)
             if (isHallScreen(screen->objectName())) {
                 placeOnHallDisplay(screen);
                 keepDisplayAwake(true);
-            }
-            else if (screen->objectName() == MainMenuName)
+            } else if (screen->objectName() == MainMenuName) {
                 keepDisplayAwake(false);
+            }
         }
         break;
     default:

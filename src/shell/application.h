@@ -30,9 +30,6 @@ public:
     Application(const QString &applicationDirectory, Platform &platform);
     ~Application() override;
 
-    Application(const Application &) = delete;
-    Application &operator=(const Application &) = delete;
-
     const AppPaths &paths() const;
     Platform &platform() const;
     ScreenRegistry &screens();

@@ -20,6 +20,11 @@ void animateCaption(QWidget *screen)
     screen->setWindowTitle(nextCaption(screen->windowTitle()));
 }
 
+void animateCaption(QWidget *screen, const QString &title)
+{
+    screen->setWindowTitle(nextCaption(screen->windowTitle(), title));
+}
+
 void returnToMenu(Screen *screen)
 {
     Application &app = screen->app();

@@ -1,13 +1,15 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace Dovrel {
 
 class Screen;
 
-// One step of the caption's typing animation.
+// One step of the caption's typing animation, of the application title or of the given one.
 void animateCaption(QWidget *screen);
+void animateCaption(QWidget *screen, const QString &title);
 
 // The standard close of a screen: show the main menu, then unload the screen.
 void returnToMenu(Screen *screen);

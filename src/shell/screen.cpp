@@ -51,8 +51,13 @@ void Screen::setUpFullSize(const QColor &colour, const QFont &font, Shown shown)
 
 QTimer *Screen::makeCaptionTimer(const QString &name)
 {
+    return makeCaptionTimer(name, applicationTitle());
+}
+
+QTimer *Screen::makeCaptionTimer(const QString &name, const QString &title)
+{
     QTimer *timer = makeTimer(this, name, 500, true);
-    connect(timer, &QTimer::timeout, this, [this] { animateCaption(this); });
+    connect(timer, &QTimer::timeout, this, [this, title] { animateCaption(this, title); });
     return timer;
 }
 

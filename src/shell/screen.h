@@ -38,8 +38,10 @@ protected:
     // The start of a full-size design: the design client size, kept in proportion on every resize, the screen's
     // colour and its controls' default font; a screen the hall watches fills the display.
     void setUpFullSize(const QColor &colour, const QFont &font, Shown shown = Shown::Normal);
-    // The caption's typing animation: a 500 ms timer named `name`, running from the start.
+    // The caption's typing animation: a 500 ms timer named `name`, running from the start, typing the application
+    // title or the given one.
     QTimer *makeCaptionTimer(const QString &name);
+    QTimer *makeCaptionTimer(const QString &name, const QString &title);
     // The common start of a load step: the controls' design geometry kept for the proportional layout, and the
     // application title as the caption.
     void recordDesign();
