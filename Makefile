@@ -27,11 +27,13 @@ bench: build-release
 	build/release/bench/dovrel_bench_timing
 	build/release/bench/dovrel_bench_screens
 
-# Every screen rendered to docs/screenshots/ at design size and maximised (1920 x 1080), and the hall's view of a
-# laptop with a projector attached (two-displays.png).
+# Every screen rendered to docs/screenshots/ at design size and maximised (1920 x 1080), the title and teams screens
+# at 1920 x 1080 with their text grown with the display, and the hall's view of a laptop with a projector attached
+# (two-displays.png).
 screenshots: build-release
 	QT_QPA_PLATFORM=offscreen build/release/tools/dovrel_screenshots docs/screenshots
 	QT_QPA_PLATFORM=offscreen build/release/tools/dovrel_screenshots docs/screenshots/1920x1080 1920x1080
+	QT_QPA_PLATFORM=offscreen build/release/tools/dovrel_screenshots docs/screenshots/1920x1080-scaled 1920x1080 scaled
 	QT_QPA_PLATFORM=offscreen:configfile=tools/two-displays.json build/release/tools/dovrel_screenshots docs/screenshots
 
 # The portable archive build/package/dovrel-<version>-linux-x86_64.tar.gz, unpacked and started once to check it.

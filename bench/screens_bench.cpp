@@ -32,23 +32,49 @@ using Dovrel::Bench::median;
 class SilentPlatform : public Dovrel::QtPlatform
 {
 public:
-    explicit SilentPlatform(QString rulesFile)
-        : m_rulesFile(std::move(rulesFile))
+    explicit SilentPlatform(QString rulesFile) : m_rulesFile(std::move(rulesFile)) {}
+    int soundDeviceCount() override
     {
+        return 1;
     }
-    int soundDeviceCount() override { return 1; }
-    void playSound(const QString &) override {}
+    bool soundOutputOpens() override
+    {
+        return true;
+    }
+    Dovrel::SoundStart playSound(const QString &) override
+    {
+        return Dovrel::SoundStart::Playing;
+    }
+    void showNotice(QWidget *, const Dovrel::MessageRequest &) override {}
     Dovrel::MessageAnswer showMessage(QWidget *, const Dovrel::MessageRequest &) override
     {
         return Dovrel::MessageAnswer::Ok;
     }
-    std::optional<QString> openFileName(QWidget *, const Dovrel::FileDialogRequest &) override { return m_rulesFile; }
-    std::optional<QString> saveFileName(QWidget *, const Dovrel::FileDialogRequest &) override { return {}; }
-    std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return {}; }
-    std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return {}; }
+    std::optional<QString> openFileName(QWidget *, const Dovrel::FileDialogRequest &) override
+    {
+        return m_rulesFile;
+    }
+    std::optional<QString> saveFileName(QWidget *, const Dovrel::FileDialogRequest &) override
+    {
+        return {};
+    }
+    std::optional<QFont> chooseFont(QWidget *, const QFont &) override
+    {
+        return {};
+    }
+    std::optional<QColor> chooseColour(QWidget *, const QColor &) override
+    {
+        return {};
+    }
     void setClipboardText(const QString &) override {}
-    bool openUrl(const QString &) override { return true; }
-    bool openHelp(const QString &, const QString &) override { return true; }
+    bool openUrl(const QString &) override
+    {
+        return true;
+    }
+    bool openHelp(const QString &, const QString &) override
+    {
+        return true;
+    }
 
 private:
     QString m_rulesFile;

@@ -44,7 +44,15 @@ public:
     {
         return 1;
     }
-    void playSound(const QString &) override {}
+    bool soundOutputOpens() override
+    {
+        return true;
+    }
+    Dovrel::SoundStart playSound(const QString &) override
+    {
+        return Dovrel::SoundStart::Playing;
+    }
+    void showNotice(QWidget *, const Dovrel::MessageRequest &) override {}
     Dovrel::MessageAnswer showMessage(QWidget *, const Dovrel::MessageRequest &) override
     {
         return Dovrel::MessageAnswer::Ok;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Qt for 64-bit Windows from Debian's own qt6-base source, of the host Qt's version, with only what Dovrel and
-# its tests use (Core, Gui, Widgets, Test; the windows, offscreen and minimal platform plugins; the JPEG image
+# its tests use (Core, Gui, Widgets, Network without TLS, Test; the windows, offscreen and minimal platform plugins; the JPEG image
 # plugin). The result is kept in a cache outside the tree, keyed by the Qt version and this configuration, and reused
 # by later runs. Prints the installed prefix on its last line.
 #   scripts/build-qt-windows.sh
@@ -15,8 +15,11 @@ qt_version=${host_version%%+*}
 configure_options=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_GENERATE_SBOM=OFF
-    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF
+    -DFEATURE_sql=OFF -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF
+    # The phones' viewer server speaks plain HTTP on the hall's network.
+    -DFEATURE_network=ON -DFEATURE_ssl=OFF -DFEATURE_openssl=OFF -DFEATURE_schannel=OFF -DFEATURE_gssapi=OFF
+    -DFEATURE_libproxy=OFF -DFEATURE_brotli=OFF
     # Without the first, OpenGL stays on as "dynamic"; with Direct2D off, DirectWrite 3 does not link; Debian's
     # source has no wintab, which tablet events need.
     -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF

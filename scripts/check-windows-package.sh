@@ -14,6 +14,19 @@ for tool in Xvfb xdotool xwininfo wine unzip iconv; do
     command -v "$tool" >/dev/null || { echo "check-windows-package: needs $tool"; exit 2; }
 done
 
+# Every name in the zip that is not plain ASCII is marked UTF-8 (general-purpose bit 11), as a reader that follows
+# the zip format sees it.
+python3 - "$archive" <<'PY' || exit 1
+import sys, zipfile
+names = [(i.filename, i.flag_bits) for i in zipfile.ZipFile(sys.argv[1]).infolist()]
+unmarked = [n for n, flags in names if not n.isascii() and not flags & 0x800]
+chinese = [n for n, _ in names if n.endswith(".wav") and not n.isascii()]
+if unmarked or len(chinese) < 8:
+    print("check-windows-package: names without the UTF-8 flag:", unmarked, "; Chinese sound names:", chinese)
+    sys.exit(1)
+print("check-windows-package: the zip's %d Chinese sound names carry the UTF-8 flag" % len(chinese))
+PY
+
 work=$(mktemp -d)
 display=:$((90 + RANDOM % 9))
 export DISPLAY=$display

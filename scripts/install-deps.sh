@@ -16,8 +16,11 @@ packages=(
     dbus
     # The whole program driven on a virtual display by the sanitizer build's exit test.
     xdotool x11-utils
-    # Faces for the design's fonts: Song (Noto Serif CJK), Kai (LXGW WenKai, AR PL UKai), and the sans fallback.
-    fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei
+    # A real sound server that the sound test stops and starts under the program, and its recorder.
+    pulseaudio pulseaudio-utils
+    # Faces for the design's fonts: Song (Noto Serif CJK), Kai (LXGW WenKai, AR PL UKai), and the sans fallback;
+    # BabelStone Han for the characters beyond the basic CJK block that personal names use (𠀀).
+    fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei fonts-babelstone-han
 )
 if [ $# -gt 0 ]; then
     packages=("$@")

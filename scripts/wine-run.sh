@@ -27,7 +27,7 @@ if [ ! -d "$fonts" ]; then
     for face in /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc /usr/share/fonts/opentype/noto/NotoSerifCJK-Regular.ttc \
         /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc /usr/share/fonts/truetype/lxgw/LXGWWenKai-Regular.ttf \
         /usr/share/fonts/truetype/arphic/ukai.ttc /usr/share/fonts/truetype/arphic/uming.ttc \
-        /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf; do
+        /usr/share/fonts/truetype/babelstone/BabelStoneHan.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf; do
         [ -f "$face" ] && ln -sf "$face" "$fonts/"
     done
 fi

@@ -1,23 +1,27 @@
 #include "check/check_screen.h"
+#include "core/app_paths.h"
 #include "menu/main_menu.h"
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/controls.h"
+#include "shell/qt_process.h"
 #include "support/files.h"
 #include "support/screens.h"
 #include "support/test_app.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
@@ -142,8 +146,9 @@ private slots:
         QCOMPARE(backColour(button), backColour(settings));
 
         const QList<QAction *> entries = menu->findChild<QMenu *>(QStringLiteral("menu"))->actions();
-        const auto after = std::find_if(entries.begin(), entries.end(),
-                                        [](const QAction *entry) { return entry->objectName() == QLatin1String("bb"); });
+        const auto after = std::find_if(entries.begin(), entries.end(), [](const QAction *entry) {
+            return entry->objectName() == QLatin1String("bb");
+        });
         QVERIFY(after != entries.end() && after + 1 != entries.end());
         QAction *check = *(after + 1);
         QCOMPARE(check->objectName(), QStringLiteral("check"));
@@ -158,6 +163,23 @@ private slots:
         QVERIFY(menu->isVisible());
     }
 
+    void everyMarkIsInTheFaceThatDrawsIt()
+    {
+        installFontSubstitutes();
+        TestApp t;
+        const QPlainTextEdit *findings = t.screen<Form22>()->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        // The face the check's text is drawn in, not a fallback that might be missing on another system.
+        const QRawFont face = QRawFont::fromFont(findings->font());
+        for (FindingKind kind : {FindingKind::Fault, FindingKind::Note, FindingKind::Fine})
+            QVERIFY2(face.supportsCharacter(findingMark(kind).at(0)), qPrintable(face.familyName()));
+        for (const QString &line : findings->toPlainText().split(QLatin1Char('\n')))
+            QVERIFY2(
+                QStringList({QStringLiteral("× "), QStringLiteral("! "), QStringLiteral("√ ")}).contains(line.left(2)),
+                qPrintable(line));
+        // Each in its colour: red for what the hall would notice.
+        QVERIFY(findings->document()->toHtml().contains(QStringLiteral("color:#d00000")));
+    }
+
     void hallReadySettingsCheckClean()
     {
         TestApp t;
@@ -166,18 +188,19 @@ private slots:
         const QMap<QString, QByteArray> before = snapshot(t.dir());
         Form22 *check = t.screen<Form22>();
 
-        QVERIFY2(linesStartingWith(check, QStringLiteral("✘ ")).isEmpty(),
+        QVERIFY2(linesStartingWith(check, QStringLiteral("× ")).isEmpty(),
                  qPrintable(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText()));
         // Only the faces of a machine without the designs' fonts may be worth a look.
         for (const QString &note : linesStartingWith(check, QStringLiteral("! ")))
             QVERIFY2(note.startsWith(QStringLiteral("! 字体“")), qPrintable(note));
-        const QStringList fine = linesStartingWith(check, QStringLiteral("✔ "));
+        const QStringList fine = linesStartingWith(check, QStringLiteral("√ "));
         for (const QString &expected :
-             {QStringLiteral("✔ 声音输出设备：找到 1 个"),
-              QStringLiteral("✔ 剩余30秒时提示音：sound\\30Warn\\默认声音.wav 可以播放"),
-              QStringLiteral("✔ 时间到时提示音：sound\\TimeOut\\默认声音.wav 可以播放"),
-              QStringLiteral("✔ 13 个环节的限时都是 1 至 32767 秒的整数"),
-              QStringLiteral("✔ config\\ 文件夹：可以写入"), QStringLiteral("✔ 双方辩题和代表队：都已填写")})
+             {QStringLiteral("√ 声音输出设备：找到 1 个"),
+              systemSeparators(QStringLiteral("√ 剩余30秒时提示音：sound\\30Warn\\默认声音.wav 可以播放")),
+              systemSeparators(QStringLiteral("√ 时间到时提示音：sound\\TimeOut\\默认声音.wav 可以播放")),
+              QStringLiteral("√ 13 个环节的限时都是 1 至 32767 秒的整数"),
+              systemSeparators(QStringLiteral("√ config\\ 文件夹：可以写入")),
+              QStringLiteral("√ 双方辩题和代表队：都已填写")})
             QVERIFY2(fine.contains(expected), qPrintable(expected));
         QCOMPARE(lines(check).size(), fine.size() + linesStartingWith(check, QStringLiteral("! ")).size());
 
@@ -204,19 +227,19 @@ private slots:
 
         Form22 *check = t.screen<Form22>();
         const QStringList expected = {
-            QStringLiteral("✘ 声音输出设备：未找到，提示音无法播放"),
-            QStringLiteral("✘ 剩余30秒时提示音：sound\\30Warn\\默认声音.wav 不是 WAV 声音文件"),
-            QStringLiteral("✘ 时间到时提示音：sound\\TimeOut\\声音一.wav 不存在"),
-            QStringLiteral("✘ 开篇陈词：限时“1:30”将按 1 秒计时"),
-            QStringLiteral("✘ 环节二 盘问：限时“40000”超过 32767 秒，将按 40000 秒计时"),
+            QStringLiteral("× 声音输出设备：未找到，提示音无法播放"),
+            systemSeparators(QStringLiteral("× 剩余30秒时提示音：sound\\30Warn\\默认声音.wav 不是 WAV 声音文件")),
+            systemSeparators(QStringLiteral("× 时间到时提示音：sound\\TimeOut\\声音一.wav 不存在")),
+            QStringLiteral("× 开篇陈词：限时“1:30”将按 1 秒计时"),
+            QStringLiteral("× 环节二 盘问：限时“40000”超过 32767 秒，将按 40000 秒计时"),
             QStringLiteral("! 正方辩题：未填写"),
             QStringLiteral("! 反方辩题：未填写"),
             QStringLiteral("! 正方代表队：未填写"),
             QStringLiteral("! 反方代表队：未填写"),
         };
         QCOMPARE(lines(check).mid(0, expected.size()), expected);
-        QVERIFY(lines(check).contains(QStringLiteral("✔ 其余 11 个环节的限时是 1 至 32767 秒的整数")));
-        QVERIFY(lines(check).contains(QStringLiteral("✔ config\\ 文件夹：可以写入")));
+        QVERIFY(lines(check).contains(QStringLiteral("√ 其余 11 个环节的限时是 1 至 32767 秒的整数")));
+        QVERIFY(lines(check).contains(systemSeparators(QStringLiteral("√ config\\ 文件夹：可以写入"))));
     }
 
     void checkAgainReadsThePagesAsTheyAreNow()
@@ -225,7 +248,7 @@ private slots:
         t.writeSoundSet();
         copyAssets(t, QStringLiteral("sound"));
         Form22 *check = t.screen<Form22>();
-        const QString emptyOpening = QStringLiteral("✘ 开篇陈词：限时为空，将按 0 秒计时，一开始就时间到");
+        const QString emptyOpening = QStringLiteral("× 开篇陈词：限时为空，将按 0 秒计时，一开始就时间到");
         QVERIFY(lines(check).contains(emptyOpening));
         QVERIFY(lines(check).contains(QStringLiteral("! 正方代表队：未填写")));
 
@@ -240,9 +263,10 @@ private slots:
         check->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         QVERIFY(!lines(check).contains(emptyOpening));
-        QVERIFY(lines(check).contains(QStringLiteral("✘ 环节一 盘问：限时“abc”将按 0 秒计时，一开始就时间到")));
+        QVERIFY(lines(check).contains(QStringLiteral("× 环节一 盘问：限时“abc”将按 0 秒计时，一开始就时间到")));
         QVERIFY(!lines(check).contains(QStringLiteral("! 正方代表队：未填写")));
-        QVERIFY(lines(check).contains(QStringLiteral("✘ 时间到时提示音：sound\\TimeOut\\声音三.wav 不存在")));
+        QVERIFY(lines(check).contains(
+            systemSeparators(QStringLiteral("× 时间到时提示音：sound\\TimeOut\\声音三.wav 不存在"))));
         // Checking plays nothing.
         QVERIFY(t.platform().sounds.isEmpty());
     }
@@ -251,9 +275,10 @@ private slots:
     {
         TestApp t(TestApp::Config::Missing);
         Form22 *check = t.screen<Form22>();
-        QVERIFY(lines(check).contains(QStringLiteral("✘ config\\ 文件夹：无法写入，设置和成绩无法保存")));
-        QVERIFY(lines(check).contains(QStringLiteral("✘ 剩余30秒时提示音：未选择，到时不会发声")));
-        QVERIFY(lines(check).contains(QStringLiteral("✘ 倒计时显示格式：未选择，单方计时屏幕不显示剩余时间")));
+        QVERIFY(
+            lines(check).contains(systemSeparators(QStringLiteral("× config\\ 文件夹：无法写入，设置和成绩无法保存"))));
+        QVERIFY(lines(check).contains(QStringLiteral("× 剩余30秒时提示音：未选择，到时不会发声")));
+        QVERIFY(lines(check).contains(QStringLiteral("× 倒计时显示格式：未选择，单方计时屏幕不显示剩余时间")));
         QVERIFY(!QDir(t.dir() + QStringLiteral("/config")).exists());
     }
 
@@ -276,6 +301,11 @@ private slots:
         // Told once, not once for each sound.
         QTest::newRow("no device") << both << 0 << QStringList() << QStringList()
                                    << QStringList{QStringLiteral("检测声音设备出错")};
+        // A file that is not there is named, and the other one still plays.
+        QTest::newRow("a file missing") << QStringList{QStringLiteral("声音一"), QStringLiteral("声音二")} << 1
+                                        << QStringList{timeUp} << QStringList()
+                                        << QStringList{QStringLiteral("无法试听，找不到声音文件：\n") +
+                                                       systemSeparators(QStringLiteral("sound\\30Warn\\声音一.wav"))};
     }
 
     void listenPlaysTheChosenSoundsOneAfterTheOther()
@@ -288,6 +318,9 @@ private slots:
         TestApp t;
         t.writeConfig(SoundSet, soundSet);
         t.platform().devices = devices;
+        for (const QString &sound :
+             {QStringLiteral("/sound/30Warn/声音三.wav"), QStringLiteral("/sound/TimeOut/声音二.wav")})
+            QVERIFY(writeBytes(t.dir() + sound, assetBytes(QStringLiteral("../sound/TimeOut/默认声音.wav"))));
         const auto inDir = [&t](const QStringList &files) {
             QStringList paths;
             for (const QString &file : files)

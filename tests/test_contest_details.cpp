@@ -1,3 +1,4 @@
+#include "core/app_paths.h"
 #include "menu/main_menu.h"
 #include "settings/contest_details_page.h"
 #include "settings/stages_page.h"
@@ -6,9 +7,14 @@
 #include "support/test_app.h"
 #include "support/widgets.h"
 
+#include <QClipboard>
+#include <QDropEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 
@@ -27,7 +33,7 @@ private slots:
         const struct
         {
             int box, left, top, width;
-        } boxes[] = {{1, 4080, 600, 7335},  {6, 4080, 3720, 7335}, {7, 4440, 4560, 1095},  {10, 10320, 4560, 1095},
+        } boxes[] = {{1, 4080, 600, 7335},   {6, 4080, 3720, 7335},  {7, 4440, 4560, 1095},   {10, 10320, 4560, 1095},
                      {11, 4440, 5040, 1095}, {15, 4560, 5880, 1335}, {20, 10080, 6360, 1335}, {23, 10080, 6840, 1335}};
         for (const auto &b : boxes)
             QCOMPARE(textBox(page, b.box)->geometry(), twipsRect(b.left, b.top, b.width, 405));
@@ -36,8 +42,8 @@ private slots:
             const char *name, *text;
             int left, top;
         } labels[] = {{"Label27", "辩论赛名称", 2160, 600}, {"Label13", "反方队员", 2160, 5040},
-                      {"Label14", "一辩", 3720, 4680},       {"Label19", "四辩", 9720, 5160},
-                      {"Label17", "评委", 2160, 5880},       {"Label2", "评委八", 6480, 6960},
+                      {"Label14", "一辩", 3720, 4680},      {"Label19", "四辩", 9720, 5160},
+                      {"Label17", "评委", 2160, 5880},      {"Label2", "评委八", 6480, 6960},
                       {"Label5", "评委九", 9240, 6960}};
         for (const auto &l : labels) {
             auto *label = child<QLabel>(page, QLatin1String(l.name));
@@ -46,8 +52,8 @@ private slots:
             QCOMPARE(label->pos(), twipsRect(l.left, l.top, 0, 0).topLeft());
             QCOMPARE(textColour(label), plainColour(0x00C00000));
         }
-        const QStringList captions = {QStringLiteral("保存设置"), QStringLiteral("下一步>>"), QStringLiteral("清空设置"),
-                                      QStringLiteral("返回主菜单")};
+        const QStringList captions = {QStringLiteral("保存设置"), QStringLiteral("下一步>>"),
+                                      QStringLiteral("清空设置"), QStringLiteral("返回主菜单")};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(child<QPushButton>(page, QStringLiteral("Command%1").arg(i + 1))->text(), captions[i]);
         QCOMPARE(backColour(page), plainColour(0x00FFFF00));
@@ -89,6 +95,53 @@ private slots:
         QCOMPARE(t.screen<Form2>()->detail(ContestDetail::NegativeMotion), QStringLiteral("  反方：网络使人更疏远 😀 "));
     }
 
+    void aBoxNeverHoldsALineBreak_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("kept");
+        // As a single-line box on Windows: the inserted text up to its first break, the rest of the box kept.
+        QTest::newRow("pasted") << QStringLiteral("paste") << QStringLiteral("某大甲学");
+        QTest::newRow("dropped at the start") << QStringLiteral("drop") << QStringLiteral("甲某大学");
+        QTest::newRow("from an input method") << QStringLiteral("input method") << QStringLiteral("某大甲学");
+        QTest::newRow("set by the program") << QStringLiteral("set") << QStringLiteral("甲");
+    }
+
+    void aBoxNeverHoldsALineBreak()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, kept);
+        TestApp t;
+        t.writeConfig(NumSet, contestDetails());
+        Form2 *page = openScreen<Form2>(t);
+        QLineEdit *organiser = textBox(page, 2);
+        organiser->setText(QStringLiteral("某大学"));
+        organiser->setCursorPosition(2);
+        const QString pasted = QStringLiteral("甲\n乙\r\n丙");
+        if (how == QLatin1String("paste")) {
+            QGuiApplication::clipboard()->setText(pasted);
+            organiser->paste();
+        } else if (how == QLatin1String("drop")) {
+            QMimeData data;
+            data.setText(pasted);
+            // A drop goes where the drag entered.
+            QDragEnterEvent enter(QPoint(0, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(organiser, &enter);
+            QDropEvent drop(QPointF(0, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(organiser, &drop);
+        } else if (how == QLatin1String("input method")) {
+            QInputMethodEvent commit;
+            commit.setCommitString(pasted);
+            QCoreApplication::sendEvent(organiser, &commit);
+        } else {
+            organiser->setText(pasted);
+        }
+        QCOMPARE(organiser->text(), kept);
+        click(page, QStringLiteral("Command1"));
+        QStringList saved = contestDetails();
+        saved[1] = kept;
+        QCOMPARE(t.readConfigBytes(NumSet), gbBytes(saved));
+    }
+
     void missingFileOrFolder()
     {
         TestApp t(TestApp::Config::Missing);
@@ -99,7 +152,7 @@ private slots:
         page->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("赛"));
         page->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(t.platform().messages.size(), 1);
-        QVERIFY(t.platform().messages.at(0).text.contains(QStringLiteral("config\\NumSet.ini")));
+        QVERIFY(t.platform().messages.at(0).text.contains(systemSeparators(QStringLiteral("config\\NumSet.ini"))));
         QVERIFY(!QFile::exists(t.configPath(NumSet)));
         QCOMPARE(page->detail(ContestDetail::ContestName), QStringLiteral("赛"));
     }

@@ -6,18 +6,25 @@
 #include "displays/teams_screen.h"
 #include "menu/main_menu.h"
 #include "settings/contest_details_page.h"
+#include "shell/application.h"
 #include "shell/controls.h"
+#include "shell/qt_process.h"
+#include "shell/text_scale.h"
 #include "support/files.h"
 #include "support/screens.h"
 #include "support/test_app.h"
 #include "support/widgets.h"
 
 #include <QAction>
+#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 
 using namespace Dovrel;
@@ -198,6 +205,56 @@ private slots:
 
         teams->resize(792, 566);
         QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->geometry(), design);
+    }
+
+    void textGrowsWithTheLayoutWhenTheTimekeeperAsks()
+    {
+        TestApp t;
+        t.writeConfig(NumSet, distinctDetails());
+        t.app().setHallTextScaled(true);
+        Form8 *teams = t.screen<Form8>();
+        teams->setWindowState(Qt::WindowNoState);
+        teams->show();
+        QLabel *heading = teams->findChild<QLabel *>(QStringLiteral("Label1"));
+        const QRect design = heading->geometry();
+        // Wider than it grows high, as a projector is: the text grows as far as the height, and the centred heading
+        // stays centred.
+        teams->resize(3 * 792, 2 * 566);
+        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->font().pointSizeF(), 72.0);
+        QVERIFY(qAbs(heading->geometry().center().x() - 3 * design.center().x()) <= 4);
+        QCOMPARE(heading->y(), 2 * design.y());
+        // The design size is kept where the screen's own styling reads it.
+        QCOMPARE(designFontOf(teams->findChild<QLabel *>(QStringLiteral("Label4"))).pointSizeF(), 36.0);
+        teams->resize(792, 566);
+        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->font().pointSizeF(), 36.0);
+    }
+
+    void namesInRareCharactersHaveTheirGlyphs()
+    {
+        const QStringList extension = QFontDatabase::families().filter(QRegularExpression(
+            QStringLiteral("^(SimSun-ExtB|BabelStone Han)$"), QRegularExpression::CaseInsensitiveOption));
+#ifdef Q_OS_WIN
+        // Windows has SimSun-ExtB; a system made for testing may have neither.
+        if (extension.isEmpty())
+            QSKIP("No face of the characters beyond the basic CJK block is installed here.");
+#endif
+        installFontSubstitutes();
+        TestApp t;
+        QStringList lines = distinctDetails();
+        lines[6] = QStringLiteral("王𠀀𠮷");
+        t.writeConfig(NumSet, lines);
+        QLabel *name = openScreen<Form14>(t)->findChild<QLabel *>(QStringLiteral("Label5"));
+        QTextLayout layout(name->text(), name->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        int glyphs = 0;
+        for (const QGlyphRun &run : layout.glyphRuns()) {
+            glyphs += int(run.glyphIndexes().size());
+            QVERIFY2(!run.glyphIndexes().contains(0),
+                     qPrintable(run.rawFont().familyName() + extension.join(QLatin1Char(','))));
+        }
+        QCOMPARE(glyphs, 3);
     }
 
     void closingReturnsToTheMenuAndUnloads_data()

@@ -307,22 +307,30 @@ private slots:
                                      << QStringList{QStringLiteral("SimSun"), QStringLiteral("KaiTi")}
                                      << QStringLiteral("KaiTi");
         // What Windows ships: SimSun and KaiTi everywhere, LiSu and the STxxx faces with Office.
-        const QStringList windows = {QStringLiteral("SimSun"), QStringLiteral("KaiTi"), QStringLiteral("Microsoft YaHei"),
-                                     QStringLiteral("LiSu"), QStringLiteral("STXingkai")};
+        const QStringList windows = {QStringLiteral("SimSun"), QStringLiteral("KaiTi"),
+                                     QStringLiteral("Microsoft YaHei"), QStringLiteral("LiSu"),
+                                     QStringLiteral("STXingkai")};
         QTest::newRow("windows song") << QStringLiteral("宋体") << windows << QStringLiteral("SimSun");
         QTest::newRow("windows clerical") << QStringLiteral("隶书") << windows << QStringLiteral("LiSu");
         QTest::newRow("windows running") << QStringLiteral("华文行楷") << windows << QStringLiteral("STXingkai");
         QTest::newRow("windows wei missing") << QStringLiteral("华文新魏") << windows << QStringLiteral("KaiTi");
-        QTest::newRow("windows old kai name") << QStringLiteral("楷体_GB2312")
-                                              << QStringList{QStringLiteral("KaiTi"), QStringLiteral("KaiTi_GB2312")}
-                                              << QStringLiteral("KaiTi_GB2312");
+        QTest::newRow("windows old kai name")
+            << QStringLiteral("楷体_GB2312") << QStringList{QStringLiteral("KaiTi"), QStringLiteral("KaiTi_GB2312")}
+            << QStringLiteral("KaiTi_GB2312");
         QTest::newRow("windows kai by its chinese name")
             << QStringLiteral("楷体_GB2312") << QStringList{QStringLiteral("SimSun"), QStringLiteral("楷体")}
             << QStringLiteral("楷体");
         QTest::newRow("song only") << QStringLiteral("华文行楷") << QStringList{QStringLiteral("AR PL UMing CN")}
                                    << QStringLiteral("AR PL UMing CN");
         QTest::newRow("sans only") << QStringLiteral("隶书") << QStringList{QStringLiteral("wenquanyi zen hei")}
-                                   << QStringLiteral("WenQuanYi Zen Hei");
+                                   << QStringLiteral("wenquanyi zen hei");
+        // A Chinese Windows lists faces by their Chinese names.
+        QTest::newRow("chinese names") << QStringLiteral("楷体_GB2312")
+                                       << QStringList{QStringLiteral("宋体"), QStringLiteral("霞鹜文楷")}
+                                       << QStringLiteral("霞鹜文楷");
+        QTest::newRow("chinese design face")
+            << QStringLiteral("华文行楷") << QStringList{QStringLiteral("华文行楷"), QStringLiteral("楷体")}
+            << QStringLiteral("华文行楷");
         QTest::newRow("none") << QStringLiteral("宋体") << QStringList{QStringLiteral("DejaVu Sans")}
                               << QStringLiteral("SimSun");
     }

@@ -1,3 +1,4 @@
+#include "core/app_paths.h"
 #include "core/design_faces.h"
 #include "core/limit_verdict.h"
 #include "core/pre_contest_check.h"
@@ -6,6 +7,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -63,6 +65,7 @@ CheckFacts cleanFacts()
 {
     CheckFacts facts;
     facts.soundDevices = 1;
+    facts.soundOutputOpens = true;
     facts.sounds = {{Alert::Warning, 0, WaveStatus::Playable}, {Alert::TimeUp, 1, WaveStatus::Playable}};
     facts.format = CountdownFormat::MinutesSeconds;
     for (const StageBoxes &stage : checkedStages())
@@ -227,19 +230,50 @@ private slots:
         QCOMPARE(checkedStages().at(index).limitBox, limitBox);
     }
 
+    void theSoundOutputAndTheHallsTextAreChecked_data()
+    {
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<double>("hallScale");
+        QTest::addColumn<bool>("scaled");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("listed but silent")
+            << false << 1.0 << false << QStringLiteral("× 声音输出设备：找到 1 个，但无法打开，提示音无法播放");
+        QTest::newRow("a projector twice the design")
+            << true << 1.9 << false << QStringLiteral("! 投影显示器是设计尺寸的 1.9 倍");
+        QTest::newRow("its text scaled") << true << 1.9 << true << QString();
+        QTest::newRow("a little larger") << true << 1.5 << false << QString();
+    }
+
+    void theSoundOutputAndTheHallsTextAreChecked()
+    {
+        QFETCH(bool, opens);
+        QFETCH(double, hallScale);
+        QFETCH(bool, scaled);
+        QFETCH(QString, line);
+        CheckFacts facts = cleanFacts();
+        facts.soundOutputOpens = opens;
+        facts.hallScale = hallScale;
+        facts.hallTextScaled = scaled;
+        const QStringList lines = findingsText(checkFindings(facts)).split(QLatin1Char('\n'));
+        const QStringList notFine = lines.filter(QRegularExpression(QStringLiteral("^[×!]")));
+        QCOMPARE(notFine.size(), line.isEmpty() ? 0 : 1);
+        if (!line.isEmpty())
+            QVERIFY2(notFine.constFirst().startsWith(line), qPrintable(notFine.constFirst()));
+    }
+
     void cleanCheckReadsAsOne()
     {
         const QString text = findingsText(checkFindings(cleanFacts()));
         QCOMPARE(text.split(QLatin1Char('\n')),
                  (QStringList{
-                     QStringLiteral("✔ 声音输出设备：找到 1 个"),
-                     QStringLiteral("✔ 剩余30秒时提示音：sound\\30Warn\\默认声音.wav 可以播放"),
-                     QStringLiteral("✔ 时间到时提示音：sound\\TimeOut\\声音一.wav 可以播放"),
-                     QStringLiteral("✔ 倒计时显示格式：已选择"),
-                     QStringLiteral("✔ 13 个环节的限时都是 1 至 32767 秒的整数"),
-                     QStringLiteral("✔ config\\ 文件夹：可以写入"),
-                     QStringLiteral("✔ 双方辩题和代表队：都已填写"),
-                     QStringLiteral("✔ 字体已安装：宋体、隶书"),
+                     QStringLiteral("√ 声音输出设备：找到 1 个"),
+                     systemSeparators(QStringLiteral("√ 剩余30秒时提示音：sound\\30Warn\\默认声音.wav 可以播放")),
+                     systemSeparators(QStringLiteral("√ 时间到时提示音：sound\\TimeOut\\声音一.wav 可以播放")),
+                     QStringLiteral("√ 倒计时显示格式：已选择"),
+                     QStringLiteral("√ 13 个环节的限时都是 1 至 32767 秒的整数"),
+                     systemSeparators(QStringLiteral("√ config\\ 文件夹：可以写入")),
+                     QStringLiteral("√ 双方辩题和代表队：都已填写"),
+                     QStringLiteral("√ 字体已安装：宋体、隶书"),
                  }));
     }
 
@@ -258,18 +292,18 @@ private slots:
         const QString text = findingsText(checkFindings(facts));
         QCOMPARE(text.split(QLatin1Char('\n')),
                  (QStringList{
-                     QStringLiteral("✘ 声音输出设备：未找到，提示音无法播放"),
-                     QStringLiteral("✘ 剩余30秒时提示音：sound\\30Warn\\声音二.wav "
-                                    "声音格式无法播放（应为 8 位或 16 位 PCM，单声道或立体声）"),
-                     QStringLiteral("✘ 时间到时提示音：未选择，到时不会发声"),
-                     QStringLiteral("✘ 倒计时显示格式：未选择，单方计时屏幕不显示剩余时间"),
-                     QStringLiteral("✘ 开篇陈词：限时“1:30”将按 1 秒计时"),
-                     QStringLiteral("✘ 环节八：限时为空，将按 0 秒计时，一开始就时间到"),
-                     QStringLiteral("✘ config\\ 文件夹：无法写入，设置和成绩无法保存"),
+                     QStringLiteral("× 声音输出设备：未找到，提示音无法播放"),
+                     systemSeparators(QStringLiteral("× 剩余30秒时提示音：sound\\30Warn\\声音二.wav "
+                                                     "声音格式无法播放（应为 8 位或 16 位 PCM，单声道或立体声）")),
+                     QStringLiteral("× 时间到时提示音：未选择，到时不会发声"),
+                     QStringLiteral("× 倒计时显示格式：未选择，单方计时屏幕不显示剩余时间"),
+                     QStringLiteral("× 开篇陈词：限时“1:30”将按 1 秒计时"),
+                     QStringLiteral("× 环节八：限时为空，将按 0 秒计时，一开始就时间到"),
+                     systemSeparators(QStringLiteral("× config\\ 文件夹：无法写入，设置和成绩无法保存")),
                      QStringLiteral("! 反方代表队：未填写"),
                      QStringLiteral("! 字体“隶书”：未安装，以“AR PL UKai CN”代替"),
-                     QStringLiteral("✔ 其余 11 个环节的限时是 1 至 32767 秒的整数"),
-                     QStringLiteral("✔ 字体已安装：宋体"),
+                     QStringLiteral("√ 其余 11 个环节的限时是 1 至 32767 秒的整数"),
+                     QStringLiteral("√ 字体已安装：宋体"),
                  }));
     }
 

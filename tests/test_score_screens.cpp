@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -367,6 +368,9 @@ private slots:
         report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
 
         QCOMPARE(t.platform().saveRequests.size(), 1);
+        // The first report goes to the user's documents, never the program's own folder.
+        QCOMPARE(t.platform().saveRequests.constFirst().initialFolder,
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         QCOMPARE(t.platform().saveRequests.constFirst().title, QStringLiteral("另存为"));
         QCOMPARE(t.platform().saveRequests.constFirst().filter, QStringLiteral("文本文件(*.TXT)|*.TXT"));
         QFile file(path);
@@ -388,6 +392,11 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytes);
         QVERIFY(t.platform().messages.isEmpty());
+        // The next report screen starts where the last report was saved.
+        closeScreen(report);
+        t.screen<Form12>()->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        QCOMPARE(t.platform().saveRequests.last().initialFolder, t.dir());
+        QCOMPARE(t.platform().saveRequests.last().initialFile, QString());
     }
 
     void savedReportKeepsItsExtension_data()

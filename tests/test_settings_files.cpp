@@ -59,6 +59,16 @@ private slots:
         QCOMPARE(read.lines, lines);
     }
 
+    void aValueNeverAddsALine()
+    {
+        // Whatever a caller gives, one value is one line: each break, CR LF counting as one, becomes a blank.
+        const QStringList values = {QStringLiteral("甲\n乙\r\n丙"), QStringLiteral("\r\r"),
+                                    QStringLiteral("丁\u2029戊")};
+        QVERIFY(writeLineFile(path(QStringLiteral("NumSet.ini")), values).ok);
+        QCOMPARE(readLineFile(path(QStringLiteral("NumSet.ini")), 10).lines,
+                 (QStringList{QStringLiteral("甲 乙 丙"), QStringLiteral("  "), QStringLiteral("丁 戊")}));
+    }
+
     void lineEndsAndLineCounts()
     {
         QVERIFY(writeBytes(path(QStringLiteral("a.ini")), "one\ntwo\r\nthree\nfour\nfive\n"));
@@ -306,7 +316,8 @@ private slots:
         QVERIFY(writeBytes(m_dir.path() + QStringLiteral("/Sound/timeout/声音三.WAV"), QByteArray()));
         AppPaths paths(m_dir.path());
         const QString expected = m_dir.path() + QStringLiteral("/Sound/timeout/声音三.WAV");
-        for (const QString &asked : {QStringLiteral("sound\\TimeOut\\声音三.wav"), QStringLiteral("Sound\\TimeOut\\声音三.wav")}) {
+        for (const QString &asked :
+             {QStringLiteral("sound\\TimeOut\\声音三.wav"), QStringLiteral("Sound\\TimeOut\\声音三.wav")}) {
             const QString found = paths.dataPath(asked);
             QVERIFY(QFileInfo(found).isFile());
 #if !defined(Q_OS_WIN)

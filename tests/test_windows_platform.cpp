@@ -1,9 +1,13 @@
 #include "platform/execution_state_hold.h"
 #include "platform/winmm_sound_output.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
-#include <string>
+#include <utility>
 #include <vector>
 
 using namespace Dovrel;
@@ -14,7 +18,10 @@ namespace {
 struct Calls
 {
     unsigned devices = 0;
-    std::vector<std::wstring> names;
+    bool opens = true;
+    int played = 1;
+    // The wave files played from memory, in order; an empty one for each stop.
+    std::vector<QByteArray> waves;
     std::vector<unsigned> soundFlags;
     std::vector<unsigned long> stateFlags;
 };
@@ -24,12 +31,29 @@ WinmmCalls recordingWinmm()
 {
     WinmmCalls calls;
     calls.waveOutGetNumDevs = [] { return recorded.devices; };
-    calls.sndPlaySoundW = [](const wchar_t *fileName, unsigned flags) {
-        recorded.names.emplace_back(fileName);
+    calls.waveOutOpens = [] { return recorded.opens; };
+    calls.sndPlaySoundW = [](const wchar_t *sound, unsigned flags) {
         recorded.soundFlags.push_back(flags);
-        return 1;
+        if (!sound) {
+            recorded.waves.emplace_back();
+            return 1;
+        }
+        // A RIFF file: its length is in its header.
+        const char *bytes = reinterpret_cast<const char *>(sound);
+        recorded.waves.emplace_back(bytes, qFromLittleEndian<quint32>(bytes + 4) + 8);
+        return recorded.played;
     };
     return calls;
+}
+
+QByteArray waveFile(int samples)
+{
+    QByteArray data(samples * 2, '\x10');
+    QByteArray wave = "RIFF" + QByteArray(4, 0) + "WAVEfmt " + QByteArray::fromHex("10000000010001002256000044ac0000") +
+                      QByteArray::fromHex("02001000") + "data" + QByteArray(4, 0) + data;
+    qToLittleEndian<quint32>(quint32(wave.size() - 8), wave.data() + 4);
+    qToLittleEndian<quint32>(quint32(data.size()), wave.data() + 40);
+    return wave;
 }
 
 unsigned long recordingExecutionState(unsigned long flags)
@@ -50,21 +74,35 @@ private slots:
         recorded = Calls();
     }
 
-    void soundsAreWaveFilesPlayedAsynchronouslyByWideName()
+    void soundsArePlayedFromMemoryWhateverTheFolderIsCalled()
     {
-        WinmmSoundOutput sound(recordingWinmm());
-        recorded.devices = 0;
-        QCOMPARE(sound.deviceCount(), 0);
-        recorded.devices = 2;
-        QCOMPARE(sound.deviceCount(), 2);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("比赛 计时/sound")));
+        const QString warning = dir.filePath(QStringLiteral("比赛 计时/sound/默认声音.wav"));
+        const QString timeUp = dir.filePath(QStringLiteral("比赛 计时/sound/声音一.wav"));
+        for (const auto &[path, samples] : {std::pair{warning, 100}, std::pair{timeUp, 300}}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(waveFile(samples)) > 0);
+        }
+        {
+            WinmmSoundOutput sound(recordingWinmm());
+            recorded.devices = 2;
+            QCOMPARE(sound.deviceCount(), 2);
+            QVERIFY(sound.outputOpens());
+            recorded.opens = false;
+            QVERIFY(!sound.outputOpens());
 
-        sound.play(QStringLiteral("D:/比赛 计时/Dovrel/sound/30Warn/默认声音.wav"));
-        sound.play(QStringLiteral("D:/比赛 计时/Dovrel/sound/TimeOut/声音一.wav"));
-        QCOMPARE(recorded.names.size(), std::size_t(2));
-        QVERIFY(recorded.names.at(0) == L"D:\\比赛 计时\\Dovrel\\sound\\30Warn\\默认声音.wav");
-        QVERIFY(recorded.names.at(1) == L"D:\\比赛 计时\\Dovrel\\sound\\TimeOut\\声音一.wav");
-        // SND_ASYNC | SND_NODEFAULT: never waits, and a missing file is silence, not the system's ding.
-        QCOMPARE(recorded.soundFlags, (std::vector<unsigned>{3, 3}));
+            QCOMPARE(sound.play(warning), SoundStart::Playing);
+            QCOMPARE(sound.play(timeUp), SoundStart::Playing);
+            // A missing file stops what plays and is silence, not the system's ding.
+            QCOMPARE(sound.play(dir.filePath(QStringLiteral("比赛 计时/sound/无声.wav"))), SoundStart::FileMissing);
+            recorded.played = 0;
+            QCOMPARE(sound.play(warning), SoundStart::Failed);
+        }
+        // SND_ASYNC | SND_NODEFAULT | SND_MEMORY for each sound, a stop for the missing one, after the refused one and
+        // as the output goes.
+        QCOMPARE(recorded.soundFlags, (std::vector<unsigned>{7, 7, 0, 7, 0, 0}));
+        QCOMPARE(recorded.waves, (std::vector<QByteArray>{waveFile(100), waveFile(300), {}, waveFile(100), {}, {}}));
     }
 
     void theRealSoundCallsAnswer()
@@ -72,7 +110,7 @@ private slots:
         // Whatever the machine has: the calls reach winmm, and a missing file neither waits nor fails the program.
         WinmmSoundOutput sound;
         QVERIFY(sound.deviceCount() >= 0);
-        sound.play(QStringLiteral("C:/no such folder/无声.wav"));
+        QCOMPARE(sound.play(QStringLiteral("C:/no such folder/无声.wav")), SoundStart::FileMissing);
     }
 
     void theDisplayIsHeldThroughTheExecutionState()

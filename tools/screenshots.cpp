@@ -1,13 +1,14 @@
 // Renders screens of the program to PNG files, for looking at what the timekeeper sees:
-//   screenshots OUTPUT_DIR [WIDTHxHEIGHT]
-// The program runs in a fresh copy of the default data, on a silent platform. Given more than one display (the
+//   screenshots OUTPUT_DIR [WIDTHxHEIGHT] [scaled]
+// With "scaled", only the hall screens of the contest's title and teams, their text grown with the display. The
+// program runs in a fresh copy of the default data, on a silent platform. Given more than one display (the
 // headless platform's configfile), it renders only the hall's view of them: the main menu on the timekeeper's
 // display and a clock on the projector, as two-displays.png.
 #include "clocks/cross_examination_clock.h"
-#include "core/alert_sounds.h"
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
+#include "core/alert_sounds.h"
 #include "menu/main_menu.h"
 #include "menu/program.h"
 #include "menu/splash_screen.h"
@@ -21,14 +22,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QPainter>
-#include <QScreen>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -45,9 +47,15 @@ public:
     {
         return 1;
     }
-    void playSound(const QString &) override
+    bool soundOutputOpens() override
     {
+        return true;
     }
+    Dovrel::SoundStart playSound(const QString &) override
+    {
+        return Dovrel::SoundStart::Playing;
+    }
+    void showNotice(QWidget *, const Dovrel::MessageRequest &) override {}
     Dovrel::MessageAnswer showMessage(QWidget *, const Dovrel::MessageRequest &) override
     {
         return Dovrel::MessageAnswer::Ok;
@@ -100,7 +108,8 @@ int main(int argc, char *argv[])
 
     QTemporaryDir dir;
     for (const char *folder : {"config", "sound", "background"})
-        copyTree(QStringLiteral(DOVREL_ASSETS_DIR "/") + QLatin1String(folder), dir.path() + QLatin1Char('/') + QLatin1String(folder));
+        copyTree(QStringLiteral(DOVREL_ASSETS_DIR "/") + QLatin1String(folder),
+                 dir.path() + QLatin1Char('/') + QLatin1String(folder));
     SilentPlatform platform;
     platform.rulesFile = dir.path() + QStringLiteral("/rules.txt");
     QFile rules(platform.rulesFile);
@@ -112,6 +121,8 @@ int main(int argc, char *argv[])
                         .toUtf8());
     rules.close();
     Dovrel::Program app(dir.path(), platform);
+    const bool scaled = args.value(3) == QLatin1String("scaled");
+    app.setHallTextScaled(scaled);
 
     const auto shoot = [&](QWidget *screen, const QString &name, bool resize = true) {
         screen->setWindowState(Qt::WindowNoState);
@@ -135,6 +146,18 @@ int main(int argc, char *argv[])
         menu->show(); // drawn too, where it stays while the clock runs on the projector
         QApplication::processEvents();
         shootDesktop({menu, clock}, out + QStringLiteral("/two-displays.png"));
+        return 0;
+    }
+    if (scaled) {
+        Dovrel::Form4 *menu = screens.screen<Dovrel::Form4>();
+        menu->show();
+        for (const auto &[button, screen] : {std::pair{"Command6", "Form8"}, std::pair{"Command4", "Form13"}}) {
+            menu->findChild<QAbstractButton *>(QLatin1String(button))->click();
+            if (Dovrel::Screen *opened = screens.loaded(QLatin1String(screen))) {
+                shoot(opened, QLatin1String(screen));
+                opened->close();
+            }
+        }
         return 0;
     }
     shoot(screens.screen<Dovrel::Form1>(), QStringLiteral("Form1"), false);

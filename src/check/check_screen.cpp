@@ -3,6 +3,7 @@
 #include "core/alert_sounds.h"
 #include "core/contest_details.h"
 #include "core/design_faces.h"
+#include "core/layout_tag.h"
 #include "core/pre_contest_check.h"
 #include "platform/platform.h"
 #include "settings/contest_details_page.h"
@@ -11,15 +12,22 @@
 #include "shell/alert_player.h"
 #include "shell/application.h"
 #include "shell/controls.h"
+#include "shell/hall_display.h"
 #include "shell/life_cycle.h"
+#include "shell/messages.h"
 #include "shell/small_window.h"
 
+#include <QCheckBox>
+#include <QFileInfo>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace Dovrel {
@@ -47,8 +55,7 @@ constexpr ShownDetail ShownDetails[] = {{u"正方辩题", ContestDetail::Affirma
 
 } // namespace
 
-Form22::Form22(Application &app)
-    : Screen(app)
+Form22::Form22(Application &app) : Screen(app)
 {
     setDesignClientSize(Width, Height);
     setFont(designFont(QStringLiteral("宋体"), 10.5));
@@ -56,9 +63,12 @@ Form22::Form22(Application &app)
 
     Label1 = makeSmallWindowHeading(this, caption(), Width);
 
-    Text1 = makeControl<QPlainTextEdit>(this, QStringLiteral("Text1"), 240, 840, Width - 480, 4320);
+    Text1 = makeControl<QPlainTextEdit>(this, QStringLiteral("Text1"), 240, 840, Width - 480, 3960);
     Text1->setReadOnly(true);
     setBackColour(Text1, QColor(255, 255, 255));
+
+    Check1 = makeControl<QCheckBox>(this, QStringLiteral("Check1"), 240, 4920, Width - 480, 375);
+    Check1->setText(QStringLiteral("大屏幕上的文字随屏幕放大（投影显示器比设计尺寸大得多时）"));
 
     const int buttonsLeft = (Width - 2 * ButtonWidth - ButtonGap) / 2;
     Command1 = makeButton(this, QStringLiteral("Command1"), buttonsLeft, 5400, ButtonWidth, QStringLiteral("重新检查"));
@@ -72,6 +82,7 @@ Form22::Form22(Application &app)
     connect(Timer2, &QTimer::timeout, this, &Form22::playTimeUpSound);
     connect(Command1, &QPushButton::clicked, this, &Form22::runCheck);
     connect(Command2, &QPushButton::clicked, this, &Form22::playChosenSounds);
+    connect(Check1, &QCheckBox::clicked, this, &Form22::scaleHallText);
 }
 
 QString Form22::caption()
@@ -82,6 +93,7 @@ QString Form22::caption()
 void Form22::load()
 {
     setWindowTitle(caption());
+    Check1->setChecked(app().hallTextScaled());
     runCheck();
 }
 
@@ -107,6 +119,7 @@ void Form22::runCheck()
 
     CheckFacts facts;
     facts.soundDevices = app().platform().soundDeviceCount();
+    facts.soundOutputOpens = facts.soundDevices > 0 && app().platform().soundOutputOpens();
     const std::pair<Alert, int> alerts[] = {{Alert::Warning, sounds->warningChoice()},
                                             {Alert::TimeUp, sounds->timeUpChoice()}};
     for (const auto &[alert, choice] : alerts) {
@@ -124,26 +137,65 @@ void Form22::runCheck()
         facts.details.append({QString::fromUtf16(detail.caption), details->detail(detail.detail)});
     for (const QString &face : designFaces())
         facts.faces.append({face, QFontInfo(QFont(face)).family()});
+    facts.hallScale = hallScale();
+    facts.hallTextScaled = app().hallTextScaled();
 
-    Text1->setPlainText(findingsText(checkFindings(facts)));
+    showFindings(checkFindings(facts));
+}
+
+double Form22::hallScale()
+{
+    const QScreen *hall = hallDisplay(app().timekeeperDisplay(), QGuiApplication::screens());
+    if (!hall)
+        return 1;
+    const QSize shown = hall->availableGeometry().size();
+    return std::min(double(shown.width()) / twipsToPixels(DesignWidth),
+                    double(shown.height()) / twipsToPixels(DesignHeight));
+}
+
+void Form22::showFindings(const QList<Finding> &findings)
+{
+    Text1->clear();
+    // Each mark in its colour; the text itself stays plain.
+    for (const Finding &finding : findings) {
+        const QString colour = QStringLiteral("#%1").arg(findingColour(finding.kind), 6, 16, QLatin1Char('0'));
+        Text1->appendHtml(QStringLiteral("<span style=\"color:%1\"><b>%2</b></span> %3")
+                              .arg(colour, findingMark(finding.kind), finding.text.toHtmlEscaped()));
+    }
+    Text1->moveCursor(QTextCursor::Start);
+}
+
+void Form22::scaleHallText(bool on)
+{
+    app().setHallTextScaled(on);
+    runCheck();
 }
 
 void Form22::playChosenSounds()
 {
     const Form9 *sounds = app().screens().screen<Form9>();
-    const QString warning = alertSoundPath(Alert::Warning, sounds->warningChoice());
-    const QString timeUp = alertSoundPath(Alert::TimeUp, sounds->timeUpChoice());
     Timer2->stop();
     m_timeUpSound.clear();
-    if (warning.isEmpty()) {
-        if (!timeUp.isEmpty())
-            playAlertFile(this, timeUp);
-        return;
+    QStringList playable;
+    QStringList missing;
+    for (const QString &sound : {alertSoundPath(Alert::Warning, sounds->warningChoice()),
+                                 alertSoundPath(Alert::TimeUp, sounds->timeUpChoice())}) {
+        if (sound.isEmpty())
+            continue;
+        const QFileInfo file(app().paths().dataPath(sound));
+        if (file.isFile() && file.isReadable())
+            playable.append(sound);
+        else
+            missing.append(systemSeparators(sound));
     }
-    playAlertFile(this, warning);
-    // Without a device the timekeeper has been told so once; a second message would say nothing new.
-    if (!timeUp.isEmpty() && app().platform().soundDeviceCount() > 0) {
-        m_timeUpSound = timeUp;
+    // Silence never passes for a bell that works: what cannot play is named.
+    if (!missing.isEmpty())
+        notify(this, QStringLiteral("无法试听，找不到声音文件：\n") + missing.join(QLatin1Char('\n')));
+    if (playable.isEmpty())
+        return;
+    // Without a working device the timekeeper has been told so once; a second message would say nothing new.
+    if (playAlertFile(this, playable.constFirst()) == SoundStart::Playing && playable.size() > 1) {
+        m_timeUpSound = playable.at(1);
         Timer2->start();
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/pre_contest_check.h"
 #include "shell/screen.h"
 
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -11,7 +13,7 @@ namespace Dovrel {
 
 // The check before a contest: what the hall would notice (a sound that will not play, a limit the clock reads
 // otherwise than typed, settings that cannot be saved) and what is worth a look, one finding a line. It reads the
-// live settings and writes none.
+// live settings and writes none; its one switch is the hall screens' text size, a setting of the program's own.
 class Form22 final : public Screen
 {
     Q_OBJECT
@@ -29,12 +31,18 @@ private slots:
     void runCheck();
     void playChosenSounds();
     void playTimeUpSound();
+    void scaleHallText(bool on);
 
 private:
+    // The hall's display as a multiple of the design size.
+    double hallScale();
+    void showFindings(const QList<Finding> &findings);
+
     QLabel *Label1 = nullptr;        // heading
     QPlainTextEdit *Text1 = nullptr; // the findings
     QPushButton *Command1 = nullptr; // check again
     QPushButton *Command2 = nullptr; // listen to the chosen sounds
+    QCheckBox *Check1 = nullptr;     // the hall screens' text grows with the display
     QTimer *Timer1 = nullptr;        // caption
     QTimer *Timer2 = nullptr;        // the time-up sound after the warning
 

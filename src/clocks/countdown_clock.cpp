@@ -7,6 +7,7 @@
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
+#include "shell/text_scale.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -33,9 +34,9 @@ void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset
             return;
         format = CountdownFormat::Seconds;
     }
-    QFont font = label->font();
+    QFont font = designFontOf(label);
     font.setPointSize(ClockPoints);
-    label->setFont(font);
+    setDesignFont(label, font);
     label->setText(formatRemaining(seconds, format));
 }
 

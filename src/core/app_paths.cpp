@@ -22,10 +22,12 @@ QString matchEntry(const QString &folder, const QString &name)
 
 } // namespace
 
-AppPaths::AppPaths(QString root)
-    : m_root(QDir::cleanPath(std::move(root)))
+QString systemSeparators(QString relative)
 {
+    return relative.replace(QLatin1Char('\\'), QDir::separator());
 }
+
+AppPaths::AppPaths(QString root) : m_root(QDir::cleanPath(std::move(root))) {}
 
 QString AppPaths::configFile(const QString &fileName) const
 {

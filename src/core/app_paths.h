@@ -4,6 +4,10 @@
 
 namespace Dovrel {
 
+// A relative path given with backslashes ("sound\\30Warn\\声音一.wav") as the system writes paths, for the
+// timekeeper to read.
+QString systemSeparators(QString relative);
+
 // The application directory and the names of everything the program keeps beside it.
 class AppPaths final
 {

@@ -1,6 +1,7 @@
 #include "core/line_file.h"
 
 #include "core/settings_files.h"
+#include "core/single_line.h"
 #include "core/text_encoding.h"
 
 #include <QDir>
@@ -72,7 +73,7 @@ SaveResult writeLineFile(const QString &path, const QStringList &lines)
     clearInterruptedSave(path);
     QByteArray bytes;
     for (const QString &line : lines) {
-        bytes += encodeAnsi(line);
+        bytes += encodeAnsi(oneLine(line));
         bytes += "\r\n";
     }
     return writeFileAtomically(path, bytes);

@@ -25,7 +25,8 @@ struct SaveResult
     QString error;
 };
 
-// Writes every line followed by CR LF, replacing the file atomically. The folder is never created. Copies that
+// Writes every line followed by CR LF, replacing the file atomically; a line break inside a value is written as a
+// blank, so the file has exactly one line per value. The folder is never created. Copies that
 // interrupted saves of this file left beside it are removed first (see clearInterruptedSave).
 SaveResult writeLineFile(const QString &path, const QStringList &lines);
 

@@ -1,8 +1,10 @@
 #include "core/pre_contest_check.h"
 
+#include "core/app_paths.h"
 #include "core/design_faces.h"
 #include "core/limit_verdict.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -40,6 +42,10 @@ void addSoundFindings(const CheckFacts &facts, QList<Finding> &findings)
 {
     if (facts.soundDevices < 1)
         findings.append({FindingKind::Fault, QStringLiteral("声音输出设备：未找到，提示音无法播放")});
+    else if (!facts.soundOutputOpens)
+        findings.append(
+            {FindingKind::Fault,
+             QStringLiteral("声音输出设备：找到 %1 个，但无法打开，提示音无法播放").arg(facts.soundDevices)});
     else
         findings.append({FindingKind::Fine, QStringLiteral("声音输出设备：找到 %1 个").arg(facts.soundDevices)});
 
@@ -51,7 +57,7 @@ void addSoundFindings(const CheckFacts &facts, QList<Finding> &findings)
             continue;
         }
         const FindingKind kind = sound.status == WaveStatus::Playable ? FindingKind::Fine : FindingKind::Fault;
-        findings.append({kind, caption + path + QLatin1Char(' ') + waveStatusText(sound.status)});
+        findings.append({kind, caption + systemSeparators(path) + QLatin1Char(' ') + waveStatusText(sound.status)});
     }
 
     // The dual and cross-examination clocks fall back to seconds; the single-side clock shows nothing.
@@ -107,19 +113,50 @@ void addFaceFindings(const CheckFacts &facts, QList<Finding> &findings)
         findings.append({FindingKind::Fine, QStringLiteral("字体已安装：") + installed.join(QStringLiteral("、"))});
 }
 
+// Beyond this the hall screens' design-size text looks small and their centred headings drift to the left.
+constexpr double LargeHallDisplay = 1.5;
+
+void addHallFindings(const CheckFacts &facts, QList<Finding> &findings)
+{
+    if (facts.hallScale > LargeHallDisplay && !facts.hallTextScaled)
+        findings.append(
+            {FindingKind::Note,
+             QStringLiteral("投影显示器是设计尺寸的 %1 倍，大屏幕的文字仍为设计字号；可在 config%2Dovrel.ini "
+                            "的 [hall] 中设 scaleText=true，让文字随屏幕放大")
+                 .arg(QString::number(facts.hallScale, 'f', 1), QDir::separator())});
+}
+
 } // namespace
 
-QString findingLine(const Finding &finding)
+QString findingMark(FindingKind kind)
 {
-    switch (finding.kind) {
+    switch (kind) {
     case FindingKind::Fault:
-        return QStringLiteral("✘ ") + finding.text;
+        return QStringLiteral("×");
     case FindingKind::Note:
-        return QStringLiteral("! ") + finding.text;
+        return QStringLiteral("!");
     case FindingKind::Fine:
         break;
     }
-    return QStringLiteral("✔ ") + finding.text;
+    return QStringLiteral("√");
+}
+
+unsigned findingColour(FindingKind kind)
+{
+    switch (kind) {
+    case FindingKind::Fault:
+        return 0xD00000;
+    case FindingKind::Note:
+        return 0xC07000;
+    case FindingKind::Fine:
+        break;
+    }
+    return 0x008000;
+}
+
+QString findingLine(const Finding &finding)
+{
+    return findingMark(finding.kind) + QLatin1Char(' ') + finding.text;
 }
 
 QString findingsText(const QList<Finding> &findings)
@@ -166,10 +203,12 @@ QList<Finding> checkFindings(const CheckFacts &facts)
     QList<Finding> findings;
     addSoundFindings(facts, findings);
     addStageFindings(facts, findings);
+    const QString config = QStringLiteral("config") + QDir::separator() + QStringLiteral(" 文件夹：");
     if (facts.configWritable)
-        findings.append({FindingKind::Fine, QStringLiteral("config\\ 文件夹：可以写入")});
+        findings.append({FindingKind::Fine, config + QStringLiteral("可以写入")});
     else
-        findings.append({FindingKind::Fault, QStringLiteral("config\\ 文件夹：无法写入，设置和成绩无法保存")});
+        findings.append({FindingKind::Fault, config + QStringLiteral("无法写入，设置和成绩无法保存")});
+    addHallFindings(facts, findings);
     addDetailFindings(facts, findings);
     addFaceFindings(facts, findings);
     // What needs doing comes first, so the top of the list says whether the hall is ready.

@@ -12,7 +12,8 @@
 
 namespace Dovrel {
 
-// What the check before a contest says: ✔ fine, ✘ the hall would notice, ! worth a look.
+// What the check before a contest says: √ fine, × the hall would notice, ! worth a look. The marks are in GBK, so
+// every Chinese face draws them.
 enum class FindingKind { Fault, Note, Fine };
 
 struct Finding
@@ -21,7 +22,10 @@ struct Finding
     QString text;
 };
 
-// "✘ " + text, and so on.
+// "×", "!" or "√", and the colour it is drawn in (red, amber, green) as 0xRRGGBB.
+QString findingMark(FindingKind kind);
+unsigned findingColour(FindingKind kind);
+// The mark, a blank and the text.
 QString findingLine(const Finding &finding);
 // One finding a line, the faults first, then the notes, then what is fine.
 QString findingsText(const QList<Finding> &findings);
@@ -69,12 +73,17 @@ struct FaceFacts
 struct CheckFacts
 {
     int soundDevices = 0;
+    bool soundOutputOpens = false;
     QList<AlertSoundFacts> sounds;
     CountdownFormat format = CountdownFormat::None;
     QList<StageLimitFacts> stages;
     bool configWritable = false;
     QList<ContestDetailFacts> details;
     QList<FaceFacts> faces;
+    // The display the hall watches, as a multiple of the design size (1 when it is the design size), and whether the
+    // hall screens' text grows with it.
+    double hallScale = 1;
+    bool hallTextScaled = false;
 };
 
 QList<Finding> checkFindings(const CheckFacts &facts);

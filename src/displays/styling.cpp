@@ -7,6 +7,7 @@
 #include "shell/controls.h"
 #include "shell/menus.h"
 #include "shell/screen.h"
+#include "shell/text_scale.h"
 
 #include <QAction>
 #include <QEvent>
@@ -30,9 +31,7 @@ const QString SurfacePictureName = QStringLiteral("dovrelSurfacePicture");
 class SurfacePicture final : public QObject
 {
 public:
-    SurfacePicture(QWidget *surface, const QPixmap &pixmap)
-        : QObject(surface)
-        , m_pixmap(pixmap)
+    SurfacePicture(QWidget *surface, const QPixmap &pixmap) : QObject(surface), m_pixmap(pixmap)
     {
         setObjectName(SurfacePictureName);
         surface->installEventFilter(this);
@@ -127,9 +126,7 @@ bool hasPicture(const QWidget *target)
     return !picture(target).isNull();
 }
 
-StylingCommands::StylingCommands(Screen &screen, PictureFilter filter)
-    : m_screen(screen)
-    , m_filter(std::move(filter))
+StylingCommands::StylingCommands(Screen &screen, PictureFilter filter) : m_screen(screen), m_filter(std::move(filter))
 {
 }
 
@@ -160,7 +157,10 @@ bool StylingCommands::noBackground(QWidget *target)
 
 bool StylingCommands::customBackground(QWidget *target)
 {
-    const FileDialogRequest request{QString(), m_filter.filter, m_filter.index, m_lastFileName, QString()};
+    FileDialogRequest request;
+    request.filter = m_filter.filter;
+    request.filterIndex = m_filter.index;
+    request.initialFile = m_lastFileName;
     const std::optional<QString> chosen = m_screen.app().platform().openFileName(&m_screen, request);
     // A cancelled dialog keeps the current picture rather than clearing it.
     if (!chosen)
@@ -172,18 +172,18 @@ bool StylingCommands::customBackground(QWidget *target)
 bool StylingCommands::chooseFont(QWidget *target)
 {
     // The first dialog on a screen starts from the target's own font; later ones from the font last chosen here.
-    const QFont initial = m_lastFont.value_or(target->font());
+    const QFont initial = m_lastFont.value_or(designFontOf(target));
     const std::optional<QFont> chosen = m_screen.app().platform().chooseFont(&m_screen, initial);
     // A cancelled dialog keeps the current font.
     if (!chosen)
         return false;
     m_lastFont = *chosen;
     // Only the name and the size are taken over; the target keeps its own weight, slant and effects.
-    QFont font = target->font();
+    QFont font = designFontOf(target);
     font.setFamily(chosen->family());
     if (chosen->pointSizeF() > 0)
         font.setPointSizeF(chosen->pointSizeF());
-    target->setFont(font);
+    setDesignFont(target, font);
     return true;
 }
 
@@ -220,7 +220,7 @@ QString StylingCommands::lastFileName() const
 
 void applyStoredStyle(QWidget *target, TextStyle &style)
 {
-    QFont font = target->font();
+    QFont font = designFontOf(target);
     if (style.fontName.isEmpty())
         style.fontName = font.family();
     if (!style.fontSize || !(*style.fontSize > 0 && *style.fontSize <= LargestFontSize))
@@ -229,7 +229,7 @@ void applyStoredStyle(QWidget *target, TextStyle &style)
         style.colour = static_cast<qint32>(colourValue(textColour(target)));
     font.setFamily(style.fontName);
     font.setPointSizeF(*style.fontSize);
-    target->setFont(font);
+    setDesignFont(target, font);
     setTextColour(target, storedColour(*style.colour));
 }
 
@@ -242,8 +242,9 @@ void applyStoredBackground(QWidget *surface, std::optional<qint32> &colour)
 
 void storeFont(TextStyle &style, const QWidget *target)
 {
-    style.fontName = target->font().family();
-    style.fontSize = target->font().pointSizeF();
+    const QFont font = designFontOf(target);
+    style.fontName = font.family();
+    style.fontSize = font.pointSizeF();
 }
 
 void storeTextColour(TextStyle &style, const QWidget *target)

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QScreen;
 class QWidget;
 
 namespace Dovrel {
@@ -21,7 +22,13 @@ struct MessageRequest
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
+    // Where a message that does not wait is shown; over its parent when none is given.
+    QScreen *display = nullptr;
 };
+
+// What became of a sound asked for: playing, nothing to play (the file is missing or unreadable), or a file the
+// system's sound output refused.
+enum class SoundStart { Playing, FileMissing, Failed };
 
 // An open or save file dialog. `filter` is in the "description|pattern|description|pattern" form; `filterIndex`
 // counts from 1 as the common dialogs do.
@@ -31,6 +38,8 @@ struct FileDialogRequest
     QString filter;
     int filterIndex = 1;
     QString initialFile;
+    // The folder the dialog opens in when no initial file names one.
+    QString initialFolder;
     // Added by a save dialog to a name typed without an extension ("txt").
     QString defaultSuffix;
 };
@@ -43,11 +52,18 @@ public:
 
     // Sound.
     virtual int soundDeviceCount() = 0;
+    // Whether the system's sound output opens now: a device can be listed and still not play (its sound server
+    // stopped, the device taken away).
+    virtual bool soundOutputOpens() = 0;
     // Starts the wave file and returns at once; a sound still playing is replaced; a missing file plays nothing.
-    virtual void playSound(const QString &path) = 0;
+    virtual SoundStart playSound(const QString &path) = 0;
 
     // Dialogs; `parent` may be null. A cancelled dialog gives no value.
     virtual MessageAnswer showMessage(QWidget *parent, const MessageRequest &request) = 0;
+    // A message with an OK button that does not wait: the caller goes on at once and the box stays until it is
+    // closed. It does not take the keyboard from the window in front, and the same message still open is raised
+    // rather than shown twice.
+    virtual void showNotice(QWidget *parent, const MessageRequest &request) = 0;
     virtual std::optional<QString> openFileName(QWidget *parent, const FileDialogRequest &request) = 0;
     virtual std::optional<QString> saveFileName(QWidget *parent, const FileDialogRequest &request) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;

@@ -16,7 +16,10 @@
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
+
+#include <utility>
 
 namespace Dovrel {
 
@@ -83,6 +86,20 @@ private:
     static constexpr int DateColumn = 3;
 };
 
+void fillMessageBox(QMessageBox &box, const MessageRequest &request)
+{
+    box.setWindowTitle(request.title);
+    box.setText(request.text);
+    box.setIcon(toQtIcon(request.icon));
+    if (request.buttons == MessageButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+}
+
 std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
     const QStringList filters = qtNameFilters(request.filter);
@@ -94,6 +111,8 @@ std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(selectedFilter(filters, request.filterIndex));
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.initialFolder.isEmpty())
+        dialog.setDirectory(request.initialFolder);
     if (!request.initialFile.isEmpty())
         dialog.selectFile(request.initialFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -120,8 +139,7 @@ QStringList qtNameFilters(const QString &filter)
     return filters;
 }
 
-QtPlatform::QtPlatform()
-    : m_sound(systemSoundOutput()), m_display(systemDisplayHold())
+QtPlatform::QtPlatform() : m_sound(systemSoundOutput()), m_display(systemDisplayHold())
 {
     m_clock.start();
 }
@@ -133,26 +151,46 @@ int QtPlatform::soundDeviceCount()
     return m_sound->deviceCount();
 }
 
-void QtPlatform::playSound(const QString &path)
+bool QtPlatform::soundOutputOpens()
 {
-    m_sound->play(path);
+    return m_sound->outputOpens();
+}
+
+SoundStart QtPlatform::playSound(const QString &path)
+{
+    return m_sound->play(path);
 }
 
 MessageAnswer QtPlatform::showMessage(QWidget *parent, const MessageRequest &request)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(request.title);
-    box.setText(request.text);
-    box.setIcon(toQtIcon(request.icon));
-    if (request.buttons == MessageButtons::OkCancel) {
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-        box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    }
+    fillMessageBox(box, request);
     return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+void QtPlatform::showNotice(QWidget *parent, const MessageRequest &request)
+{
+    m_notices.removeAll(nullptr);
+    for (const QPointer<QMessageBox> &open : std::as_const(m_notices)) {
+        if (open->parentWidget() == parent && open->text() == request.text && open->windowTitle() == request.title) {
+            open->raise();
+            return;
+        }
+    }
+    // Owned by its parent window, so it goes when that window is unloaded, or when it is closed.
+    auto *box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // The window in front keeps the keyboard: a clock's keys still reach the clock.
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->setWindowModality(Qt::NonModal);
+    fillMessageBox(*box, request);
+    if (QScreen *display = request.display) {
+        box->setScreen(display);
+        box->adjustSize();
+        box->move(display->availableGeometry().center() - box->rect().center());
+    }
+    box->show();
+    m_notices.append(box);
 }
 
 std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &request)

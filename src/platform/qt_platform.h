@@ -4,10 +4,14 @@
 
 #include <QElapsedTimer>
 
+#include <QList>
+#include <QPointer>
+
 #include <memory>
 #include <optional>
 
 class QFileDialog;
+class QMessageBox;
 
 namespace Dovrel {
 
@@ -23,9 +27,11 @@ public:
     ~QtPlatform() override;
 
     int soundDeviceCount() override;
-    void playSound(const QString &path) override;
+    bool soundOutputOpens() override;
+    SoundStart playSound(const QString &path) override;
 
     MessageAnswer showMessage(QWidget *parent, const MessageRequest &request) override;
+    void showNotice(QWidget *parent, const MessageRequest &request) override;
     std::optional<QString> openFileName(QWidget *parent, const FileDialogRequest &request) override;
     std::optional<QString> saveFileName(QWidget *parent, const FileDialogRequest &request) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
@@ -42,6 +48,7 @@ private:
     std::unique_ptr<SoundOutput> m_sound;
     std::unique_ptr<DisplayHold> m_display;
     QElapsedTimer m_clock;
+    QList<QPointer<QMessageBox>> m_notices;
 };
 
 // Qt's own file dialog shows sizes and dates in the system's locale; this shows them in the program's (QLocale()).

@@ -1,6 +1,7 @@
 #include "platform/sound_output.h"
 
 #include <QAudioDevice>
+#include <QAudioSink>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -20,19 +21,34 @@ public:
         return static_cast<int>(QMediaDevices::audioOutputs().size());
     }
 
-    void play(const QString &path) override
+    bool outputOpens() override
+    {
+        // The device list outlives a sound server that has gone away; a stream on the default device does not.
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (device.isNull())
+            return false;
+        QAudioSink sink(device, device.preferredFormat());
+        const QIODevice *stream = sink.start();
+        const bool opened = stream && sink.error() == QAudio::NoError && sink.state() != QAudio::StoppedState;
+        sink.stop();
+        return opened;
+    }
+
+    SoundStart play(const QString &path) override
     {
         if (!m_sound)
             m_sound = std::make_unique<QSoundEffect>();
         m_sound->stop();
-        if (!QFileInfo(path).isFile()) {
+        const QFileInfo file(path);
+        if (!file.isFile() || !file.isReadable()) {
             m_sound->setSource(QUrl());
-            return;
+            return SoundStart::FileMissing;
         }
         // Setting the same source again would not restart a sound still playing, so it is reset first.
         m_sound->setSource(QUrl());
         m_sound->setSource(QUrl::fromLocalFile(path));
         m_sound->play();
+        return SoundStart::Playing;
     }
 
 private:

@@ -14,15 +14,27 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace Dovrel {
 
 namespace {
+
+// Where the save dialog opens: the folder of the last report saved while it is still there, or else the user's
+// documents; never the program's own folder, which for an installed copy is hidden away.
+QString reportFolder(const ProgramSettings &settings)
+{
+    const QString last = settings.reportFolder();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
 
 // The report lines up by blanks, which needs 宋体's Latin letters and blanks at half the width of a Chinese
 // character. Where 宋体 is not installed, a face of that kind stands in before the general substitutes, whose
@@ -108,6 +120,7 @@ void Form12::saveReport()
     request.title = QStringLiteral("另存为");
     request.filter = QStringLiteral("文本文件(*.TXT)|*.TXT");
     request.initialFile = m_lastFileName;
+    request.initialFolder = reportFolder(app().programSettings());
     // The dialog adds it where it can, so that it asks before replacing the file the name will really be.
     request.defaultSuffix = QStringLiteral("txt");
     const std::optional<QString> chosen = app().platform().saveFileName(this, request);
@@ -117,8 +130,10 @@ void Form12::saveReport()
     const QString path = reportFileName(*chosen);
     m_lastFileName = path;
     const SaveResult saved = writeFileAtomically(path, encodeAnsi(reportText() + QStringLiteral("\r\n")));
-    if (saved.ok)
+    if (saved.ok) {
+        app().programSettings().setReportFolder(QFileInfo(path).absolutePath());
         return;
+    }
     warn(this, QStringLiteral("无法保存文件 ") + QDir::toNativeSeparators(path) +
                    QStringLiteral("，报表未保存。\n请检查文件夹是否存在、文件是否只读。"));
 }

@@ -1,5 +1,6 @@
 #include "settings/settings_save.h"
 
+#include "core/app_paths.h"
 #include "core/line_file.h"
 #include "shell/application.h"
 #include "shell/life_cycle.h"
@@ -16,7 +17,7 @@ bool reportSettingsSave(Screen *page, const QString &fileName, const SaveResult 
 {
     if (result.ok)
         return true;
-    warn(page, QStringLiteral("无法保存设置文件 config\\") + fileName +
+    warn(page, QStringLiteral("无法保存设置文件 ") + systemSeparators(QStringLiteral("config\\") + fileName) +
                    QStringLiteral("，设置未保存。\n请检查程序目录下的 config 文件夹是否存在、文件是否只读。"));
     return false;
 }

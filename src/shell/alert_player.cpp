@@ -1,19 +1,26 @@
 #include "shell/alert_player.h"
 
-#include "platform/platform.h"
 #include "shell/application.h"
 #include "shell/messages.h"
 
 namespace Dovrel {
 
-void playAlertFile(Screen *from, const QString &relativePath)
+SoundStart playAlertFile(Screen *from, const QString &relativePath)
 {
     Platform &platform = from->app().platform();
     if (platform.soundDeviceCount() < 1) {
-        inform(from, QStringLiteral("检测声音设备出错"));
-        return;
+        notify(from, soundDeviceFaultText());
+        return SoundStart::Failed;
     }
-    platform.playSound(from->app().paths().dataPath(relativePath));
+    const SoundStart start = platform.playSound(from->app().paths().dataPath(relativePath));
+    if (start == SoundStart::Failed)
+        notify(from, soundDeviceFaultText());
+    return start;
+}
+
+QString soundDeviceFaultText()
+{
+    return QStringLiteral("检测声音设备出错");
 }
 
 } // namespace Dovrel

@@ -48,8 +48,10 @@ QString helpMissingText(const QString &helpFile, const QString &helpPages)
 } // namespace
 
 Application::Application(const QString &applicationDirectory, Platform &platform)
-    : m_paths(applicationDirectory), m_platform(platform), m_screens(*this)
+    : m_paths(applicationDirectory), m_platform(platform),
+      m_programSettings(m_paths.configFile(QStringLiteral("Dovrel.ini"))), m_screens(*this)
 {
+    m_hallTextScaled = m_programSettings.hallTextScaled();
     if (QCoreApplication *qtApp = QCoreApplication::instance())
         qtApp->installEventFilter(this);
     // The system moves the windows of an unplugged display once it has said so; the hall screens follow after.
@@ -72,6 +74,11 @@ const AppPaths &Application::paths() const
 Platform &Application::platform() const
 {
     return m_platform;
+}
+
+ProgramSettings &Application::programSettings()
+{
+    return m_programSettings;
 }
 
 ScreenRegistry &Application::screens()
@@ -133,6 +140,17 @@ bool Application::displayKeptAwake() const
 bool Application::isHallScreen(const QString &name)
 {
     return HallScreens.contains(name);
+}
+
+bool Application::hallTextScaled() const
+{
+    return m_hallTextScaled;
+}
+
+void Application::setHallTextScaled(bool on)
+{
+    m_hallTextScaled = on;
+    m_programSettings.setHallTextScaled(on);
 }
 
 void Application::exitProgram()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_paths.h"
+#include "core/program_settings.h"
 #include "shell/screen_registry.h"
 
 #include <QObject>
@@ -32,6 +33,8 @@ public:
 
     const AppPaths &paths() const;
     Platform &platform() const;
+    // config/Dovrel.ini.
+    ProgramSettings &programSettings();
     ScreenRegistry &screens();
     LayoutBase &layoutBase();
 
@@ -52,6 +55,10 @@ public:
     // comes back or the program ends.
     bool displayKeptAwake() const;
     static bool isHallScreen(const QString &name);
+    // Whether the hall screens' text grows with their layout ([hall] scaleText), as read at start-up and changed
+    // since by the timekeeper.
+    bool hallTextScaled() const;
+    void setHallTextScaled(bool on);
 
     // The timekeeper's display: the one the main menu is on (the system's first while the menu is not loaded).
     // With a projector attached as a display of its own, the hall screens open maximised on the other one, and
@@ -81,6 +88,8 @@ private:
 
     AppPaths m_paths;
     Platform &m_platform;
+    ProgramSettings m_programSettings;
+    bool m_hallTextScaled = false;
     ScreenRegistry m_screens;
     LayoutBase m_layoutBase;
     QString m_helpFile;

@@ -1,6 +1,7 @@
 #include "shell/controls.h"
 
 #include "core/layout_tag.h"
+#include "shell/single_line.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,6 +21,8 @@ constexpr char SizedToTextProperty[] = "dovrelSizedToText";
 void markControl(QWidget *widget)
 {
     widget->setProperty(ControlProperty, true);
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        keepOnOneLine(box);
 }
 
 bool isControl(const QWidget *widget)

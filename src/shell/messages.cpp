@@ -14,6 +14,15 @@ void inform(Screen *from, const QString &text)
     from->app().platform().showMessage(from, request);
 }
 
+void notify(Screen *from, const QString &text)
+{
+    MessageRequest request;
+    request.text = text;
+    request.title = applicationTitle();
+    request.display = from->app().timekeeperDisplay();
+    from->app().platform().showNotice(from, request);
+}
+
 void warn(Screen *from, const QString &text)
 {
     MessageRequest request;

@@ -17,10 +17,9 @@ namespace Dovrel {
 
 void installFontSubstitutes()
 {
+    // Installed design faces get theirs too: the substitutes are also where a character the face lacks is looked for.
     const QStringList families = QFontDatabase::families();
     for (const QString &name : designFaces()) {
-        if (families.contains(name))
-            continue;
         QFont::removeSubstitutions(name);
         QFont::insertSubstitutions(name, fontSubstitutes(name, families));
     }

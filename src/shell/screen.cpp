@@ -29,6 +29,11 @@ bool Screen::usesProportionalLayout() const
     return m_proportionalLayout;
 }
 
+bool Screen::scalesText() const
+{
+    return m_proportionalLayout && Application::isHallScreen(objectName()) && m_app.hallTextScaled();
+}
+
 void Screen::setDesignClientSize(int widthTwips, int heightTwips)
 {
     resize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));

@@ -25,6 +25,9 @@ public:
 
     // Whether the screen keeps its controls in proportion on resize.
     bool usesProportionalLayout() const;
+    // Whether its text grows with its layout: a hall screen while the timekeeper wants the text to fill the hall's
+    // display.
+    bool scalesText() const;
 
     // Every full-size screen is designed at this client size (twips).
     static constexpr int DesignWidth = 11880;

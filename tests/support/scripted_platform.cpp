@@ -14,15 +14,28 @@ int ScriptedPlatform::soundDeviceCount()
     return devices;
 }
 
-void ScriptedPlatform::playSound(const QString &path)
+bool ScriptedPlatform::soundOutputOpens()
+{
+    return devices > 0 && outputOpens;
+}
+
+SoundStart ScriptedPlatform::playSound(const QString &path)
 {
     sounds.append(path);
+    return soundAnswers.isEmpty() ? SoundStart::Playing : soundAnswers.takeFirst();
 }
 
 MessageAnswer ScriptedPlatform::showMessage(QWidget *, const MessageRequest &request)
 {
     messages.append(request);
+    nowMs += messageOpenMs;
     return messageAnswers.isEmpty() ? MessageAnswer::Ok : messageAnswers.takeFirst();
+}
+
+void ScriptedPlatform::showNotice(QWidget *, const MessageRequest &request)
+{
+    messages.append(request);
+    notices.append(request);
 }
 
 std::optional<QString> ScriptedPlatform::openFileName(QWidget *, const FileDialogRequest &request)

@@ -13,9 +13,11 @@ class ScriptedPlatform : public Platform
 {
 public:
     int soundDeviceCount() override;
-    void playSound(const QString &path) override;
+    bool soundOutputOpens() override;
+    SoundStart playSound(const QString &path) override;
 
     MessageAnswer showMessage(QWidget *parent, const MessageRequest &request) override;
+    void showNotice(QWidget *parent, const MessageRequest &request) override;
     std::optional<QString> openFileName(QWidget *parent, const FileDialogRequest &request) override;
     std::optional<QString> saveFileName(QWidget *parent, const FileDialogRequest &request) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
@@ -30,7 +32,12 @@ public:
 
     // Script.
     int devices = 1;
+    // Whether the listed devices can be opened, and what each sound started comes to (playing when empty).
+    bool outputOpens = true;
+    QList<SoundStart> soundAnswers;
     qint64 nowMs = 0;
+    // How long a message that waits is kept open: the monotonic clock runs on by this much while it waits.
+    qint64 messageOpenMs = 0;
     QList<MessageAnswer> messageAnswers;
     QList<std::optional<QString>> openAnswers;
     QList<std::optional<QString>> saveAnswers;
@@ -43,7 +50,9 @@ public:
 
     // Record.
     QStringList sounds;
+    // Every message, those that wait and those that do not; the latter also in `notices`.
     QList<MessageRequest> messages;
+    QList<MessageRequest> notices;
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
     QList<QFont> fontRequests;

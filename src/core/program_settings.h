@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace Dovrel {
+
+// The program's own settings, config/Dovrel.ini in Qt's INI format (UTF-8): only what the six settings files have no
+// place for, so those keep their bytes. Each value is read from the file when asked for and written at once.
+class ProgramSettings final
+{
+public:
+    explicit ProgramSettings(QString filePath);
+
+    // [hall] scaleText: whether the hall screens' text grows with the display they fill; off, every font keeps its
+    // design size.
+    bool hallTextScaled() const;
+    void setHallTextScaled(bool on);
+
+    // [report] folder: where the last contest report was saved; empty before the first.
+    QString reportFolder() const;
+    void setReportFolder(const QString &folder);
+
+    QString filePath() const;
+
+private:
+    QString m_path;
+};
+
+} // namespace Dovrel
