@@ -20,9 +20,10 @@ scripts/deploy-windows.sh "$folder" "$qt"
 
 rm -f "$out"/dovrel-*-windows-x86_64.zip "$out"/dovrel-*-setup.exe
 zip_name=dovrel-$version-windows-x86_64.zip
-# The names in UTF-8 with the UTF-8 flag (bit 11) set, so that Explorer and 7-Zip on a Chinese Windows unpack the
-# Chinese-named sounds under their names rather than the OEM code page's reading of the bytes.
-(cd "$out" && LC_ALL=C.UTF-8 zip -qr9 -UN=UTF8 "$zip_name" Dovrel)
+# CMake's archiver writes the names in UTF-8 with the UTF-8 flag (bit 11) set, so that Explorer and 7-Zip on a
+# Chinese Windows unpack the Chinese-named sounds under their names rather than the OEM code page's reading of the
+# bytes.
+(cd "$out" && cmake -E tar cf "$zip_name" --format=zip Dovrel)
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSOURCE_DIR="$folder" \
     -DOUTPUT_FILE="$out/dovrel-$version-setup.exe" -DICON_FILE="$root/assets/package/dovrel.ico" \
     assets/package/windows/dovrel.nsi

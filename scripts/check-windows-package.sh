@@ -3,6 +3,7 @@
 #  - the zip, unpacked into a folder whose path holds Chinese characters and a blank, starts; the start-up picture
 #    is clicked and the main menu shows; the settings wizard is walked to the stages page, whose save writes
 #    config\TimeSet.ini in GBK with CR LF line ends into that folder;
+#  - under an English locale, a stage's warning is heard from a sound server's sink 3 s after its start;
 #  - the installer installs silently for the user alone, with its Start-menu and desktop shortcuts, and its
 #    uninstaller removes the program but keeps the contest settings.
 #   scripts/check-windows-package.sh build/windows/dovrel-<version>-windows-x86_64.zip [SCREENSHOT.png]
@@ -111,6 +112,58 @@ fi
 echo "check-windows-package: the stages page saves config\\TimeSet.ini in GBK with CR LF"
 wineserver -k 2>/dev/null || true
 sleep 1
+
+# The bells under an English locale, whose ANSI code page can spell neither "比赛 计时" nor "默认声音.wav": a stage of
+# 33 s is started and its warning, recorded from a sound server's sink, must be heard 3 s after the start.
+if command -v pulseaudio >/dev/null && command -v parec >/dev/null; then
+    export XDG_RUNTIME_DIR=$work/xdg
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    pulseaudio --daemonize=no --exit-idle-time=-1 -n --load=module-native-protocol-unix \
+        --load="module-null-sink sink_name=hall" --load=module-always-sink >/dev/null 2>&1 &
+    pulse=$!
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    { for line in $(seq 16); do printf '\r\n'; done; printf '33\r\n\r\n\r\n\r\n\r\n'; } >"$folder/config/TimeSet.ini"
+    printf '%s\r\n' 默认声音 默认声音 显示 '秒' | iconv -f UTF-8 -t GBK >"$folder/config/SoundSet.ini"
+    (cd "$folder" && LANG=C.UTF-8 LC_ALL=C.UTF-8 exec wine dovrel.exe) >"$work/program.log" 2>&1 &
+    disown
+    splash=$(wait_for_width 400) || fail "dovrel.exe showed no window under an English locale"
+    click_twips "$splash" 4000 3000
+    menu=$(wait_for_width 700) || fail "the main menu did not appear under an English locale"
+    sleep 1
+    click_twips "$menu" 2910 3180     # 开篇陈词
+    sleep 2
+    clock=$(wait_for_width 700) || fail "the clock did not appear"
+    read -r _ width x y <<<"$clock"
+    height=$(xwininfo -id "${clock%% *}" | awk '/Height:/ {print $2}')
+    ( timeout 9 parec -d hall.monitor --latency-msec=20 --file-format=wav "$work/hall.wav" || true
+      date +%s.%N >"$work/rec-end" ) &
+    recorder=$!
+    sleep 1
+    # 开始计时, at 8160, 7920 (1455 x 375 twips) on the design, scaled to the clock's window.
+    xdotool mousemove $((x + (8160 + 727) * width / 11880)) $((y + (7920 + 187) * height / 8490)) click 1
+    date +%s.%N >"$work/click"
+    wait "$recorder" || true
+    onset=$(python3 - "$work/hall.wav" "$(cat "$work/rec-end")" "$(cat "$work/click")" <<'PY'
+import array, sys, wave
+w = wave.open(sys.argv[1])
+samples = array.array('h', w.readframes(w.getnframes()))
+frames = len(samples) // w.getnchannels()
+first = next((i // w.getnchannels() for i, v in enumerate(samples) if abs(v) > 0.05 * 32768), None)
+start = float(sys.argv[2]) - frames / w.getframerate()
+print("none" if first is None else "%.2f" % (start + first / w.getframerate() - float(sys.argv[3])))
+PY
+)
+    kill "$pulse" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    case $onset in
+    none) fail "no warning was heard under an English locale" ;;
+    2.[5-9]* | 3.*) echo "check-windows-package: under an English locale the warning is heard ${onset} s after the start" ;;
+    *) fail "the warning was heard ${onset} s after the start under an English locale, not 3 s" ;;
+    esac
+    sleep 1
+else
+    echo "check-windows-package: no sound server here (pulseaudio, parec); the bells are not listened to"
+fi
 
 # The installer: silent, per user, then the uninstaller, which keeps the settings.
 [ -f "$setup" ] || fail "no installer beside the zip"

@@ -151,7 +151,7 @@ int main(int argc, char *argv[])
     if (scaled) {
         Dovrel::Form4 *menu = screens.screen<Dovrel::Form4>();
         menu->show();
-        for (const auto &[button, screen] : {std::pair{"Command6", "Form8"}, std::pair{"Command4", "Form13"}}) {
+        for (const auto &[button, screen] : {std::pair{"Command6", "Form8"}, std::pair{"Command20", "Form13"}}) {
             menu->findChild<QAbstractButton *>(QLatin1String(button))->click();
             if (Dovrel::Screen *opened = screens.loaded(QLatin1String(screen))) {
                 shoot(opened, QLatin1String(screen));

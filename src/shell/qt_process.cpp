@@ -62,6 +62,9 @@ void setUpQtApplication()
     QApplication::setApplicationVersion(programVersion());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The faces that stand in for the brush faces have no bold of their own; Qt draws one for them, but on its own
+    // only below 64 pixels, and the hall's headings and clocks are larger.
+    qputenv("QT_NO_SYNTHESIZED_BOLD_LIMIT", "1");
     installFontSubstitutes();
     installChineseQtTranslation();
     installProgramLocale();
