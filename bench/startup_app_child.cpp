@@ -27,23 +27,23 @@ int main(int argc, char *argv[])
     Dovrel::QtPlatform platform;
     Dovrel::Program app(directory, platform);
 
-    Dovrel::Bench::FirstPaint menuShown([](QWidget *window) { return qobject_cast<Dovrel::Form4 *>(window); },
+    Dovrel::Bench::FirstPaint menuShown([](QWidget *window) { return qobject_cast<Dovrel::MainMenu *>(window); },
                                         [] {
                                             const std::string line =
                                                 "hwm " + std::to_string(Dovrel::Bench::peakResidentKb());
                                             Dovrel::Bench::reportLine(line.c_str());
                                             QApplication::exit(0);
                                         });
-    Dovrel::Bench::FirstPaint splashShown([](QWidget *window) { return qobject_cast<Dovrel::Form1 *>(window); },
+    Dovrel::Bench::FirstPaint splashShown([](QWidget *window) { return qobject_cast<Dovrel::SplashScreen *>(window); },
                                           [&] {
                                               Dovrel::Bench::reportLine("shown");
                                               // What the end of the splash fade does, without waiting for a click.
                                               Dovrel::ScreenRegistry &screens = app.screens();
                                               qtApp.installEventFilter(&menuShown);
-                                              screens.screen<Dovrel::Form4>()->show();
-                                              screens.unload(screens.screen<Dovrel::Form1>());
-                                              screens.screen<Dovrel::Form3>();
-                                              screens.screen<Dovrel::Form9>();
+                                              screens.screen<Dovrel::MainMenu>()->show();
+                                              screens.unload(screens.screen<Dovrel::SplashScreen>());
+                                              screens.screen<Dovrel::StagesPage>();
+                                              screens.screen<Dovrel::SoundPage>();
                                           });
     qtApp.installEventFilter(&splashShown);
 

@@ -177,14 +177,15 @@ int main(int argc, char *argv[])
     }
 
     std::printf("\nTime from spawn (main() = libraries loaded; shown = first frame of the first window drawn)\n");
-    printSeries("dovrel (splash Form1)", app);
+    printSeries("dovrel (splash SplashScreen)", app);
     printSeries("minimal Qt Widgets", minimal);
     std::printf("  dovrel - minimal, shown: median %+.1f ms\n", median(app.shownMs) - median(minimal.shownMs));
 
     const double appPeak = median(app.hwmKb);
     const double minimalPeak = median(minimal.hwmKb);
     std::printf("\nPeak memory (VmHWM, median of runs)\n");
-    std::printf("  dovrel, Form4 shown, Form3 and Form9 loaded  %8.0f kB  (%.1f MiB)\n", appPeak, appPeak / 1024);
+    std::printf("  dovrel, MainMenu shown, StagesPage and SoundPage loaded  %8.0f kB  (%.1f MiB)\n", appPeak,
+                appPeak / 1024);
     std::printf("  minimal Qt Widgets, one window shown        %8.0f kB  (%.1f MiB)\n", minimalPeak,
                 minimalPeak / 1024);
     std::printf("  ratio dovrel / minimal                       %8.2f\n", minimalPeak > 0 ? appPeak / minimalPeak : 0);

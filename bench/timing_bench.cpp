@@ -114,8 +114,8 @@ void report(const char *name, const Steps &steps, int seconds, bool verbose)
 // The real clock screen counting down from the handed-over limit, as the timekeeper starts it.
 Steps runStageClock(Dovrel::Application &app, int seconds)
 {
-    app.screens().screen<Dovrel::Form5>()->handOverLimit(QString::number(seconds));
-    Dovrel::Form17 *clock = app.screens().screen<Dovrel::Form17>();
+    app.screens().screen<Dovrel::StageHandover>()->handOverLimit(QString::number(seconds));
+    Dovrel::SingleSideClock *clock = app.screens().screen<Dovrel::SingleSideClock>();
     clock->show();
     QEventLoop settle;
     QTimer::singleShot(500, &settle, &QEventLoop::quit);

@@ -17,7 +17,7 @@ using namespace Dovrel::Testing;
 
 namespace {
 
-QStringList redLines(Form19 *about)
+QStringList redLines(AboutAuthor *about)
 {
     QStringList red;
     for (int number = 2; number <= 7; ++number) {
@@ -40,7 +40,7 @@ private slots:
     void authorLinesBeginWithTheirPrefixes()
     {
         TestApp t;
-        Form19 *about = t.screen<Form19>();
+        AboutAuthor *about = t.screen<AboutAuthor>();
         const QStringList prefixes = {QStringLiteral("姓    名："), QStringLiteral("单    位："),
                                       QStringLiteral("主修专业："), QStringLiteral("QQ："),
                                       QStringLiteral("电子邮箱："), QStringLiteral("个人博客：")};
@@ -61,7 +61,7 @@ private slots:
     void hoverLeavesExactlyTheLineUnderThePointerRed()
     {
         TestApp t;
-        Form19 *about = t.screen<Form19>();
+        AboutAuthor *about = t.screen<AboutAuthor>();
         QVERIFY(redLines(about).isEmpty());
         moveOver(about->findChild<QLabel *>(QStringLiteral("Label6")), QPoint(3, 3));
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label6")});
@@ -89,7 +89,7 @@ private slots:
     void aClickOnTheBlogLineOpensTheHomePage()
     {
         TestApp t;
-        Form19 *about = openOverMenu<Form19>(t);
+        AboutAuthor *about = openOverMenu<AboutAuthor>(t);
         QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label7")), Qt::RightButton);
         QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label6")), Qt::LeftButton);
         QVERIFY(t.platform().urls.isEmpty());
@@ -107,7 +107,7 @@ private slots:
     void softwareTextsStandAsWritten()
     {
         TestApp t;
-        Form21 *about = t.screen<Form21>();
+        AboutSoftware *about = t.screen<AboutSoftware>();
         QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("软件版本：2.2.0.5"));
         QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
                  QStringLiteral("运行时内存占用率非常低，兼容性好。"));
@@ -153,7 +153,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(QString, heading);
         TestApp t;
-        Screen *about = author ? static_cast<Screen *>(openOverMenu<Form19>(t)) : openOverMenu<Form21>(t);
+        Screen *about = author ? static_cast<Screen *>(openOverMenu<AboutAuthor>(t)) : openOverMenu<AboutSoftware>(t);
         QCOMPARE(about->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(about->size(), size);
         QCOMPARE(backColour(about), QColor(152, 218, 216));
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(title->font().bold());
         QVERIFY(child<QTimer>(about, QStringLiteral("Timer1"))->isActive());
 
-        QVERIFY(t.screen<Form4>()->isVisible());
+        QVERIFY(t.screen<MainMenu>()->isVisible());
         QVERIFY(about->isVisible());
         const QString name = about->objectName();
 
@@ -172,7 +172,7 @@ private slots:
         QVERIFY(!t.app().exiting());
 
         // The next opening loads it afresh.
-        Screen *again = author ? static_cast<Screen *>(t.screen<Form19>()) : t.screen<Form21>();
+        Screen *again = author ? static_cast<Screen *>(t.screen<AboutAuthor>()) : t.screen<AboutSoftware>();
         QCOMPARE(t.app().screens().loadCount(name), 2);
         QCOMPARE(again->windowTitle(), QStringLiteral("Dovrel"));
     }
@@ -184,7 +184,7 @@ private slots:
         QVERIFY(!newVersionAddress().contains(QStringLiteral("//releases")));
 
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         openNewVersionPage(menu);
         QCOMPARE(t.platform().urls, QStringList{newVersionAddress()});
         QVERIFY(t.platform().messages.isEmpty());

@@ -48,7 +48,7 @@ private slots:
     void elapsedCountOutlivesUnloadsAndStopsAtItsLimit()
     {
         TestApp t;
-        Form20 *screen = openScreen<Form20>(t);
+        AudienceScreen *screen = openScreen<AudienceScreen>(t);
         QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
         tick(screen->findChild<QTimer *>(QStringLiteral("Timer2")));
         QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0分1秒"));
@@ -56,13 +56,13 @@ private slots:
         QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("2分30秒"));
         closeScreen(screen);
 
-        Form20 *again = openScreen<Form20>(t);
+        AudienceScreen *again = openScreen<AudienceScreen>(t);
         QVERIFY(again->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
         QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
         tick(again->findChild<QTimer *>(QStringLiteral("Timer2")));
         QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("2分31秒"));
 
-        t.app().screens().variables<Form20>().elapsedSeconds = ElapsedLimit - 1;
+        t.app().screens().variables<AudienceScreen>().elapsedSeconds = ElapsedLimit - 1;
         tick(again->findChild<QTimer *>(QStringLiteral("Timer2")), 3);
         QCOMPARE(again->elapsedSeconds(), int(ElapsedLimit));
         QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("546分7秒"));
@@ -90,7 +90,7 @@ private slots:
         TestApp t;
         if (!file.isEmpty())
             QVERIFY(t.writeConfigBytes(ViwerSet, file));
-        Form20 *screen = openScreen<Form20>(t);
+        AudienceScreen *screen = openScreen<AudienceScreen>(t);
         const AudienceStyle &style = screen->audienceStyle();
         QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), style.text.fontName);
         QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), *style.text.fontSize);
@@ -106,7 +106,7 @@ private slots:
         TestApp t;
         QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p3.jpg")), Qt::red, {60, 40}));
         // As the main menu's "嘉宾点评" opens it.
-        Form20 *guests = openScreen<Form20>(t);
+        AudienceScreen *guests = openScreen<AudienceScreen>(t);
         guests->findChild<QLabel *>(QStringLiteral("Label1"))->setText(QStringLiteral("嘉宾点评"));
         const QFont timeFont = guests->findChild<QLabel *>(QStringLiteral("Label2"))->font();
         const QColor timeText = textColour(guests->findChild<QLabel *>(QStringLiteral("Label2")));
@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(t.readConfigBytes(ViwerSet), gbBytes({QStringLiteral("隶书"), QStringLiteral("60"),
                                                        QStringLiteral("16711680"), QStringLiteral("13826810")}));
 
-        Form20 *audience = openScreen<Form20>(t);
+        AudienceScreen *audience = openScreen<AudienceScreen>(t);
         QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("观众提问"));
         QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), QStringLiteral("隶书"));
         QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), 60.0);
@@ -143,7 +143,7 @@ private slots:
     void popUpMenuOnlyOnTheSurface()
     {
         TestApp t;
-        Form20 *screen = openScreen<Form20>(t);
+        AudienceScreen *screen = openScreen<AudienceScreen>(t);
         QCOMPARE(screen->findChild<QMenu *>(QStringLiteral("menu"))->actions(),
                  (QList<QAction *>{screen->findChild<QMenu *>(QStringLiteral("s"))->menuAction(),
                                    screen->findChild<QMenu *>(QStringLiteral("bj"))->menuAction(),
@@ -171,7 +171,7 @@ private slots:
     void failedWriteStillClosesAndTellsTheTimekeeper()
     {
         TestApp t(TestApp::Config::Missing);
-        closeToMenu(t, openScreen<Form20>(t));
+        closeToMenu(t, openScreen<AudienceScreen>(t));
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages[0].text.contains(ViwerSet));
     }

@@ -45,12 +45,12 @@ void copyAssets(TestApp &t, const QString &folder)
     }
 }
 
-QStringList lines(const Form22 *check)
+QStringList lines(const CheckScreen *check)
 {
     return check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText().split(QLatin1Char('\n'));
 }
 
-QStringList linesStartingWith(const Form22 *check, const QString &mark)
+QStringList linesStartingWith(const CheckScreen *check, const QString &mark)
 {
     QStringList found;
     for (const QString &line : lines(check)) {
@@ -83,7 +83,7 @@ private slots:
     void designInTheAboutScreensLook()
     {
         TestApp t;
-        Form22 *check = t.screen<Form22>();
+        CheckScreen *check = t.screen<CheckScreen>();
         QCOMPARE(check->objectName(), QStringLiteral("Form22"));
         QCOMPARE(check->size(), QSize(7800 / 15, 6000 / 15));
         QCOMPARE(check->windowTitle(), QStringLiteral("赛前检查"));
@@ -112,8 +112,8 @@ private slots:
     void opensOverTheMenuAndClosesBackToIt()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
-        Form22 *check = openScreen<Form22>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
+        CheckScreen *check = openScreen<CheckScreen>(t);
         QVERIFY(menu->isVisible());
         QCOMPARE(check->frameGeometry().center(), menu->frameGeometry().center());
         // Not for the hall: the display may sleep while it is open.
@@ -134,7 +134,7 @@ private slots:
     {
         QFETCH(bool, fromPopUp);
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         auto *button = menu->findChild<QPushButton *>(QStringLiteral("Command47"));
         QCOMPARE(button->text(), QStringLiteral("赛前检查"));
         // In the bottom row, beside "进入设置界面" and in its style.
@@ -158,7 +158,7 @@ private slots:
             check->trigger();
         else
             button->click();
-        auto *opened = qobject_cast<Form22 *>(t.app().screens().loaded(QStringLiteral("Form22")));
+        auto *opened = qobject_cast<CheckScreen *>(t.app().screens().loaded(QStringLiteral("Form22")));
         QVERIFY(opened && opened->isVisible());
         QVERIFY(menu->isVisible());
     }
@@ -167,7 +167,7 @@ private slots:
     {
         installFontSubstitutes();
         TestApp t;
-        const QPlainTextEdit *findings = t.screen<Form22>()->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        const QPlainTextEdit *findings = t.screen<CheckScreen>()->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
         // The face the check's text is drawn in, not a fallback that might be missing on another system.
         const QRawFont face = QRawFont::fromFont(findings->font());
         for (FindingKind kind : {FindingKind::Fault, FindingKind::Note, FindingKind::Fine})
@@ -186,7 +186,7 @@ private slots:
         copyAssets(t, QStringLiteral("config"));
         copyAssets(t, QStringLiteral("sound"));
         const QMap<QString, QByteArray> before = snapshot(t.dir());
-        Form22 *check = t.screen<Form22>();
+        CheckScreen *check = t.screen<CheckScreen>();
 
         QVERIFY2(linesStartingWith(check, QStringLiteral("× ")).isEmpty(),
                  qPrintable(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText()));
@@ -225,7 +225,7 @@ private slots:
         // The warning is there but is no wave file; the time-up sound is missing.
         QVERIFY(writeBytes(t.dir() + QStringLiteral("/sound/30Warn/默认声音.wav"), "ID3 not a wave"));
 
-        Form22 *check = t.screen<Form22>();
+        CheckScreen *check = t.screen<CheckScreen>();
         const QStringList expected = {
             QStringLiteral("× 声音输出设备：未找到，提示音无法播放"),
             systemSeparators(QStringLiteral("× 剩余30秒时提示音：sound\\30Warn\\默认声音.wav 不是 WAV 声音文件")),
@@ -247,17 +247,19 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         copyAssets(t, QStringLiteral("sound"));
-        Form22 *check = t.screen<Form22>();
+        CheckScreen *check = t.screen<CheckScreen>();
         const QString emptyOpening = QStringLiteral("× 开篇陈词：限时为空，将按 0 秒计时，一开始就时间到");
         QVERIFY(lines(check).contains(emptyOpening));
         QVERIFY(lines(check).contains(QStringLiteral("! 正方代表队：未填写")));
 
         // Edits not yet saved count, as they do for the clocks.
-        t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text17"))->setText(QStringLiteral("180"));
-        t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("盘问"));
-        t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text7"))->setText(QStringLiteral("abc"));
-        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text5"))->setText(QStringLiteral("红队"));
-        t.screen<Form9>()->findChild<QRadioButton *>(QStringLiteral("Option2_3"))->click();
+        t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text17"))->setText(QStringLiteral("180"));
+        t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("盘问"));
+        t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text7"))->setText(QStringLiteral("abc"));
+        t.screen<ContestDetailsPage>()
+            ->findChild<QLineEdit *>(QStringLiteral("Text5"))
+            ->setText(QStringLiteral("红队"));
+        t.screen<SoundPage>()->findChild<QRadioButton *>(QStringLiteral("Option2_3"))->click();
         QFile::remove(t.dir() + QStringLiteral("/sound/TimeOut/声音三.wav"));
         t.platform().sounds.clear();
         check->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
@@ -274,7 +276,7 @@ private slots:
     void settingsThatCannotBeSavedAreNoticed()
     {
         TestApp t(TestApp::Config::Missing);
-        Form22 *check = t.screen<Form22>();
+        CheckScreen *check = t.screen<CheckScreen>();
         QVERIFY(
             lines(check).contains(systemSeparators(QStringLiteral("× config\\ 文件夹：无法写入，设置和成绩无法保存"))));
         QVERIFY(lines(check).contains(QStringLiteral("× 剩余30秒时提示音：未选择，到时不会发声")));
@@ -327,7 +329,7 @@ private slots:
                 paths.append(t.dir() + file);
             return paths;
         };
-        Form22 *check = t.screen<Form22>();
+        CheckScreen *check = t.screen<CheckScreen>();
         QVERIFY(!check->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
 
         check->findChild<QPushButton *>(QStringLiteral("Command2"))->click();

@@ -30,21 +30,21 @@ using Opener = std::function<Countdown(TestApp &, const QString &limit)>;
 
 Countdown singleSide(TestApp &t, const QString &limit)
 {
-    Form17 *clock = openSingleSideClock(t, limit);
+    SingleSideClock *clock = openSingleSideClock(t, limit);
     click(clock, QStringLiteral("Command3"));
     return {clock, child<QTimer>(clock, QStringLiteral("Timer1")), child<QLabel>(clock, QStringLiteral("Label2"))};
 }
 
 Countdown dualSide(TestApp &t, const QString &limit, Qt::Key key, const QString &timer, const QString &label)
 {
-    Form6 *clock = openDualClock(t, limit);
+    DualClock *clock = openDualClock(t, limit);
     QTest::keyClick(clock, key);
     return {clock, child<QTimer>(clock, timer), child<QLabel>(clock, label)};
 }
 
 Countdown crossExamination(TestApp &t, const QString &limit)
 {
-    Form18 *clock = openCrossExaminationClock(t, limit);
+    CrossExaminationClock *clock = openCrossExaminationClock(t, limit);
     QTest::mouseClick(child<QLabel>(clock, QStringLiteral("Label3")), Qt::LeftButton);
     click(clock, QStringLiteral("Command3"));
     return {clock, child<QTimer>(clock, QStringLiteral("Timer1")), child<QLabel>(clock, QStringLiteral("Label10"))};

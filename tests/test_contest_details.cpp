@@ -29,7 +29,7 @@ private slots:
     void boxesAndLabelsStandAtTheirDesignPlaces()
     {
         TestApp t;
-        Form2 *page = t.screen<Form2>();
+        ContestDetailsPage *page = t.screen<ContestDetailsPage>();
         const struct
         {
             int box, left, top, width;
@@ -65,7 +65,7 @@ private slots:
         TestApp t;
         const QStringList lines = contestDetails();
         t.writeConfig(NumSet, lines);
-        Form2 *page = t.screen<Form2>();
+        ContestDetailsPage *page = t.screen<ContestDetailsPage>();
         for (int i = 1; i <= 23; ++i)
             QCOMPARE(page->detail(ContestDetail(i - 1)), lines[i - 1]);
 
@@ -92,7 +92,8 @@ private slots:
         page->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(t.readConfigBytes(NumSet).count("\r\n"), 23);
         closeScreen(page);
-        QCOMPARE(t.screen<Form2>()->detail(ContestDetail::NegativeMotion), QStringLiteral("  反方：网络使人更疏远 😀 "));
+        QCOMPARE(t.screen<ContestDetailsPage>()->detail(ContestDetail::NegativeMotion),
+                 QStringLiteral("  反方：网络使人更疏远 😀 "));
     }
 
     void aBoxNeverHoldsALineBreak_data()
@@ -112,7 +113,7 @@ private slots:
         QFETCH(QString, kept);
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
-        Form2 *page = openScreen<Form2>(t);
+        ContestDetailsPage *page = openScreen<ContestDetailsPage>(t);
         QLineEdit *organiser = textBox(page, 2);
         organiser->setText(QStringLiteral("某大学"));
         organiser->setCursorPosition(2);
@@ -145,7 +146,7 @@ private slots:
     void missingFileOrFolder()
     {
         TestApp t(TestApp::Config::Missing);
-        Form2 *page = t.screen<Form2>();
+        ContestDetailsPage *page = t.screen<ContestDetailsPage>();
         for (int i = 1; i <= 23; ++i)
             QVERIFY(page->detail(ContestDetail(i - 1)).isEmpty());
         // Without a config folder nothing is saved and success is never claimed.
@@ -161,15 +162,15 @@ private slots:
     {
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         menu->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-        Form2 *details = t.screen<Form2>();
+        ContestDetailsPage *details = t.screen<ContestDetailsPage>();
         QVERIFY(details->isVisible());
         QVERIFY(!menu->isVisible());
         details->findChild<QLineEdit *>(QStringLiteral("Text5"))->setText(QStringLiteral("复旦大学"));
 
         details->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-        Form3 *stages = t.screen<Form3>();
+        StagesPage *stages = t.screen<StagesPage>();
         QVERIFY(stages->isVisible());
         QVERIFY(details->isHidden());
         stages->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
@@ -182,7 +183,7 @@ private slots:
         stages->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
         flushDeletes();
         QVERIFY(menu->isVisible());
-        QCOMPARE(t.screen<Form2>(), details);
+        QCOMPARE(t.screen<ContestDetailsPage>(), details);
         QCOMPARE(details->detail(ContestDetail::AffirmativeTeam), QStringLiteral("复旦大学"));
 
         // Its own "返回主菜单" drops the edit; the next reader loads the file again.
@@ -191,11 +192,11 @@ private slots:
         flushDeletes();
         QVERIFY(menu->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form2")));
-        QCOMPARE(t.screen<Form2>()->detail(ContestDetail::AffirmativeTeam), contestDetails()[4]);
+        QCOMPARE(t.screen<ContestDetailsPage>()->detail(ContestDetail::AffirmativeTeam), contestDetails()[4]);
 
         // The pop-up entry opens the page as the button does.
         menu->findChild<QAction *>(QStringLiteral("set"))->trigger();
-        QVERIFY(t.screen<Form2>()->isVisible());
+        QVERIFY(t.screen<ContestDetailsPage>()->isVisible());
         QVERIFY(!menu->isVisible());
     }
 };

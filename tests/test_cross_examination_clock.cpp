@@ -17,12 +17,12 @@ using namespace Dovrel::Testing;
 
 namespace {
 
-QLabel *pairing(Form18 *clock, int number)
+QLabel *pairing(CrossExaminationClock *clock, int number)
 {
     return child<QLabel>(clock, QStringLiteral("Label%1").arg(number));
 }
 
-void choose(Form18 *clock, int number)
+void choose(CrossExaminationClock *clock, int number)
 {
     QTest::mouseClick(pairing(clock, number), Qt::LeftButton);
 }
@@ -32,7 +32,7 @@ const QStringList MenuControls =
 const QStringList ClockControls = QStringLiteral("Label9 Label10 Command3 Command1").split(u' ');
 
 // The controls a timekeeper can see, in a fixed order.
-QStringList visibleControls(Form18 *clock)
+QStringList visibleControls(CrossExaminationClock *clock)
 {
     QStringList names;
     for (const QString &name : MenuControls + ClockControls.mid(1)) {
@@ -42,7 +42,7 @@ QStringList visibleControls(Form18 *clock)
     return names;
 }
 
-QStringList redPairings(Form18 *clock)
+QStringList redPairings(CrossExaminationClock *clock)
 {
     QStringList red;
     for (int number = 1; number <= 8; ++number) {
@@ -63,7 +63,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet(QStringLiteral("分\\秒"));
-        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("180"));
+        CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("180"));
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(backColour(clock), QColor(24, 148, 222));
@@ -82,7 +82,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("2"));
+        CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("2"));
         QTest::mouseClick(clock->findChild<QLabel *>(QStringLiteral("Label3")),
                           Qt::RightButton); // only the left button clicks
         QCOMPARE(visibleControls(clock), MenuControls);
@@ -122,7 +122,7 @@ private slots:
         QFETCH(QString, shown);
         TestApp t;
         t.writeSoundSet(format);
-        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("180"));
+        CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("180"));
         const QString text = pairing(clock, number)->text();
         choose(clock, number);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label9"))->text(), text);
@@ -139,7 +139,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("180"));
+        CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("180"));
         const QColor headingColour = textColour(clock->findChild<QLabel *>(QStringLiteral("Label9")));
 
         moveOver(clock->findChild<QLabel *>(QStringLiteral("Label2")), QPoint(5, 5));
@@ -169,7 +169,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("120"));
+        CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("120"));
         choose(clock, 1);
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
@@ -190,14 +190,14 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet(QStringLiteral("分\\秒"));
-        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("3"));
+        CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("3"));
         choose(clock, 2);
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label10"))), Red);
 
-        t.screen<Form5>()->handOverLimit(QStringLiteral("90"));
+        t.screen<StageHandover>()->handOverLimit(QStringLiteral("90"));
         clock->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label10"))), Black);
         QCOMPARE(clock->remainingSeconds(), 90);
@@ -211,7 +211,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("60"));
+        CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("60"));
         choose(clock, 4);
         startTwiceThenStep(t.platform(), clock->findChild<QPushButton *>(QStringLiteral("Command3")),
                            clock->findChild<QTimer *>(QStringLiteral("Timer1")));
@@ -239,7 +239,7 @@ private slots:
         QFETCH(QString, sound);
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openCrossExaminationClock(t, limit);
+        CrossExaminationClock *clock = openCrossExaminationClock(t, limit);
         choose(clock, number);
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), steps - 1);
@@ -253,7 +253,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("abc"));
+        CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("abc"));
         choose(clock, 3);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral("0s"));
         // It ends on the first step; starting again repeats the whole time-up.
@@ -271,11 +271,11 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form18 *clock = openCrossExaminationClock(t, QStringLiteral("90"));
+        CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("90"));
         choose(clock, 1);
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         closeToMenu(t, clock, {clock->findChild<QTimer *>(QStringLiteral("Timer1"))});
-        QCOMPARE(t.screen<Form18>()->findChild<QLabel *>(QStringLiteral("Label9"))->text(),
+        QCOMPARE(t.screen<CrossExaminationClock>()->findChild<QLabel *>(QStringLiteral("Label9"))->text(),
                  QStringLiteral("攻辩双方选择菜单"));
     }
 };

@@ -18,7 +18,7 @@ namespace {
 
 enum class Running { None, Affirmative, Negative };
 
-Running running(const Form6 *clock)
+Running running(const DualClock *clock)
 {
     if (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive() &&
         clock->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive())
@@ -29,7 +29,7 @@ Running running(const Form6 *clock)
 }
 
 // A point in the free band below the dividing line.
-QPoint sensingBand(const Form6 *clock)
+QPoint sensingBand(const DualClock *clock)
 {
     return QPoint(clock->width() / 4, clock->height() - 4);
 }
@@ -72,7 +72,7 @@ private slots:
         TestApp t;
         t.writeSoundSet(format);
         t.platform().devices = devices;
-        Form6 *clock = openDualClock(t, limit);
+        DualClock *clock = openDualClock(t, limit);
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(running(clock), Running::None);
@@ -102,15 +102,15 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         // Custom stage eight gives no title but hands its name over.
-        t.screen<Form5>()->handOverName(QStringLiteral("第二轮自由辩论"));
-        Form6 *clock = openDualClock(t, QStringLiteral("60"), QString());
+        t.screen<StageHandover>()->handOverName(QStringLiteral("第二轮自由辩论"));
+        DualClock *clock = openDualClock(t, QStringLiteral("60"), QString());
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
         QTest::keyClick(clock, Qt::Key_Left);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
         closeScreen(clock);
 
         // The free-debate buttons leave an older stage's name in the hand-over; their title wins.
-        t.screen<Form5>()->handOverName(QStringLiteral("总结陈词"));
+        t.screen<StageHandover>()->handOverName(QStringLiteral("总结陈词"));
         QCOMPARE(openDualClock(t, QStringLiteral("60"))->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
                  QStringLiteral("自由辩论"));
     }
@@ -144,7 +144,7 @@ private slots:
         QFETCH(Running, expected);
         TestApp t;
         t.writeSoundSet();
-        Form6 *clock = openDualClock(t, QStringLiteral("120"));
+        DualClock *clock = openDualClock(t, QStringLiteral("120"));
         if (from == Running::Affirmative)
             QTest::keyClick(clock, Qt::Key_Left);
         if (from == Running::Negative)
@@ -161,7 +161,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form6 *clock = openDualClock(t, QStringLiteral("120"));
+        DualClock *clock = openDualClock(t, QStringLiteral("120"));
         QTest::mousePress(clock, Qt::LeftButton, {}, sensingBand(clock));
         QCOMPARE(running(clock), Running::Affirmative);
         QTest::mousePress(clock, Qt::RightButton, {}, sensingBand(clock));
@@ -196,7 +196,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form6 *clock = openDualClock(t, QStringLiteral("180"));
+        DualClock *clock = openDualClock(t, QStringLiteral("180"));
         p.nowMs = 10'000;
         for (int i = 0; i < 10; ++i) {
             QTest::keyClick(clock, i % 2 == 0 ? Qt::Key_Left : Qt::Key_Right);
@@ -220,7 +220,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form6 *clock = openDualClock(t, QStringLiteral("120"));
+        DualClock *clock = openDualClock(t, QStringLiteral("120"));
         p.nowMs = 10'000;
         QTest::keyClick(clock, Qt::Key_Left);
         p.nowMs = 10'400;
@@ -270,7 +270,7 @@ private slots:
         QFETCH(QString, sound);
         TestApp t;
         t.writeSoundSet();
-        Form6 *clock = openDualClock(t, limit);
+        DualClock *clock = openDualClock(t, limit);
         QLabel *side = affirmative ? clock->findChild<QLabel *>(QStringLiteral("Label4"))
                                    : clock->findChild<QLabel *>(QStringLiteral("Label5"));
         QLabel *waiting = affirmative ? clock->findChild<QLabel *>(QStringLiteral("Label5"))
@@ -292,7 +292,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         QStringList &sounds = t.platform().sounds;
-        Form6 *clock = openDualClock(t, QStringLiteral("3"));
+        DualClock *clock = openDualClock(t, QStringLiteral("3"));
         QTest::keyClick(clock, Qt::Key_Left);
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
@@ -329,14 +329,14 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form6 *clock = openDualClock(t, QStringLiteral("90"));
+        DualClock *clock = openDualClock(t, QStringLiteral("90"));
         QTest::keyClick(clock, Qt::Key_Left);
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
         QTest::keyClick(clock, Qt::Key_Right);
         closeToMenu(t, clock,
                     {clock->findChild<QTimer *>(QStringLiteral("Timer1")),
                      clock->findChild<QTimer *>(QStringLiteral("Timer2"))});
-        Form6 *again = openDualClock(t, QStringLiteral("90"));
+        DualClock *again = openDualClock(t, QStringLiteral("90"));
         QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("90s"));
         QCOMPARE(running(again), Running::None);
     }

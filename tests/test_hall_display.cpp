@@ -103,7 +103,7 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(bool, forTheHall);
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         QCOMPARE(displayOf(menu), QStringLiteral("panel"));
 
         QTest::mouseClick(menu->findChild<QPushButton *>(button), Qt::LeftButton);
@@ -119,7 +119,7 @@ private slots:
     void theWizardStaysInOnePlaceOnTheTimekeepersDisplay()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         QCOMPARE(menu->frameGeometry().center(), menu->screen()->availableGeometry().center());
         QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
         QRect where;
@@ -143,7 +143,7 @@ private slots:
     void theAboutScreensOpenOverTheMenu()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
         Screen *about = t.app().screens().loaded(QStringLiteral("Form19"));
         QVERIFY(about && about->isVisible());
@@ -157,7 +157,7 @@ private slots:
         QStringList stages(21);
         stages[16] = QStringLiteral("180"); // the preset opening statements
         t.writeConfig(TimeSet, stages);
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command37")), Qt::LeftButton);
         Screen *clock = t.app().screens().loaded(QStringLiteral("Form17"));
         QVERIFY(fills(clock, QStringLiteral("projector")));
@@ -190,7 +190,7 @@ private slots:
     {
         attach({Panel});
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command37")), Qt::LeftButton);
         Screen *clock = t.app().screens().loaded(QStringLiteral("Form17"));
         QVERIFY(fills(clock, QStringLiteral("panel")));
@@ -202,8 +202,7 @@ int main(int argc, char *argv[])
     // The headless platform starts with both displays, described in a file beside the test.
     const QString configFile = QStringLiteral("hall-displays.json");
     QFile config(configFile);
-    if (!config.open(QIODevice::WriteOnly) ||
-        config.write(QJsonDocument(displays({Panel, Projector})).toJson()) < 0)
+    if (!config.open(QIODevice::WriteOnly) || config.write(QJsonDocument(displays({Panel, Projector})).toJson()) < 0)
         return 1;
     config.close();
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen:configfile=") + configFile.toUtf8());

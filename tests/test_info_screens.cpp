@@ -44,12 +44,12 @@ QStringList distinctDetails()
 InfoScreen *openInfo(TestApp &t, const QString &name)
 {
     if (name == QLatin1String("Form7"))
-        return openScreen<Form7>(t);
+        return openScreen<MotionsScreen>(t);
     if (name == QLatin1String("Form8"))
-        return openScreen<Form8>(t);
+        return openScreen<TeamsScreen>(t);
     if (name == QLatin1String("Form14"))
-        return openScreen<Form14>(t);
-    return openScreen<Form15>(t);
+        return openScreen<SpeakersScreen>(t);
+    return openScreen<JudgesScreen>(t);
 }
 
 Copies numbered(int firstLabel, ContestDetail firstDetail, int count)
@@ -98,7 +98,7 @@ private slots:
             QCOMPARE(child<QLabel>(info, copy.label)->text(), QStringLiteral("第%1栏").arg(int(copy.detail) + 1));
         // The page was read unseen.
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form2")));
-        QVERIFY(!t.screen<Form2>()->isVisible());
+        QVERIFY(!t.screen<ContestDetailsPage>()->isVisible());
         QCOMPARE(info->windowTitle(), QStringLiteral("Dovrel"));
         QVERIFY(info->windowState() & Qt::WindowMaximized);
     }
@@ -107,15 +107,19 @@ private slots:
     {
         TestApp t;
         t.writeConfig(NumSet, distinctDetails());
-        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text7"))->setText(QStringLiteral("改过的名字"));
-        Form14 *speakers = t.screen<Form14>();
+        t.screen<ContestDetailsPage>()
+            ->findChild<QLineEdit *>(QStringLiteral("Text7"))
+            ->setText(QStringLiteral("改过的名字"));
+        SpeakersScreen *speakers = t.screen<SpeakersScreen>();
         QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("改过的名字"));
         // An open screen does not follow later edits.
-        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text8"))->setText(QStringLiteral("又改"));
+        t.screen<ContestDetailsPage>()
+            ->findChild<QLineEdit *>(QStringLiteral("Text8"))
+            ->setText(QStringLiteral("又改"));
         QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label6"))->text(), QStringLiteral("第8栏"));
 
         TestApp missing(TestApp::Config::Missing);
-        Form7 *motions = missing.screen<Form7>();
+        MotionsScreen *motions = missing.screen<MotionsScreen>();
         QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QString());
         QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QString());
         QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("正方辩题"));
@@ -129,7 +133,7 @@ private slots:
         lines << QStringLiteral("张三") << QStringLiteral("李四") << QStringLiteral("王五") << QStringLiteral("赵六")
               << QStringLiteral("孙七");
         t.writeConfig(NumSet, lines);
-        Form15 *judges = t.screen<Form15>();
+        JudgesScreen *judges = t.screen<JudgesScreen>();
         const QStringList shown = {judges->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
                                    judges->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
                                    judges->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
@@ -156,7 +160,7 @@ private slots:
         lines[7] = QString();
         t.writeConfig(NumSet, lines);
 
-        Form14 *speakers = t.screen<Form14>();
+        SpeakersScreen *speakers = t.screen<SpeakersScreen>();
         const QRect design = twipsRect(3000, 2715, 2250, 720);
         QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label5"))->pos(), design.topLeft());
         QVERIFY(speakers->findChild<QLabel *>(QStringLiteral("Label5"))->width() > design.width());
@@ -166,7 +170,7 @@ private slots:
         QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label4_5"))->objectName(), QStringLiteral("Label4_5"));
         QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label4_5"))->text(), QStringLiteral("一辩"));
 
-        Form7 *motions = t.screen<Form7>();
+        MotionsScreen *motions = t.screen<MotionsScreen>();
         QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label3"))->geometry(), twipsRect(3120, 2160, 8535, 2175));
         QVERIFY(motions->findChild<QLabel *>(QStringLiteral("Label3"))->wordWrap());
 
@@ -190,7 +194,7 @@ private slots:
     {
         TestApp t;
         t.writeConfig(NumSet, distinctDetails());
-        Form8 *teams = t.screen<Form8>();
+        TeamsScreen *teams = t.screen<TeamsScreen>();
         teams->setWindowState(Qt::WindowNoState);
         teams->show();
         const QSize sized = teams->findChild<QLabel *>(QStringLiteral("Label2"))->size();
@@ -212,7 +216,7 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, distinctDetails());
         t.app().setHallTextScaled(true);
-        Form8 *teams = t.screen<Form8>();
+        TeamsScreen *teams = t.screen<TeamsScreen>();
         teams->setWindowState(Qt::WindowNoState);
         teams->show();
         QLabel *heading = teams->findChild<QLabel *>(QStringLiteral("Label1"));
@@ -243,7 +247,7 @@ private slots:
         QStringList lines = distinctDetails();
         lines[6] = QStringLiteral("王𠀀𠮷");
         t.writeConfig(NumSet, lines);
-        QLabel *name = openScreen<Form14>(t)->findChild<QLabel *>(QStringLiteral("Label5"));
+        QLabel *name = openScreen<SpeakersScreen>(t)->findChild<QLabel *>(QStringLiteral("Label5"));
         QTextLayout layout(name->text(), name->font());
         layout.beginLayout();
         layout.createLine();
@@ -268,7 +272,7 @@ private slots:
     {
         QFETCH(QString, screen);
         TestApp t;
-        t.screen<Form4>()->hide();
+        t.screen<MainMenu>()->hide();
         InfoScreen *info = openInfo(t, screen);
         QCOMPARE(info->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
         tick(info->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
@@ -284,7 +288,7 @@ private slots:
         TestApp t;
         for (int n = 1; n <= 5; ++n)
             QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p%1.jpg").arg(n)), QColor(40 * n, 0, 0)));
-        Form7 *motions = t.screen<Form7>();
+        MotionsScreen *motions = t.screen<MotionsScreen>();
         motions->setWindowState(Qt::WindowNoState);
         motions->show();
 
@@ -316,7 +320,7 @@ private slots:
 
         // The picture is not kept for the next opening.
         closeScreen(motions);
-        QVERIFY(!hasPicture(t.screen<Form7>()));
+        QVERIFY(!hasPicture(t.screen<MotionsScreen>()));
     }
 };
 

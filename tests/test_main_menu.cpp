@@ -36,7 +36,8 @@ QStringList numberedTimeSet()
     QStringList lines;
     const QList<int> names = {1, 2, 3, 4, 5, 6, 13, 14};
     for (int box = 1; box <= 21; ++box)
-        lines.append(names.contains(box) ? QStringLiteral("name%1").arg(box) : QStringLiteral("1%1").arg(box, 2, 10, QLatin1Char('0')));
+        lines.append(names.contains(box) ? QStringLiteral("name%1").arg(box)
+                                         : QStringLiteral("1%1").arg(box, 2, 10, QLatin1Char('0')));
     return lines;
 }
 
@@ -55,16 +56,16 @@ private slots:
     void buttonsStandWhereTheDesignPutsThem()
     {
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
+        MainMenu *menu = t.screen<MainMenu>();
         const struct
         {
             const char *name;
             int left, top, width;
             const char *caption;
         } expected[] = {
-            {"Command4", 1560, 1320, 2775, "辩论赛名称"}, {"Command20", 4680, 1320, 855, "设置"},
-            {"Command9", 6720, 2160, 2775, "比赛规则"},   {"Command40", 6720, 3480, 2775, "自由辩论（预设）"},
-            {"Command19", 6720, 7080, 2775, "比赛报表"},  {"Command46", 120, 8040, 1215, "查看新版本"},
+            {"Command4", 1560, 1320, 2775, "辩论赛名称"},   {"Command20", 4680, 1320, 855, "设置"},
+            {"Command9", 6720, 2160, 2775, "比赛规则"},     {"Command40", 6720, 3480, 2775, "自由辩论（预设）"},
+            {"Command19", 6720, 7080, 2775, "比赛报表"},    {"Command46", 120, 8040, 1215, "查看新版本"},
             {"Command2", 2040, 8040, 1455, "进入设置界面"},
         };
         for (const auto &e : expected) {
@@ -90,14 +91,14 @@ private slots:
     {
         TestApp t;
         t.writeConfig(TimeSet, numberedTimeSet());
-        Form4 *menu = t.screen<Form4>();
+        MainMenu *menu = t.screen<MainMenu>();
         QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command10"))->text(), QStringLiteral("name1"));
         QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command14"))->text(), QStringLiteral("name13"));
         QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command42"))->text(), QStringLiteral("name5"));
         QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command43"))->text(), QStringLiteral("name6"));
 
         // An unsaved edit shows while the page stays loaded, and goes with the page.
-        Form3 *stages = t.screen<Form3>();
+        StagesPage *stages = t.screen<StagesPage>();
         stages->findChild<QLineEdit *>(QStringLiteral("Text13"))->setText(QStringLiteral("质询"));
         menu->show();
         QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command14"))->text(), QStringLiteral("质询"));
@@ -116,19 +117,32 @@ private slots:
         QTest::addColumn<QString>("clock");
         QTest::addColumn<QString>("title");
         const QString kept = QStringLiteral("前一环节");
-        QTest::newRow("opening") << QStringLiteral("Command37") << QStringLiteral("117") << QStringLiteral("开篇陈词") << QStringLiteral("Form17") << QStringLiteral("开篇陈词");
-        QTest::newRow("cross-examination") << QStringLiteral("Command38") << QStringLiteral("118") << kept << QStringLiteral("Form18") << QString();
-        QTest::newRow("summary") << QStringLiteral("Command39") << QStringLiteral("119") << QStringLiteral("攻辩小结") << QStringLiteral("Form17") << QStringLiteral("攻辩小结");
-        QTest::newRow("free debate") << QStringLiteral("Command40") << QStringLiteral("120") << kept << QStringLiteral("Form6") << QStringLiteral("自由辩论");
-        QTest::newRow("closing") << QStringLiteral("Command41") << QStringLiteral("121") << QStringLiteral("总结陈词") << QStringLiteral("Form17") << QStringLiteral("总结陈词");
-        QTest::newRow("one") << QStringLiteral("Command10") << QStringLiteral("107") << QStringLiteral("name1") << QStringLiteral("Form17") << QString();
-        QTest::newRow("two") << QStringLiteral("Command11") << QStringLiteral("108") << QStringLiteral("name2") << QStringLiteral("Form17") << QString();
-        QTest::newRow("three") << QStringLiteral("Command12") << QStringLiteral("109") << kept << QStringLiteral("Form18") << QString();
-        QTest::newRow("four") << QStringLiteral("Command13") << QStringLiteral("110") << QStringLiteral("name4") << QStringLiteral("Form17") << QString();
-        QTest::newRow("five") << QStringLiteral("Command14") << QStringLiteral("115") << QStringLiteral("name13") << QStringLiteral("Form17") << QString();
-        QTest::newRow("six") << QStringLiteral("Command15") << QStringLiteral("116") << QStringLiteral("name14") << QStringLiteral("Form17") << QString();
-        QTest::newRow("seven") << QStringLiteral("Command42") << QStringLiteral("111") << kept << QStringLiteral("Form6") << QStringLiteral("自由辩论");
-        QTest::newRow("eight") << QStringLiteral("Command43") << QStringLiteral("112") << QStringLiteral("name6") << QStringLiteral("Form6") << QString();
+        QTest::newRow("opening") << QStringLiteral("Command37") << QStringLiteral("117") << QStringLiteral("开篇陈词")
+                                 << QStringLiteral("Form17") << QStringLiteral("开篇陈词");
+        QTest::newRow("cross-examination")
+            << QStringLiteral("Command38") << QStringLiteral("118") << kept << QStringLiteral("Form18") << QString();
+        QTest::newRow("summary") << QStringLiteral("Command39") << QStringLiteral("119") << QStringLiteral("攻辩小结")
+                                 << QStringLiteral("Form17") << QStringLiteral("攻辩小结");
+        QTest::newRow("free debate") << QStringLiteral("Command40") << QStringLiteral("120") << kept
+                                     << QStringLiteral("Form6") << QStringLiteral("自由辩论");
+        QTest::newRow("closing") << QStringLiteral("Command41") << QStringLiteral("121") << QStringLiteral("总结陈词")
+                                 << QStringLiteral("Form17") << QStringLiteral("总结陈词");
+        QTest::newRow("one") << QStringLiteral("Command10") << QStringLiteral("107") << QStringLiteral("name1")
+                             << QStringLiteral("Form17") << QString();
+        QTest::newRow("two") << QStringLiteral("Command11") << QStringLiteral("108") << QStringLiteral("name2")
+                             << QStringLiteral("Form17") << QString();
+        QTest::newRow("three") << QStringLiteral("Command12") << QStringLiteral("109") << kept
+                               << QStringLiteral("Form18") << QString();
+        QTest::newRow("four") << QStringLiteral("Command13") << QStringLiteral("110") << QStringLiteral("name4")
+                              << QStringLiteral("Form17") << QString();
+        QTest::newRow("five") << QStringLiteral("Command14") << QStringLiteral("115") << QStringLiteral("name13")
+                              << QStringLiteral("Form17") << QString();
+        QTest::newRow("six") << QStringLiteral("Command15") << QStringLiteral("116") << QStringLiteral("name14")
+                             << QStringLiteral("Form17") << QString();
+        QTest::newRow("seven") << QStringLiteral("Command42") << QStringLiteral("111") << kept
+                               << QStringLiteral("Form6") << QStringLiteral("自由辩论");
+        QTest::newRow("eight") << QStringLiteral("Command43") << QStringLiteral("112") << QStringLiteral("name6")
+                               << QStringLiteral("Form6") << QString();
     }
     void stageButtonsHandOverAndOpenTheirClock()
     {
@@ -140,11 +154,11 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         t.writeConfig(TimeSet, numberedTimeSet());
-        Form4 *menu = openScreen<Form4>(t);
-        t.screen<Form5>()->handOverName(QStringLiteral("前一环节"));
+        MainMenu *menu = openScreen<MainMenu>(t);
+        t.screen<StageHandover>()->handOverName(QStringLiteral("前一环节"));
         child<QPushButton>(menu, button)->click();
 
-        Form5 *handover = t.screen<Form5>();
+        StageHandover *handover = t.screen<StageHandover>();
         QCOMPARE(handover->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), limit);
         QCOMPARE(handover->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), name);
         Screen *opened = t.app().screens().loaded(clock);
@@ -158,7 +172,7 @@ private slots:
                 QCOMPARE(shown, title);
         }
         // The clock read the hand-over at its load.
-        const QString display = clock == QStringLiteral("Form17")   ? QStringLiteral("Label2")
+        const QString display = clock == QStringLiteral("Form17")  ? QStringLiteral("Label2")
                                 : clock == QStringLiteral("Form6") ? QStringLiteral("Label4")
                                                                    : QString();
         if (!display.isEmpty())
@@ -175,11 +189,11 @@ private slots:
             const char *control, *screen;
             bool menuStays;
         } rows[] = {
-            {"Command2", "Form2", false},   {"set", "Form2", false},       {"Command4", "Form13", false},
-            {"Command20", "Form13", false}, {"Command5", "Form7", false},  {"Command6", "Form8", false},
-            {"Command7", "Form14", false},  {"Command8", "Form15", false}, {"Command16", "Form20", false},
+            {"Command2", "Form2", false},   {"set", "Form2", false},        {"Command4", "Form13", false},
+            {"Command20", "Form13", false}, {"Command5", "Form7", false},   {"Command6", "Form8", false},
+            {"Command7", "Form14", false},  {"Command8", "Form15", false},  {"Command16", "Form20", false},
             {"Command17", "Form20", false}, {"Command18", "Form16", false}, {"Command19", "Form12", false},
-            {"Command1", "Form19", true},   {"author", "Form19", true},    {"Command36", "Form21", true},
+            {"Command1", "Form19", true},   {"author", "Form19", true},     {"Command36", "Form21", true},
             {"soft", "Form21", true},
         };
         for (const auto &row : rows)
@@ -192,7 +206,7 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(bool, menuStays);
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         if (auto *button = child<QPushButton>(menu, control))
             button->click();
         else
@@ -207,7 +221,7 @@ private slots:
     void titleForTheHallOrForItsDesign()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         menu->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
         Screen *title = t.app().screens().loaded(QStringLiteral("Form13"));
         for (const char *designOnly : {"Label3", "Command1", "Command2", "Command3", "Command4", "Command5"})
@@ -249,7 +263,7 @@ private slots:
     void newVersionPageOpensThroughTheSystem()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         menu->findChild<QPushButton *>(QStringLiteral("Command46"))->click();
         menu->findChild<QAction *>(QStringLiteral("bb"))->trigger();
         QCOMPARE(t.platform().urls.size(), 2);
@@ -261,20 +275,20 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form9")));
         tick(menu->findChild<QTimer *>(QStringLiteral("Timer2")));
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form9")));
         QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
         QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Label2"))->text().isEmpty());
-        Form9 *sounds = t.screen<Form9>();
+        SoundPage *sounds = t.screen<SoundPage>();
         sounds->findChild<QCheckBox *>(QStringLiteral("Check2"))->click();
         QCOMPARE(sounds->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("不显示"));
         tick(menu->findChild<QTimer *>(QStringLiteral("Timer2")));
         QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
 
         TestApp empty;
-        Form4 *bare = openScreen<Form4>(empty);
+        MainMenu *bare = openScreen<MainMenu>(empty);
         tick(bare->findChild<QTimer *>(QStringLiteral("Timer2")));
         QVERIFY(!bare->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
         QVERIFY(!bare->findChild<QLabel *>(QStringLiteral("Label2"))->text().isEmpty());
@@ -283,7 +297,7 @@ private slots:
     void popUpMenuOnlyOnTheBackgroundPicture()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         QTest::mouseClick(menu->findChild<QLabel *>(QStringLiteral("Image1")), Qt::LeftButton, {}, QPoint(400, 500));
         QVERIFY(!menu->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
         QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command4")), Qt::RightButton);
@@ -305,7 +319,7 @@ private slots:
         TestApp t;
         QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p4.jpg")), QColor(200, 30, 30)));
         QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p2.jpg")), QColor(30, 30, 200)));
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         QVERIFY(hasPicture(menu->findChild<QLabel *>(QStringLiteral("Image1"))));
         menu->findChild<QAction *>(QStringLiteral("no"))->trigger();
         QVERIFY(!hasPicture(menu->findChild<QLabel *>(QStringLiteral("Image1"))));
@@ -328,7 +342,7 @@ private slots:
     {
         TestApp t;
         QSignalSpy exit(&t.app(), &Application::exitRequested);
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
         menu->findChild<QAction *>(QStringLiteral("exit"))->trigger();
         QCOMPARE(exit.count(), 0);
@@ -354,14 +368,14 @@ private slots:
         times[16] = QStringLiteral("32");
         t.writeConfig(TimeSet, times);
         const SplashStart start(t);
-        Form1 *splash = t.screen<Form1>();
+        SplashScreen *splash = t.screen<SplashScreen>();
         QTest::mouseClick(splash, Qt::LeftButton);
         tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
-        Form4 *menu = t.screen<Form4>();
+        MainMenu *menu = t.screen<MainMenu>();
         QVERIFY(menu->isVisible());
 
         menu->findChild<QPushButton *>(QStringLiteral("Command37"))->click();
-        Form17 *clock = t.screen<Form17>();
+        SingleSideClock *clock = t.screen<SingleSideClock>();
         QVERIFY(clock->isVisible());
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("开篇陈词"));
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0分32秒"));

@@ -238,11 +238,11 @@ private slots:
     void displayHoldFollowsClocksAndMenu()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         QVERIFY(t.platform().displayAwakeCalls.isEmpty());
 
         // Loaded unseen, a clock holds nothing; shown, it holds once however often it shows.
-        Form17 *clock = t.screen<Form17>();
+        SingleSideClock *clock = t.screen<SingleSideClock>();
         QVERIFY(t.platform().displayAwakeCalls.isEmpty());
         clock->show();
         menu->hide();
@@ -262,7 +262,7 @@ private slots:
         QCOMPARE(t.platform().displayAwakeCalls.size(), 2);
 
         // Ending the program from a clock releases the hold.
-        t.screen<Form17>()->show();
+        t.screen<SingleSideClock>()->show();
         t.app().exitProgram();
         QCOMPARE(t.platform().displayAwakeCalls, (QList<bool>{true, false, true, false}));
         QVERIFY(!t.platform().displayAwake);

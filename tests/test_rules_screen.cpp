@@ -25,19 +25,19 @@ namespace {
 
 const QString Rules = QStringLiteral("第一条　比赛分正方、反方。\r\n\r\n第二条　每方四名辩手，“一辩”先发言。\r\n");
 
-Form10 *importFile(TestApp &t, RulesImport &import, const QString &path)
+RulesScreen *importFile(TestApp &t, RulesImport &import, const QString &path)
 {
     t.platform().openAnswers.append(path);
     import.run();
-    return static_cast<Form10 *>(t.app().screens().loaded(QStringLiteral("Form10")));
+    return static_cast<RulesScreen *>(t.app().screens().loaded(QStringLiteral("Form10")));
 }
 
-Form10 *activeRulesScreen(TestApp &t, RulesImport &import)
+RulesScreen *activeRulesScreen(TestApp &t, RulesImport &import)
 {
     const QString path = t.dir() + QStringLiteral("/rules.txt");
     if (!writeBytes(path, encodeAnsi(Rules)))
         qFatal("cannot write the rules file");
-    Form10 *screen = importFile(t, import, path);
+    RulesScreen *screen = importFile(t, import, path);
     QApplication::setActiveWindow(screen);
     screen->activateWindow();
     if (!QTest::qWaitForWindowActive(screen))
@@ -46,7 +46,7 @@ Form10 *activeRulesScreen(TestApp &t, RulesImport &import)
     return screen;
 }
 
-void checkDesignStyle(const Form10 *screen)
+void checkDesignStyle(const RulesScreen *screen)
 {
     QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().family(), QStringLiteral("宋体"));
     QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().pointSizeF(), 30.0);
@@ -67,7 +67,7 @@ private slots:
     void cancelAtEitherStepKeepsTheMenuInFront()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         RulesImport import(*menu);
         t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
 
@@ -131,12 +131,12 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, refusal);
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         RulesImport import(*menu);
         const QString path = t.dir() + QStringLiteral("/规则.TXT");
         QVERIFY(writeBytes(path, bytes));
 
-        Form10 *screen = importFile(t, import, path);
+        RulesScreen *screen = importFile(t, import, path);
         if (refusal.isEmpty()) {
             QVERIFY(screen && screen->isVisible());
             QVERIFY(!menu->isVisible());
@@ -159,7 +159,7 @@ private slots:
     void hugeOrUnreadableFilesAreRefusedAtOnce()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         RulesImport import(*menu);
         const QString huge = t.dir() + QStringLiteral("/huge.txt");
         QFile sparse(huge);
@@ -185,9 +185,9 @@ private slots:
     void menuKeysWinOverTheTextBoxAndStylingEndsWithTheScreen()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         RulesImport import(*menu);
-        Form10 *screen = activeRulesScreen(t, import);
+        RulesScreen *screen = activeRulesScreen(t, import);
         QVERIFY(screen->windowState() & Qt::WindowMaximized);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
         tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
@@ -233,7 +233,7 @@ private slots:
         screen->findChild<QMenu *>(QStringLiteral("menu"))->hide();
 
         closeToMenu(t, screen);
-        Form10 *again = activeRulesScreen(t, import);
+        RulesScreen *again = activeRulesScreen(t, import);
         QVERIFY(again->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))
                     ->toPlainText()
                     .startsWith(QStringLiteral("第一条")));

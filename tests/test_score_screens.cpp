@@ -44,13 +44,13 @@ void type(QWidget *widget, const QString &text)
 }
 
 // The score entry as the main menu opens it: the menu hidden, the dialog shown.
-Form16 *openEntry(TestApp &t)
+ScoreEntry *openEntry(TestApp &t)
 {
-    t.screen<Form4>()->hide();
-    return openScreen<Form16>(t);
+    t.screen<MainMenu>()->hide();
+    return openScreen<ScoreEntry>(t);
 }
 
-void enter(Form16 *entry, const QStringList &texts)
+void enter(ScoreEntry *entry, const QStringList &texts)
 {
     const QList<QLineEdit *> boxes{
         entry->findChild<QLineEdit *>(QStringLiteral("Text1")), entry->findChild<QLineEdit *>(QStringLiteral("Text2")),
@@ -59,7 +59,7 @@ void enter(Form16 *entry, const QStringList &texts)
         type(boxes.at(i), texts.at(i));
 }
 
-QStringList boxTexts(const Form16 *entry)
+QStringList boxTexts(const ScoreEntry *entry)
 {
     return {entry->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(),
             entry->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(),
@@ -72,7 +72,7 @@ bool loaded(TestApp &t, const QString &name)
     return t.app().screens().isLoaded(name);
 }
 
-void revealAll(Form11 *result)
+void revealAll(ResultScreen *result)
 {
     result->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
     result->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
@@ -98,7 +98,7 @@ private slots:
     void entryIsAMaskedBorderlessDialog()
     {
         TestApp t;
-        Form16 *entry = openEntry(t);
+        ScoreEntry *entry = openEntry(t);
         QVERIFY(entry->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(entry->size(), QSize(412, 235));
         QCOMPARE(entry->minimumSize(), entry->maximumSize());
@@ -140,17 +140,17 @@ private slots:
 
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
-        Form16 *entry = openEntry(t);
+        ScoreEntry *entry = openEntry(t);
         enter(entry, typed);
         entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.readConfigBytes(Score), gbBytes({typed.at(0), typed.at(2)}));
         QVERIFY(t.platform().messages.isEmpty());
         QVERIFY(!loaded(t, QStringLiteral("Form16")));
-        auto *result = static_cast<Form11 *>(t.app().screens().loaded(QStringLiteral("Form11")));
+        auto *result = static_cast<ResultScreen *>(t.app().screens().loaded(QStringLiteral("Form11")));
         QVERIFY(result);
         QVERIFY(result->isVisible());
-        QVERIFY(!t.screen<Form4>()->isVisible());
+        QVERIFY(!t.screen<MainMenu>()->isVisible());
 
         revealAll(result);
         QCOMPARE((QStringList{result->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
@@ -174,7 +174,7 @@ private slots:
 
         TestApp t;
         t.writeConfig(Score, {QStringLiteral("1"), QStringLiteral("2")});
-        Form16 *entry = openEntry(t);
+        ScoreEntry *entry = openEntry(t);
         enter(entry, typed);
         entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
@@ -194,7 +194,7 @@ private slots:
     void scoresThatCannotBeWrittenKeepTheDialog()
     {
         TestApp t(TestApp::Config::Missing);
-        Form16 *entry = openEntry(t);
+        ScoreEntry *entry = openEntry(t);
         enter(entry, texts({"87.5", "87.5", "86", "86"}));
         entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
@@ -209,7 +209,7 @@ private slots:
     void closingTheEntryOtherwiseReturnsToTheMenu()
     {
         TestApp t;
-        Form16 *entry = openEntry(t);
+        ScoreEntry *entry = openEntry(t);
         enter(entry, texts({"87.5", "87.5", "86", "86"}));
         closeToMenu(t, entry);
         QVERIFY(!loaded(t, QStringLiteral("Form11")));
@@ -221,7 +221,7 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
         t.writeConfig(Score, {QStringLiteral("86"), QStringLiteral("87.35")});
-        Form11 *result = openScreen<Form11>(t);
+        ResultScreen *result = openScreen<ResultScreen>(t);
 
         QVERIFY(result->windowState() & Qt::WindowMaximized);
         QVERIFY(result->usesProportionalLayout());
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(result->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
         // The details page was read for the team names, and stays out of sight.
         QVERIFY(loaded(t, QStringLiteral("Form2")));
-        QVERIFY(!t.screen<Form2>()->isVisible());
+        QVERIFY(!t.screen<ContestDetailsPage>()->isVisible());
 
         QList<QLabel *> values{result->findChild<QLabel *>(QStringLiteral("Label6")),
                                result->findChild<QLabel *>(QStringLiteral("Label7")),
@@ -281,7 +281,7 @@ private slots:
         t.writeConfig(NumSet, contestDetails());
         if (fileExists)
             t.writeConfig(Score, lines);
-        Form11 *result = openScreen<Form11>(t);
+        ResultScreen *result = openScreen<ResultScreen>(t);
         revealAll(result);
         QCOMPARE((QStringList{result->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
                               result->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
@@ -294,14 +294,16 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
         t.writeConfig(Score, {QStringLiteral("80"), QStringLiteral("90")});
-        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text6"))->setText(QStringLiteral("未保存的队名"));
-        Form11 *result = t.screen<Form11>();
+        t.screen<ContestDetailsPage>()
+            ->findChild<QLineEdit *>(QStringLiteral("Text6"))
+            ->setText(QStringLiteral("未保存的队名"));
+        ResultScreen *result = t.screen<ResultScreen>();
         QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("未保存的队名"));
 
         // An empty team name gives an empty winner line.
         TestApp e;
         e.writeConfig(Score, {QStringLiteral("80"), QStringLiteral("90")});
-        QCOMPARE(e.screen<Form11>()->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QString());
+        QCOMPARE(e.screen<ResultScreen>()->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QString());
     }
 
     void reportIsBuiltFromTheDetailsAndScores()
@@ -309,8 +311,10 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
         t.writeConfig(Score, {QStringLiteral("87.5"), QStringLiteral("86")});
-        t.screen<Form2>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("未保存的赛名"));
-        Form12 *report = openScreen<Form12>(t);
+        t.screen<ContestDetailsPage>()
+            ->findChild<QLineEdit *>(QStringLiteral("Text1"))
+            ->setText(QStringLiteral("未保存的赛名"));
+        ReportScreen *report = openScreen<ReportScreen>(t);
 
         QStringList details = contestDetails();
         details[0] = QStringLiteral("未保存的赛名");
@@ -333,7 +337,7 @@ private slots:
 
         // Without stored scores the totals are 0 and the contest a draw.
         TestApp e;
-        const QStringList lines = e.screen<Form12>()->reportText().split(QStringLiteral("\r\n"));
+        const QStringList lines = e.screen<ReportScreen>()->reportText().split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 37);
         QCOMPARE(lines.at(32), QStringLiteral("            正方总成绩： 0分"));
         QCOMPARE(lines.at(35), QStringLiteral("比赛获胜方：互为平手！"));
@@ -343,7 +347,7 @@ private slots:
     void copyTakesTheEditedText()
     {
         TestApp t;
-        Form12 *report = openScreen<Form12>(t);
+        ReportScreen *report = openScreen<ReportScreen>(t);
         QTextCursor cursor = report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->textCursor();
         cursor.movePosition(QTextCursor::End);
         report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setTextCursor(cursor);
@@ -362,7 +366,7 @@ private slots:
     {
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
-        Form12 *report = t.screen<Form12>();
+        ReportScreen *report = t.screen<ReportScreen>();
         const QString path = t.dir() + QStringLiteral("/报表.TXT");
         t.platform().saveAnswers = {path};
         report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
@@ -394,7 +398,7 @@ private slots:
         QVERIFY(t.platform().messages.isEmpty());
         // The next report screen starts where the last report was saved.
         closeScreen(report);
-        t.screen<Form12>()->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        t.screen<ReportScreen>()->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         QCOMPARE(t.platform().saveRequests.last().initialFolder, t.dir());
         QCOMPARE(t.platform().saveRequests.last().initialFile, QString());
     }
@@ -416,7 +420,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, saved);
         TestApp t;
-        Form12 *report = t.screen<Form12>();
+        ReportScreen *report = t.screen<ReportScreen>();
         t.platform().saveAnswers = {t.dir() + QLatin1Char('/') + typed, std::nullopt};
         report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
 
@@ -442,7 +446,7 @@ private slots:
         QFETCH(bool, readOnly);
 
         TestApp t;
-        Form12 *report = openScreen<Form12>(t);
+        ReportScreen *report = openScreen<ReportScreen>(t);
         QString path = t.dir() + QStringLiteral("/无此文件夹/报表.TXT");
         if (readOnly) {
             path = t.dir() + QStringLiteral("/只读.TXT");

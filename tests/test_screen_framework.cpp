@@ -29,6 +29,8 @@ class FormTest : public Screen
     Q_OBJECT
 
 public:
+    static constexpr char ScreenName[] = "FormTest";
+
     struct Variables
     {
         int opened = 0;
@@ -60,6 +62,8 @@ class FormUnrecorded : public Screen
     Q_OBJECT
 
 public:
+    static constexpr char ScreenName[] = "FormUnrecorded";
+
     explicit FormUnrecorded(Application &app) : Screen(app)
     {
         setDesignClientSize(DesignWidth, DesignHeight);
@@ -126,10 +130,10 @@ private slots:
     void everyControlIsFoundByName()
     {
         TestApp t;
-        Form4 *menu = t.screen<Form4>();
+        MainMenu *menu = t.screen<MainMenu>();
         for (const char *name : {"Image1", "Label1", "Label2", "Label3", "Label4", "Timer1"})
             QVERIFY2(menu->findChild<QObject *>(QLatin1String(name)), name);
-        Form5 *handover = t.screen<Form5>();
+        StageHandover *handover = t.screen<StageHandover>();
         QCOMPARE(handover->objectName(), QStringLiteral("Form5"));
         QCOMPARE(child<QLabel>(handover, QStringLiteral("Label1"))->text(), QStringLiteral("数据传递"));
         QVERIFY(child<QLineEdit>(handover, QStringLiteral("Text1")));
@@ -141,7 +145,7 @@ private slots:
     {
         TestApp t;
         const SplashStart start(t);
-        Form1 *splash = t.screen<Form1>();
+        SplashScreen *splash = t.screen<SplashScreen>();
         QVERIFY(splash->isVisible());
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash->size(), QSize(539, 227));
@@ -166,7 +170,7 @@ private slots:
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
         tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form4")));
-        QVERIFY(t.screen<Form4>()->isVisible());
+        QVERIFY(t.screen<MainMenu>()->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form1")));
     }
 
@@ -174,7 +178,7 @@ private slots:
     {
         TestApp t;
         const SplashStart start(t);
-        Form1 *splash = t.screen<Form1>();
+        SplashScreen *splash = t.screen<SplashScreen>();
         tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 50);
         QCOMPARE(windowAlpha(splash), 100);
         splash->close();
@@ -189,7 +193,7 @@ private slots:
         QCOMPARE(windowAlpha(splash), 2);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
         tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QVERIFY(t.screen<Form4>()->isVisible());
+        QVERIFY(t.screen<MainMenu>()->isVisible());
     }
 
     void captionIsTypedOutEveryHalfSecond()
@@ -215,7 +219,7 @@ private slots:
         QCOMPARE(exit.count(), 0);
 
         t.screen<FormTest>()->show();
-        t.screen<Form4>()->close();
+        t.screen<MainMenu>()->close();
         QCOMPARE(exit.count(), 1);
         QVERIFY(t.app().exiting());
         QVERIFY(t.app().screens().loadedNames().isEmpty());
@@ -254,7 +258,7 @@ private slots:
     void menuPictureCoversTheWholeWindowAfterEveryResize()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         QCOMPARE(menu->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(menu->size(), QSize(792, 566));
         QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());

@@ -81,7 +81,7 @@ private slots:
         TestApp t;
         if (fileExists)
             t.writeConfig(SoundSet, lines);
-        Form9 *page = t.screen<Form9>();
+        SoundPage *page = t.screen<SoundPage>();
 
         QCOMPARE(page->warningChoice(), warning);
         QCOMPARE(page->timeUpChoice(), timeUp);
@@ -105,7 +105,7 @@ private slots:
     void soundClicksStoreKeywordAndPreviewOnlyWhenAsked()
     {
         TestApp t;
-        Form9 *page = t.screen<Form9>();
+        SoundPage *page = t.screen<SoundPage>();
 
         click(page, QStringLiteral("Option1_2"));
         QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("声音二"));
@@ -131,7 +131,7 @@ private slots:
     {
         TestApp t;
         t.platform().devices = 0;
-        Form9 *page = t.screen<Form9>();
+        SoundPage *page = t.screen<SoundPage>();
         click(page, QStringLiteral("Option2_1"));
         QVERIFY(t.platform().messages.isEmpty());
 
@@ -147,7 +147,7 @@ private slots:
     void formatAndTimeSwitchFollowClicks()
     {
         TestApp t;
-        Form9 *page = t.screen<Form9>();
+        SoundPage *page = t.screen<SoundPage>();
 
         click(page, QStringLiteral("Option3_1"));
         QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), QStringLiteral("分\\秒"));
@@ -170,7 +170,7 @@ private slots:
     void soundPageSavesKeywords()
     {
         TestApp t;
-        Form9 *page = t.screen<Form9>();
+        SoundPage *page = t.screen<SoundPage>();
         click(page, QStringLiteral("Command3"));
         QCOMPARE(t.readConfigBytes(SoundSet), QByteArray("\r\n\r\n\r\n\r\n"));
 
@@ -191,8 +191,8 @@ private slots:
     void failedSaveNamesTheFileAndClaimsNoSuccess()
     {
         TestApp t(TestApp::Config::Missing);
-        click(t.screen<Form9>(), QStringLiteral("Command3"));
-        click(t.screen<Form3>(), QStringLiteral("Command1"));
+        click(t.screen<SoundPage>(), QStringLiteral("Command3"));
+        click(t.screen<StagesPage>(), QStringLiteral("Command1"));
         const QStringList texts = t.platform().messageTexts();
         QCOMPARE(texts.size(), 2);
         QVERIFY(texts[0].contains(SoundSet));
@@ -205,20 +205,20 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form9 *page = t.screen<Form9>();
+        SoundPage *page = t.screen<SoundPage>();
         click(page, QStringLiteral("Option3_1"));
         page->show();
 
         click(page, QStringLiteral("Command4"));
-        QVERIFY(t.screen<Form3>()->isVisible());
+        QVERIFY(t.screen<StagesPage>()->isVisible());
         QVERIFY(page->isHidden());
-        QCOMPARE(t.screen<Form9>(), page);
+        QCOMPARE(t.screen<SoundPage>(), page);
         QCOMPARE(page->countdownFormat(), CountdownFormat::MinutesSeconds);
 
         click(page, QStringLiteral("Command5"));
         flushDeletes();
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form9")));
-        QCOMPARE(t.screen<Form9>()->countdownFormat(), CountdownFormat::Seconds);
+        QCOMPARE(t.screen<SoundPage>()->countdownFormat(), CountdownFormat::Seconds);
     }
 
     void stagesPageLoadsAndSavesEveryLine()
@@ -226,7 +226,7 @@ private slots:
         TestApp t;
         const QStringList lines = stageLines();
         t.writeConfig(TimeSet, lines);
-        Form3 *page = t.screen<Form3>();
+        StagesPage *page = t.screen<StagesPage>();
         for (int n = 1; n <= 21; ++n)
             QCOMPARE(textBox(page, n)->text(), lines[n - 1]);
 
@@ -261,7 +261,7 @@ private slots:
         QFETCH(bool, red);
         QFETCH(QString, tip);
         TestApp t;
-        Form3 *page = t.screen<Form3>();
+        StagesPage *page = t.screen<StagesPage>();
         QLineEdit *limit = textBox(page, box);
         limit->setText(QStringLiteral("60"));
         QCOMPARE(textColour(limit), Black);
@@ -284,7 +284,7 @@ private slots:
     {
         TestApp t;
         t.writeConfig(TimeSet, stageLines());
-        Form3 *page = t.screen<Form3>();
+        StagesPage *page = t.screen<StagesPage>();
         QVERIFY(isRed(textBox(page, 8))); // "2分钟"
         QVERIFY(!isRed(textBox(page, 2)));
     }
@@ -302,7 +302,7 @@ private slots:
         TestApp t;
         const QStringList lines = stageLines();
         t.writeConfig(TimeSet, lines);
-        Form3 *page = t.screen<Form3>();
+        StagesPage *page = t.screen<StagesPage>();
         t.platform().messageAnswers = {answer};
         click(page, QStringLiteral("Command4"));
 
@@ -344,7 +344,7 @@ private slots:
         lines[4].clear();
         if (fileExists)
             t.writeConfig(TimeSet, lines);
-        Form3 *page = t.screen<Form3>();
+        StagesPage *page = t.screen<StagesPage>();
         QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("攻辩 "));
         QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text5"))->text(), QStringLiteral("自由辩论"));
         QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), fileExists ? lines[0] : QString());
@@ -366,34 +366,34 @@ private slots:
         TestApp t;
         const QStringList lines = stageLines();
         t.writeConfig(TimeSet, lines);
-        Form3 *page = openScreen<Form3>(t);
+        StagesPage *page = openScreen<StagesPage>(t);
         page->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("新环节"));
 
         click(page, QStringLiteral("Command3"));
-        Form9 *sounds = t.screen<Form9>();
+        SoundPage *sounds = t.screen<SoundPage>();
         QVERIFY(sounds->isVisible());
         QVERIFY(page->isHidden());
         click(sounds, QStringLiteral("Command5"));
         flushDeletes();
-        QCOMPARE(t.screen<Form3>(), page);
+        QCOMPARE(t.screen<StagesPage>(), page);
         QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("新环节"));
 
         // Back to the contest details page: this page is hidden and stays loaded with its edits.
         page->show();
         click(page, QStringLiteral("Command2"));
         QVERIFY(page->isHidden());
-        QVERIFY(t.screen<Form2>()->isVisible());
-        QCOMPARE(t.screen<Form3>(), page);
+        QVERIFY(t.screen<ContestDetailsPage>()->isVisible());
+        QCOMPARE(t.screen<StagesPage>(), page);
         page->show();
 
         click(page, QStringLiteral("Command5"));
         flushDeletes();
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form3")));
-        QCOMPARE(t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), lines[1]);
+        QCOMPARE(t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), lines[1]);
 
-        t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("又一个"));
-        closeScreen(t.screen<Form3>());
-        QCOMPARE(t.screen<Form3>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), lines[1]);
+        t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("又一个"));
+        closeScreen(t.screen<StagesPage>());
+        QCOMPARE(t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), lines[1]);
         QCOMPARE(t.readConfigBytes(TimeSet), gbBytes(lines));
     }
 };

@@ -46,7 +46,7 @@ private slots:
         QFETCH(QString, afterThreeSteps);
         TestApp t;
         t.writeSoundSet(format);
-        Form17 *clock = openSingleSideClock(t, QStringLiteral("122"));
+        SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("122"));
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
@@ -63,7 +63,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openSingleSideClock(t, QStringLiteral("60"), QStringLiteral("一辩发言"));
+        SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("60"), QStringLiteral("一辩发言"));
         clock->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("反方一辩发言"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
@@ -78,7 +78,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openSingleSideClock(t, QStringLiteral("31"));
+        SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("31"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
@@ -99,7 +99,7 @@ private slots:
         for (const QString &limit : {QStringLiteral("30"), QStringLiteral("20")}) {
             TestApp quiet;
             quiet.writeSoundSet();
-            Form17 *short_ = openSingleSideClock(quiet, limit);
+            SingleSideClock *short_ = openSingleSideClock(quiet, limit);
             short_->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
             tick(short_->findChild<QTimer *>(QStringLiteral("Timer1")), 40);
             QCOMPARE(quiet.platform().sounds.size(), 1); // the time-up sound only
@@ -110,10 +110,10 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *first = openSingleSideClock(t, QStringLiteral("abc"));
+        SingleSideClock *first = openSingleSideClock(t, QStringLiteral("abc"));
         QCOMPARE(first->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0s"));
         closeScreen(first);
-        Form17 *clock = openSingleSideClock(t, QStringLiteral("1"));
+        SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("1"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
@@ -130,7 +130,7 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openSingleSideClock(t, QStringLiteral("5"));
+        SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("5"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
         clock->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
@@ -166,7 +166,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form17 *clock = openSingleSideClock(t, QStringLiteral("122"));
+        SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("122"));
         // The second press leaves the running interval alone.
         startTwiceThenStep(p, clock->findChild<QPushButton *>(QStringLiteral("Command3")),
                            clock->findChild<QTimer *>(QStringLiteral("Timer1")));
@@ -192,7 +192,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
-        Form17 *clock = openSingleSideClock(t, QStringLiteral("33"));
+        SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("33"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         // Hold-ups of 4.9 s, each just short of a suspend: every missed step is charged, each alert sounds once.
         while (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive()) {
@@ -213,7 +213,7 @@ private slots:
         t.writeConfig(SoundSet, {QStringLiteral("声音二"), QStringLiteral("声音三"), QStringLiteral("显示"),
                                  QStringLiteral("分秒")});
         t.platform().devices = 0;
-        Form17 *clock = openSingleSideClock(t, QStringLiteral("31"));
+        SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("31"));
         QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
@@ -230,11 +230,12 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet();
-        Form17 *clock = openSingleSideClock(t, QStringLiteral("90"));
+        SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("90"));
         clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 10);
         closeToMenu(t, clock, {clock->findChild<QTimer *>(QStringLiteral("Timer1"))});
-        QCOMPARE(t.screen<Form17>()->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("90s"));
+        QCOMPARE(t.screen<SingleSideClock>()->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("90s"));
     }
 };
 

@@ -58,7 +58,7 @@ private slots:
     void reminderReentersAtTheRightEdgeWithoutAGap()
     {
         TestApp t;
-        Form13 *title = t.screen<Form13>();
+        TitleScreen *title = t.screen<TitleScreen>();
         QLabel *note = title->findChild<QLabel *>(QStringLiteral("Label3"));
         QCOMPARE(note->x(), 352);
         tick(title->findChild<QTimer *>(QStringLiteral("Timer1")), 3); // 30 twips: two pixels
@@ -103,7 +103,7 @@ private slots:
         TestApp t;
         if (!file.isEmpty())
             QVERIFY(t.writeConfigBytes(NameSet, file));
-        Form13 *title = openScreen<Form13>(t);
+        TitleScreen *title = openScreen<TitleScreen>(t);
         const TitleStyle &style = title->titleStyle();
         QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), style.zoneOne.fontName);
         QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), *style.zoneOne.fontSize);
@@ -119,7 +119,7 @@ private slots:
     {
         TestApp t;
         QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p1.jpg")), Qt::red, {60, 40}));
-        Form13 *title = openScreen<Form13>(t);
+        TitleScreen *title = openScreen<TitleScreen>(t);
         QFont italic = designFont(QStringLiteral("隶书"), 48);
         italic.setItalic(true);
         t.platform().fontAnswers = {italic, std::nullopt};
@@ -138,7 +138,7 @@ private slots:
                  gbBytes({QStringLiteral("隶书"), QStringLiteral("48"), QStringLiteral("0"), QStringLiteral("宋体"),
                           QStringLiteral("24"), QStringLiteral("200"), QStringLiteral("1971210")}));
 
-        Form13 *again = openScreen<Form13>(t);
+        TitleScreen *again = openScreen<TitleScreen>(t);
         QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), QStringLiteral("隶书"));
         QVERIFY(!again->findChild<QLabel *>(QStringLiteral("Label1"))->font().italic());
         QCOMPARE(backColour(again), QColor(10, 20, 30));
@@ -151,12 +151,12 @@ private slots:
     void presentationAndDesignUse()
     {
         TestApp t;
-        Form2 *details = t.screen<Form2>();
+        ContestDetailsPage *details = t.screen<ContestDetailsPage>();
         details->findChild<QLineEdit *>(QStringLiteral("Text1"))
             ->setText(QStringLiteral("第十二届明理杯大学生辩论赛决赛"));
         details->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("明理大学学生会"));
         // Presentation, as the main menu opens it: loaded unseen, the design controls hidden, then shown.
-        Form13 *title = t.screen<Form13>();
+        TitleScreen *title = t.screen<TitleScreen>();
         const QList<QWidget *> design = {title->findChild<QLabel *>(QStringLiteral("Label3")),
                                          title->findChild<QPushButton *>(QStringLiteral("Command1")),
                                          title->findChild<QPushButton *>(QStringLiteral("Command2")),
@@ -188,7 +188,7 @@ private slots:
         closeScreen(title);
 
         // Design: every opening starts from the design again.
-        Form13 *designing = openScreen<Form13>(t);
+        TitleScreen *designing = openScreen<TitleScreen>(t);
         for (QWidget *control : QList<QWidget *>{designing->findChild<QLabel *>(QStringLiteral("Label3")),
                                                  designing->findChild<QPushButton *>(QStringLiteral("Command1")),
                                                  designing->findChild<QPushButton *>(QStringLiteral("Command5"))})
@@ -211,7 +211,7 @@ private slots:
             QVERIFY(t.writeConfigBytes(NameSet, kept));
             QFile::setPermissions(t.configPath(NameSet), QFileDevice::ReadOwner);
         }
-        Form13 *title = openScreen<Form13>(t);
+        TitleScreen *title = openScreen<TitleScreen>(t);
         t.platform().colourAnswers = {QColor(1, 2, 3)};
         title->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
         closeToMenu(t, title);

@@ -36,13 +36,29 @@ namespace {
 
 // What the timekeeper types on the contest details page, box by box.
 const QStringList Contest = {
-    QStringLiteral("第五届“明理杯”大学生辩论邀请赛"), QStringLiteral("明理大学学生会"),
-    QStringLiteral("网络使人更亲近"), QStringLiteral("网络使人更疏远"),
-    QStringLiteral("明理大学代表队"), QStringLiteral("东川大学代表队"),
-    QStringLiteral("李思远"), QStringLiteral("王晓晨"), QStringLiteral("张一鸣"), QStringLiteral("陈静怡"),
-    QStringLiteral("赵天宇"), QStringLiteral("刘若楠"), QStringLiteral("孙浩然"), QStringLiteral("周雨桐"),
-    QStringLiteral("林正阳"), QStringLiteral("何慧敏"), QStringLiteral("黄建国"), QStringLiteral("吴晓梅"),
-    QStringLiteral("郑文博"), QString(), QString(), QString(), QString(),
+    QStringLiteral("第五届“明理杯”大学生辩论邀请赛"),
+    QStringLiteral("明理大学学生会"),
+    QStringLiteral("网络使人更亲近"),
+    QStringLiteral("网络使人更疏远"),
+    QStringLiteral("明理大学代表队"),
+    QStringLiteral("东川大学代表队"),
+    QStringLiteral("李思远"),
+    QStringLiteral("王晓晨"),
+    QStringLiteral("张一鸣"),
+    QStringLiteral("陈静怡"),
+    QStringLiteral("赵天宇"),
+    QStringLiteral("刘若楠"),
+    QStringLiteral("孙浩然"),
+    QStringLiteral("周雨桐"),
+    QStringLiteral("林正阳"),
+    QStringLiteral("何慧敏"),
+    QStringLiteral("黄建国"),
+    QStringLiteral("吴晓梅"),
+    QStringLiteral("郑文博"),
+    QString(),
+    QString(),
+    QString(),
+    QString(),
 };
 
 template <class T> T *control(QObject *screen, const QString &name)
@@ -68,20 +84,20 @@ void type(QLineEdit *box, const QString &text)
 }
 
 // Types the contest on the details page, saves it and walks on through the wizard to the main menu.
-void runTheWizard(TestApp &t, Form4 *menu)
+void runTheWizard(TestApp &t, MainMenu *menu)
 {
     click(menu, QStringLiteral("Command2"));
-    Form2 *details = t.screen<Form2>();
+    ContestDetailsPage *details = t.screen<ContestDetailsPage>();
     QVERIFY(details->isVisible());
     for (int i = 0; i < ContestDetailCount; ++i)
         type(control<QLineEdit>(details, QStringLiteral("Text%1").arg(i + 1)), Contest[i]);
     click(details, QStringLiteral("Command1"));
     QCOMPARE(t.platform().messageTexts().last(), QStringLiteral("数据保存成功！"));
     click(details, QStringLiteral("Command2"));
-    Form3 *stages = t.screen<Form3>();
+    StagesPage *stages = t.screen<StagesPage>();
     QVERIFY(stages->isVisible());
     click(stages, QStringLiteral("Command3"));
-    Form9 *sounds = t.screen<Form9>();
+    SoundPage *sounds = t.screen<SoundPage>();
     QVERIFY(sounds->isVisible());
     click(sounds, QStringLiteral("Command5"));
     flushDeletes();
@@ -89,7 +105,7 @@ void runTheWizard(TestApp &t, Form4 *menu)
 }
 
 // Opens a screen with a menu button and returns it, shown, with the menu hidden.
-Screen *openFromMenu(TestApp &t, Form4 *menu, const QString &button, const QString &screen)
+Screen *openFromMenu(TestApp &t, MainMenu *menu, const QString &button, const QString &screen)
 {
     click(menu, button);
     Screen *opened = t.app().screens().loaded(screen);
@@ -108,7 +124,7 @@ private slots:
     void detailsTypedOnTheWizardReachEveryDisplay()
     {
         TestApp t;
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         runTheWizard(t, menu);
         QCOMPARE(t.readConfigBytes(NumSet), gbBytes(Contest));
 
@@ -144,16 +160,17 @@ private slots:
     {
         TestApp t;
         t.writeSoundSet(QStringLiteral("秒"));
-        Form4 *menu = openScreen<Form4>(t);
+        MainMenu *menu = openScreen<MainMenu>(t);
         runTheWizard(t, menu);
         // Short stages, typed on the stages page and kept unsaved while the page stays loaded.
-        Form3 *stages = t.screen<Form3>();
+        StagesPage *stages = t.screen<StagesPage>();
         stages->findChild<QLineEdit *>(QStringLiteral("Text17"))->setText(QStringLiteral("32"));
         stages->findChild<QLineEdit *>(QStringLiteral("Text18"))->setText(QStringLiteral("3"));
         stages->findChild<QLineEdit *>(QStringLiteral("Text20"))->setText(QStringLiteral("2"));
 
         // Opening statements, negative side, to time-up with both alerts.
-        auto *single = static_cast<Form17 *>(openFromMenu(t, menu, QStringLiteral("Command37"), QStringLiteral("Form17")));
+        auto *single = static_cast<SingleSideClock *>(
+            openFromMenu(t, menu, QStringLiteral("Command37"), QStringLiteral("Form17")));
         click(single, QStringLiteral("Command2"));
         QCOMPARE(single->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("反方开篇陈词"));
         click(single, QStringLiteral("Command3"));
@@ -163,7 +180,8 @@ private slots:
         closeToMenu(t, single);
 
         // A cross-examination pairing.
-        auto *cross = static_cast<Form18 *>(openFromMenu(t, menu, QStringLiteral("Command38"), QStringLiteral("Form18")));
+        auto *cross = static_cast<CrossExaminationClock *>(
+            openFromMenu(t, menu, QStringLiteral("Command38"), QStringLiteral("Form18")));
         QTest::mouseClick(cross->findChild<QLabel *>(QStringLiteral("Label6")), Qt::LeftButton);
         QCOMPARE(cross->findChild<QLabel *>(QStringLiteral("Label9"))->text(), QStringLiteral("反方二辩选择正方三辩"));
         click(cross, QStringLiteral("Command3"));
@@ -172,7 +190,8 @@ private slots:
         closeToMenu(t, cross);
 
         // Free debate: the turn passes by the arrow keys until both sides are out of time.
-        auto *dual = static_cast<Form6 *>(openFromMenu(t, menu, QStringLiteral("Command40"), QStringLiteral("Form6")));
+        auto *dual =
+            static_cast<DualClock *>(openFromMenu(t, menu, QStringLiteral("Command40"), QStringLiteral("Form6")));
         QTest::keyClick(dual, Qt::Key_Left);
         tick(dual->findChild<QTimer *>(QStringLiteral("Timer1")), 1);
         QTest::keyClick(dual, Qt::Key_Right);
@@ -184,7 +203,8 @@ private slots:
         closeToMenu(t, dual);
 
         // Scores typed twice; the first try disagrees.
-        auto *entry = static_cast<Form16 *>(openFromMenu(t, menu, QStringLiteral("Command18"), QStringLiteral("Form16")));
+        auto *entry =
+            static_cast<ScoreEntry *>(openFromMenu(t, menu, QStringLiteral("Command18"), QStringLiteral("Form16")));
         const QStringList firstTry = {QStringLiteral("87.5"), QStringLiteral("87.50"), QStringLiteral("86"),
                                       QStringLiteral("86")};
         for (int i = 0; i < 4; ++i)
@@ -236,19 +256,20 @@ private slots:
             QStringLiteral("<date>-<time>\r\n") + QString(76, u'_') + QStringLiteral("\r\n\r\n") +
             QStringLiteral("比赛名称：") + Contest[0] + QStringLiteral("\r\n组织单位名称：") + Contest[1] +
             QStringLiteral("\r\n\r\n正方辩题：") + Contest[2] + QStringLiteral("\r\n反方辩题：") + Contest[3] +
-            QStringLiteral("\r\n\r\n正方代表队名称：") + Contest[4] + QStringLiteral("\r\n反方代表队名称：") + Contest[5] +
-            QStringLiteral("\r\n\r\n正方队员\r\n\r\n") + blanks7 + QStringLiteral("一辩：") + Contest[6] + blanks4 +
-            QStringLiteral("二辩：") + Contest[7] + blanks4 + QStringLiteral("三辩：") + Contest[8] + blanks4 +
-            QStringLiteral("四辩：") + Contest[9] + QStringLiteral("\r\n\r\n反方队员\r\n\r\n") + blanks7 +
+            QStringLiteral("\r\n\r\n正方代表队名称：") + Contest[4] + QStringLiteral("\r\n反方代表队名称：") +
+            Contest[5] + QStringLiteral("\r\n\r\n正方队员\r\n\r\n") + blanks7 + QStringLiteral("一辩：") + Contest[6] +
+            blanks4 + QStringLiteral("二辩：") + Contest[7] + blanks4 + QStringLiteral("三辩：") + Contest[8] +
+            blanks4 + QStringLiteral("四辩：") + Contest[9] + QStringLiteral("\r\n\r\n反方队员\r\n\r\n") + blanks7 +
             QStringLiteral("一辩：") + Contest[10] + blanks4 + QStringLiteral("二辩：") + Contest[11] + blanks4 +
             QStringLiteral("三辩：") + Contest[12] + blanks4 + QStringLiteral("四辩：") + Contest[13] +
             QStringLiteral("\r\n\r\n评 委\r\n\r\n") + blanks7 + QStringLiteral("评委一：") + Contest[14] + blanks4 +
             QStringLiteral("评委二：") + Contest[15] + blanks4 + QStringLiteral("评委三：") + Contest[16] + blanks4 +
-            QStringLiteral("评委四：") + Contest[17] + QStringLiteral("\r\n\r\n") + blanks7 + QStringLiteral("评委五：") +
-            Contest[18] + blanks4 + QStringLiteral("评委六：") + blanks4 + QStringLiteral("评委七：") + blanks4 +
-            QStringLiteral("评委八：") + QStringLiteral("\r\n\r\n") + blanks7 + QStringLiteral("评委九：") +
-            QStringLiteral("\r\n\r\n双方最终得分\r\n") + QString(12, u' ') + QStringLiteral("正方总成绩： 87.5分\r\n") +
-            QString(12, u' ') + QStringLiteral("反方总成绩： 86分\r\n\r\n比赛获胜方：明理大学代表队\r\n\r\n");
+            QStringLiteral("评委四：") + Contest[17] + QStringLiteral("\r\n\r\n") + blanks7 +
+            QStringLiteral("评委五：") + Contest[18] + blanks4 + QStringLiteral("评委六：") + blanks4 +
+            QStringLiteral("评委七：") + blanks4 + QStringLiteral("评委八：") + QStringLiteral("\r\n\r\n") + blanks7 +
+            QStringLiteral("评委九：") + QStringLiteral("\r\n\r\n双方最终得分\r\n") + QString(12, u' ') +
+            QStringLiteral("正方总成绩： 87.5分\r\n") + QString(12, u' ') +
+            QStringLiteral("反方总成绩： 86分\r\n\r\n比赛获胜方：明理大学代表队\r\n\r\n");
         QCOMPARE(decodeAnsi(bytes), expected);
         QCOMPARE(bytes, encodeAnsi(expected));
         closeToMenu(t, report);

@@ -136,7 +136,7 @@ int main(int argc, char *argv[])
 
     Dovrel::ScreenRegistry &screens = app.screens();
     if (QGuiApplication::screens().size() > 1) {
-        Dovrel::Form4 *menu = screens.screen<Dovrel::Form4>();
+        Dovrel::MainMenu *menu = screens.screen<Dovrel::MainMenu>();
         menu->show();
         menu->findChild<QAbstractButton *>(QStringLiteral("Command37"))->click();
         QWidget *clock = screens.loaded(QStringLiteral("Form17"));
@@ -149,7 +149,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (scaled) {
-        Dovrel::Form4 *menu = screens.screen<Dovrel::Form4>();
+        Dovrel::MainMenu *menu = screens.screen<Dovrel::MainMenu>();
         menu->show();
         for (const auto &[button, screen] : {std::pair{"Command6", "Form8"}, std::pair{"Command20", "Form13"}}) {
             menu->findChild<QAbstractButton *>(QLatin1String(button))->click();
@@ -160,16 +160,16 @@ int main(int argc, char *argv[])
         }
         return 0;
     }
-    shoot(screens.screen<Dovrel::Form1>(), QStringLiteral("Form1"), false);
-    shoot(screens.screen<Dovrel::Form4>(), QStringLiteral("Form4"));
-    shoot(screens.screen<Dovrel::Form2>(), QStringLiteral("Form2"));
-    shoot(screens.screen<Dovrel::Form3>(), QStringLiteral("Form3"));
-    shoot(screens.screen<Dovrel::Form9>(), QStringLiteral("Form9"));
+    shoot(screens.screen<Dovrel::SplashScreen>(), QStringLiteral("Form1"), false);
+    shoot(screens.screen<Dovrel::MainMenu>(), QStringLiteral("Form4"));
+    shoot(screens.screen<Dovrel::ContestDetailsPage>(), QStringLiteral("Form2"));
+    shoot(screens.screen<Dovrel::StagesPage>(), QStringLiteral("Form3"));
+    shoot(screens.screen<Dovrel::SoundPage>(), QStringLiteral("Form9"));
 
-    Dovrel::Form5 *handover = screens.screen<Dovrel::Form5>();
+    Dovrel::StageHandover *handover = screens.screen<Dovrel::StageHandover>();
     handover->handOverLimit(QStringLiteral("122"));
     handover->handOverName(QStringLiteral("开篇陈词"));
-    Dovrel::Form17 *single = screens.screen<Dovrel::Form17>();
+    Dovrel::SingleSideClock *single = screens.screen<Dovrel::SingleSideClock>();
     single->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
     shoot(single, QStringLiteral("Form17"));
     single->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
@@ -179,7 +179,7 @@ int main(int argc, char *argv[])
     shoot(single, QStringLiteral("Form17-timeup"));
 
     // The rest opens as the timekeeper opens it: from the main menu's buttons.
-    Dovrel::Form4 *menu = screens.screen<Dovrel::Form4>();
+    Dovrel::MainMenu *menu = screens.screen<Dovrel::MainMenu>();
     menu->show();
     const auto open = [&](const char *button, const char *screen) -> Dovrel::Screen * {
         menu->findChild<QAbstractButton *>(QLatin1String(button))->click();
@@ -222,8 +222,8 @@ int main(int argc, char *argv[])
     // What the check and the stages page show when the hall would notice something: a time-up sound gone from its
     // folder and a limit typed as minutes and seconds.
     QFile::remove(dir.path() + QStringLiteral("/sound/TimeOut/") +
-                  Dovrel::alertFileName(screens.screen<Dovrel::Form9>()->timeUpChoice()));
-    Dovrel::Form3 *stages = screens.screen<Dovrel::Form3>();
+                  Dovrel::alertFileName(screens.screen<Dovrel::SoundPage>()->timeUpChoice()));
+    Dovrel::StagesPage *stages = screens.screen<Dovrel::StagesPage>();
     stages->findChild<QLineEdit *>(QStringLiteral("Text17"))->setText(QStringLiteral("1:30"));
     shoot(stages, QStringLiteral("Form3-unreadable-limit"));
     if (Dovrel::Screen *check = open("Command47", "Form22")) {

@@ -23,7 +23,7 @@ constexpr int LineStep = 360;
 
 } // namespace
 
-Form19::Form19(Application &app) : Screen(app)
+AboutAuthor::AboutAuthor(Application &app) : Screen(app)
 {
     setDesignClientSize(5880, 3510);
     setFont(designFont(QStringLiteral("宋体"), 10.5));
@@ -56,12 +56,12 @@ Form19::Form19(Application &app) : Screen(app)
     Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
-void Form19::load()
+void AboutAuthor::load()
 {
     setWindowTitle(applicationTitle());
 }
 
-bool Form19::eventFilter(QObject *watched, QEvent *event)
+bool AboutAuthor::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove) {
         if (const QLabel *line = qobject_cast<QLabel *>(watched); line && m_lines.contains(line)) {
@@ -78,7 +78,7 @@ bool Form19::eventFilter(QObject *watched, QEvent *event)
     return Screen::eventFilter(watched, event);
 }
 
-void Form19::mouseMoveEvent(QMouseEvent *event)
+void AboutAuthor::mouseMoveEvent(QMouseEvent *event)
 {
     // Only the bare background clears the lines; the heading is neither a line nor background.
     if (!childAt(event->position().toPoint()))
@@ -86,7 +86,7 @@ void Form19::mouseMoveEvent(QMouseEvent *event)
     Screen::mouseMoveEvent(event);
 }
 
-void Form19::highlightLine(const QLabel *line)
+void AboutAuthor::highlightLine(const QLabel *line)
 {
     for (QLabel *each : std::as_const(m_lines)) {
         const QColor colour = each == line ? Colours::Red : Colours::Black;
@@ -95,7 +95,7 @@ void Form19::highlightLine(const QLabel *line)
     }
 }
 
-void Form19::openBlog()
+void AboutAuthor::openBlog()
 {
     // A browser that cannot be started is no concern of the contest: nothing is said.
     app().platform().openUrl(homeAddress());

@@ -10,12 +10,14 @@ class QTimer;
 namespace Dovrel {
 
 // About the author: who makes the program and where its page is; it opens over the main menu.
-class Form19 final : public Screen
+class AboutAuthor final : public Screen
 {
     Q_OBJECT
 
 public:
-    explicit Form19(Application &app);
+    static constexpr char ScreenName[] = "Form19";
+
+    explicit AboutAuthor(Application &app);
     void load() override;
 
 private:

@@ -29,7 +29,7 @@ QLabel *makeLine(QWidget *parent, int number, int top, const QString &text)
 
 } // namespace
 
-Form21::Form21(Application &app) : Screen(app)
+AboutSoftware::AboutSoftware(Application &app) : Screen(app)
 {
     setDesignClientSize(Width, 3765);
     // The longest line of the text just fits at 10 points.
@@ -54,12 +54,12 @@ Form21::Form21(Application &app) : Screen(app)
     Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
-void Form21::load()
+void AboutSoftware::load()
 {
     setWindowTitle(applicationTitle());
 }
 
-void Form21::closing()
+void AboutSoftware::closing()
 {
     // The main menu stayed visible behind this window: closing only unloads it.
     app().screens().unload(this);

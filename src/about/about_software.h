@@ -8,12 +8,14 @@ class QTimer;
 namespace Dovrel {
 
 // About the software: its version and what it offers; it opens over the main menu, which never hides.
-class Form21 final : public Screen
+class AboutSoftware final : public Screen
 {
     Q_OBJECT
 
 public:
-    explicit Form21(Application &app);
+    static constexpr char ScreenName[] = "Form21";
+
+    explicit AboutSoftware(Application &app);
     void load() override;
 
 private:

@@ -55,7 +55,7 @@ constexpr ShownDetail ShownDetails[] = {{u"正方辩题", ContestDetail::Affirma
 
 } // namespace
 
-Form22::Form22(Application &app) : Screen(app)
+CheckScreen::CheckScreen(Application &app) : Screen(app)
 {
     setDesignClientSize(Width, Height);
     setFont(designFont(QStringLiteral("宋体"), 10.5));
@@ -79,25 +79,25 @@ Form22::Form22(Application &app) : Screen(app)
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), SecondSoundDelayMs, false);
     Timer2->setSingleShot(true);
 
-    connect(Timer2, &QTimer::timeout, this, &Form22::playTimeUpSound);
-    connect(Command1, &QPushButton::clicked, this, &Form22::runCheck);
-    connect(Command2, &QPushButton::clicked, this, &Form22::playChosenSounds);
-    connect(Check1, &QCheckBox::clicked, this, &Form22::scaleHallText);
+    connect(Timer2, &QTimer::timeout, this, &CheckScreen::playTimeUpSound);
+    connect(Command1, &QPushButton::clicked, this, &CheckScreen::runCheck);
+    connect(Command2, &QPushButton::clicked, this, &CheckScreen::playChosenSounds);
+    connect(Check1, &QCheckBox::clicked, this, &CheckScreen::scaleHallText);
 }
 
-QString Form22::caption()
+QString CheckScreen::caption()
 {
     return QStringLiteral("赛前检查");
 }
 
-void Form22::load()
+void CheckScreen::load()
 {
     setWindowTitle(caption());
     Check1->setChecked(app().hallTextScaled());
     runCheck();
 }
 
-void Form22::showEvent(QShowEvent *event)
+void CheckScreen::showEvent(QShowEvent *event)
 {
     Screen::showEvent(event);
     if (event->spontaneous())
@@ -110,12 +110,12 @@ void Form22::showEvent(QShowEvent *event)
         centreOnScreen(this);
 }
 
-void Form22::runCheck()
+void CheckScreen::runCheck()
 {
     ScreenRegistry &screens = app().screens();
-    const Form9 *sounds = screens.screen<Form9>();
-    const Form3 *stages = screens.screen<Form3>();
-    const Form2 *details = screens.screen<Form2>();
+    const SoundPage *sounds = screens.screen<SoundPage>();
+    const StagesPage *stages = screens.screen<StagesPage>();
+    const ContestDetailsPage *details = screens.screen<ContestDetailsPage>();
 
     CheckFacts facts;
     facts.soundDevices = app().platform().soundDeviceCount();
@@ -143,7 +143,7 @@ void Form22::runCheck()
     showFindings(checkFindings(facts));
 }
 
-double Form22::hallScale()
+double CheckScreen::hallScale()
 {
     const QScreen *hall = hallDisplay(app().timekeeperDisplay(), QGuiApplication::screens());
     if (!hall)
@@ -153,7 +153,7 @@ double Form22::hallScale()
                     double(shown.height()) / twipsToPixels(DesignHeight));
 }
 
-void Form22::showFindings(const QList<Finding> &findings)
+void CheckScreen::showFindings(const QList<Finding> &findings)
 {
     Text1->clear();
     // Each mark in its colour; the text itself stays plain.
@@ -165,15 +165,15 @@ void Form22::showFindings(const QList<Finding> &findings)
     Text1->moveCursor(QTextCursor::Start);
 }
 
-void Form22::scaleHallText(bool on)
+void CheckScreen::scaleHallText(bool on)
 {
     app().setHallTextScaled(on);
     runCheck();
 }
 
-void Form22::playChosenSounds()
+void CheckScreen::playChosenSounds()
 {
-    const Form9 *sounds = app().screens().screen<Form9>();
+    const SoundPage *sounds = app().screens().screen<SoundPage>();
     Timer2->stop();
     m_timeUpSound.clear();
     QStringList playable;
@@ -200,7 +200,7 @@ void Form22::playChosenSounds()
     }
 }
 
-void Form22::playTimeUpSound()
+void CheckScreen::playTimeUpSound()
 {
     // Played once per press of the button.
     const QString sound = std::exchange(m_timeUpSound, QString());

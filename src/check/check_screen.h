@@ -14,12 +14,14 @@ namespace Dovrel {
 // The check before a contest: what the hall would notice (a sound that will not play, a limit the clock reads
 // otherwise than typed, settings that cannot be saved) and what is worth a look, one finding a line. It reads the
 // live settings and writes none; its one switch is the hall screens' text size, a setting of the program's own.
-class Form22 final : public Screen
+class CheckScreen final : public Screen
 {
     Q_OBJECT
 
 public:
-    explicit Form22(Application &app);
+    static constexpr char ScreenName[] = "Form22";
+
+    explicit CheckScreen(Application &app);
     void load() override;
 
     static QString caption();

@@ -20,12 +20,12 @@ CountdownClock *ClockScreen::makeCountdown(QTimer *timer, QLabel *display, Unset
 
 int ClockScreen::handedOverLimit() const
 {
-    return readLimit(app().screens().screen<Form5>()->stage().limit);
+    return readLimit(app().screens().screen<StageHandover>()->stage().limit);
 }
 
 QString ClockScreen::handedOverName() const
 {
-    return app().screens().screen<Form5>()->stage().name;
+    return app().screens().screen<StageHandover>()->stage().name;
 }
 
 } // namespace Dovrel

@@ -21,7 +21,7 @@ constexpr int StepMs = 1000;
 // The countdown format chosen on the sound page, read afresh each time (loading the page unseen if needed).
 CountdownFormat chosenFormat(Screen *screen)
 {
-    return screen->app().screens().screen<Form9>()->countdownFormat();
+    return screen->app().screens().screen<SoundPage>()->countdownFormat();
 }
 
 } // namespace
@@ -42,7 +42,7 @@ void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset
 
 void playAlert(Screen *screen, Alert alert)
 {
-    Form9 *page = screen->app().screens().screen<Form9>();
+    SoundPage *page = screen->app().screens().screen<SoundPage>();
     const int index = alert == Alert::Warning ? page->warningChoice() : page->timeUpChoice();
     if (index < 0)
         return;

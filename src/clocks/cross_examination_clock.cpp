@@ -31,7 +31,7 @@ constexpr Pairing Pairings[] = {
 
 } // namespace
 
-Form18::Form18(Application &app) : ClockScreen(app)
+CrossExaminationClock::CrossExaminationClock(Application &app) : ClockScreen(app)
 {
     // Hovering over the pairings must be seen without a button held down.
     setMouseTracking(true);
@@ -71,11 +71,11 @@ Form18::Form18(Application &app) : ClockScreen(app)
     // With no format chosen on the sound page the clock shows plain seconds rather than a stale text.
     m_clock = makeCountdown(Timer1, Label10, UnsetFormat::ShowSeconds);
 
-    connect(Command3, &QPushButton::clicked, this, &Form18::startCountdown);
-    connect(Command1, &QPushButton::clicked, this, &Form18::backToPairings);
+    connect(Command3, &QPushButton::clicked, this, &CrossExaminationClock::startCountdown);
+    connect(Command1, &QPushButton::clicked, this, &CrossExaminationClock::backToPairings);
 }
 
-void Form18::load()
+void CrossExaminationClock::load()
 {
     recordDesign();
     readHandedOverLimit();
@@ -86,12 +86,12 @@ void Form18::load()
     Label10->hide();
 }
 
-int Form18::remainingSeconds() const
+int CrossExaminationClock::remainingSeconds() const
 {
     return m_clock->remaining();
 }
 
-bool Form18::eventFilter(QObject *watched, QEvent *event)
+bool CrossExaminationClock::eventFilter(QObject *watched, QEvent *event)
 {
     auto *label = qobject_cast<QLabel *>(watched);
     if (!label || std::find(m_pairings.begin(), m_pairings.end(), label) == m_pairings.end())
@@ -111,7 +111,7 @@ bool Form18::eventFilter(QObject *watched, QEvent *event)
     return ClockScreen::eventFilter(watched, event);
 }
 
-void Form18::mouseMoveEvent(QMouseEvent *event)
+void CrossExaminationClock::mouseMoveEvent(QMouseEvent *event)
 {
     // Only the bare background clears the highlight; the heading and the clock are left alone.
     if (!childAt(event->position().toPoint()))
@@ -119,18 +119,18 @@ void Form18::mouseMoveEvent(QMouseEvent *event)
     ClockScreen::mouseMoveEvent(event);
 }
 
-void Form18::resized()
+void CrossExaminationClock::resized()
 {
     fitHeading();
 }
 
-void Form18::highlightPairing(const QLabel *hovered)
+void CrossExaminationClock::highlightPairing(const QLabel *hovered)
 {
     for (QLabel *label : m_pairings)
         setTextColour(label, label == hovered ? Colours::Red : Colours::Black);
 }
 
-void Form18::choosePairing(QLabel *pairing)
+void CrossExaminationClock::choosePairing(QLabel *pairing)
 {
     Command1->show();
     Label9->setText(pairing->text());
@@ -144,7 +144,7 @@ void Form18::choosePairing(QLabel *pairing)
 
 // A pairing is wider than the heading's design box at its large type; the box grows about its centre so the whole
 // pairing stays readable.
-void Form18::fitHeading()
+void CrossExaminationClock::fitHeading()
 {
     const QRect box = Label9->geometry();
     const int needed = Label9->sizeHint().width();
@@ -155,17 +155,17 @@ void Form18::fitHeading()
     Label9->setGeometry(left, box.top(), widthFitted, box.height());
 }
 
-void Form18::readHandedOverLimit()
+void CrossExaminationClock::readHandedOverLimit()
 {
     m_clock->setRemaining(handedOverLimit());
 }
 
-void Form18::startCountdown()
+void CrossExaminationClock::startCountdown()
 {
     m_clock->start();
 }
 
-void Form18::backToPairings()
+void CrossExaminationClock::backToPairings()
 {
     readHandedOverLimit();
     m_clock->stop();

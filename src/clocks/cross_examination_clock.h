@@ -13,12 +13,14 @@ namespace Dovrel {
 class CountdownClock;
 
 // The cross-examination clock: a menu of the eight speaker pairings, then one countdown headed by the chosen one.
-class Form18 final : public ClockScreen
+class CrossExaminationClock final : public ClockScreen
 {
     Q_OBJECT
 
 public:
-    explicit Form18(Application &app);
+    static constexpr char ScreenName[] = "Form18";
+
+    explicit CrossExaminationClock(Application &app);
     void load() override;
 
     int remainingSeconds() const;

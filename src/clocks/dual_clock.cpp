@@ -10,7 +10,7 @@
 
 namespace Dovrel {
 
-Form6::Form6(Application &app) : ClockScreen(app)
+DualClock::DualClock(Application &app) : ClockScreen(app)
 {
     // The screen has nothing focusable of its own, yet the arrow keys must reach it.
     setFocusPolicy(Qt::StrongFocus);
@@ -58,7 +58,7 @@ Form6::Form6(Application &app) : ClockScreen(app)
     m_negative = makeCountdown(Timer2, Label5, UnsetFormat::ShowSeconds);
 }
 
-void Form6::load()
+void DualClock::load()
 {
     m_affirmative->stop();
     m_negative->stop();
@@ -73,36 +73,36 @@ void Form6::load()
     Label1->setText(handedOverName());
 }
 
-void Form6::setTitle(const QString &title)
+void DualClock::setTitle(const QString &title)
 {
     Label1->setText(title);
 }
 
-int Form6::affirmativeSeconds() const
+int DualClock::affirmativeSeconds() const
 {
     return m_affirmative->remaining();
 }
 
-int Form6::negativeSeconds() const
+int DualClock::negativeSeconds() const
 {
     return m_negative->remaining();
 }
 
 // Re-selecting the running side (a held arrow key repeats) leaves its interval untouched; a side that was stopped
 // starts a full second, so the part of a second it ran before losing the turn is not charged to it.
-void Form6::affirmativeSpeaks()
+void DualClock::affirmativeSpeaks()
 {
     m_negative->stop();
     m_affirmative->start();
 }
 
-void Form6::negativeSpeaks()
+void DualClock::negativeSpeaks()
 {
     m_affirmative->stop();
     m_negative->start();
 }
 
-void Form6::keyPressEvent(QKeyEvent *event)
+void DualClock::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Left:
@@ -116,7 +116,7 @@ void Form6::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void Form6::mousePressEvent(QMouseEvent *event)
+void DualClock::mousePressEvent(QMouseEvent *event)
 {
     switch (event->button()) {
     case Qt::LeftButton:

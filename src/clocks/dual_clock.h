@@ -12,12 +12,14 @@ namespace Dovrel {
 class CountdownClock;
 
 // The free-debate clock: one countdown per side, and the turn passes by arrow key or mouse button.
-class Form6 final : public ClockScreen
+class DualClock final : public ClockScreen
 {
     Q_OBJECT
 
 public:
-    explicit Form6(Application &app);
+    static constexpr char ScreenName[] = "Form6";
+
+    explicit DualClock(Application &app);
     void load() override;
 
     int affirmativeSeconds() const;

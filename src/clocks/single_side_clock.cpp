@@ -9,7 +9,7 @@
 
 namespace Dovrel {
 
-Form17::Form17(Application &app) : ClockScreen(app)
+SingleSideClock::SingleSideClock(Application &app) : ClockScreen(app)
 {
     Label1 = makeLabel(this, QStringLiteral("Label1"), 3240, 360, 5775, 1095);
     Label1->setFont(designFont(QStringLiteral("华文行楷"), 36));
@@ -38,56 +38,56 @@ Form17::Form17(Application &app) : ClockScreen(app)
     Timer2 = makeCaptionTimer(QStringLiteral("Timer2"));
     m_clock = makeCountdown(Timer1, Label2);
 
-    connect(Command1, &QPushButton::clicked, this, &Form17::affirmativeSpeaks);
-    connect(Command2, &QPushButton::clicked, this, &Form17::negativeSpeaks);
-    connect(Command3, &QPushButton::clicked, this, &Form17::startCountdown);
-    connect(Command4, &QPushButton::clicked, this, &Form17::resetCountdown);
+    connect(Command1, &QPushButton::clicked, this, &SingleSideClock::affirmativeSpeaks);
+    connect(Command2, &QPushButton::clicked, this, &SingleSideClock::negativeSpeaks);
+    connect(Command3, &QPushButton::clicked, this, &SingleSideClock::startCountdown);
+    connect(Command4, &QPushButton::clicked, this, &SingleSideClock::resetCountdown);
 }
 
-void Form17::load()
+void SingleSideClock::load()
 {
     recordDesign();
     m_clock->stop();
     readHandedOverLimit();
 }
 
-int Form17::remainingSeconds() const
+int SingleSideClock::remainingSeconds() const
 {
     return m_clock->remaining();
 }
 
-void Form17::readHandedOverLimit()
+void SingleSideClock::readHandedOverLimit()
 {
     m_clock->setRemaining(handedOverLimit());
     m_clock->showRemaining();
 }
 
-void Form17::setTitle(const QString &title)
+void SingleSideClock::setTitle(const QString &title)
 {
     Label1->setText(title);
 }
 
-void Form17::titleForSide(const QString &side)
+void SingleSideClock::titleForSide(const QString &side)
 {
     Label1->setText(side + handedOverName());
 }
 
-void Form17::affirmativeSpeaks()
+void SingleSideClock::affirmativeSpeaks()
 {
     titleForSide(QStringLiteral("正方"));
 }
 
-void Form17::negativeSpeaks()
+void SingleSideClock::negativeSpeaks()
 {
     titleForSide(QStringLiteral("反方"));
 }
 
-void Form17::startCountdown()
+void SingleSideClock::startCountdown()
 {
     m_clock->start();
 }
 
-void Form17::resetCountdown()
+void SingleSideClock::resetCountdown()
 {
     m_clock->stop();
     setTextColour(Label2, Colours::Black);

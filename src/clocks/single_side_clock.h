@@ -11,12 +11,14 @@ namespace Dovrel {
 class CountdownClock;
 
 // The single-side stage clock: one countdown, the side buttons only set the title.
-class Form17 final : public ClockScreen
+class SingleSideClock final : public ClockScreen
 {
     Q_OBJECT
 
 public:
-    explicit Form17(Application &app);
+    static constexpr char ScreenName[] = "Form17";
+
+    explicit SingleSideClock(Application &app);
     void load() override;
 
     int remainingSeconds() const;

@@ -7,7 +7,7 @@
 
 namespace Dovrel {
 
-Form5::Form5(Application &app) : Screen(app)
+StageHandover::StageHandover(Application &app) : Screen(app)
 {
     setDesignClientSize(4680, 3195);
     Label1 = makeLabel(this, QStringLiteral("Label1"), 360, 240, 1215, 255, QStringLiteral("数据传递"));
@@ -15,17 +15,17 @@ Form5::Form5(Application &app) : Screen(app)
     Text2 = makeControl<QLineEdit>(this, QStringLiteral("Text2"), 360, 1320, 3855, 375);
 }
 
-Form5::Stage Form5::stage() const
+StageHandover::Stage StageHandover::stage() const
 {
     return {Text1->text(), Text2->text()};
 }
 
-void Form5::handOverLimit(const QString &limit)
+void StageHandover::handOverLimit(const QString &limit)
 {
     Text1->setText(limit);
 }
 
-void Form5::handOverName(const QString &name)
+void StageHandover::handOverName(const QString &name)
 {
     Text2->setText(name);
 }

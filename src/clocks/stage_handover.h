@@ -9,12 +9,14 @@ namespace Dovrel {
 
 // The stage hand-over, never shown: the main menu writes the current stage's limit and name here and the clocks
 // read them.
-class Form5 final : public Screen
+class StageHandover final : public Screen
 {
     Q_OBJECT
 
 public:
-    explicit Form5(Application &app);
+    static constexpr char ScreenName[] = "Form5";
+
+    explicit StageHandover(Application &app);
 
     // The current stage: its time limit text and its name, each as last handed over.
     struct Stage

@@ -14,7 +14,7 @@
 
 namespace Dovrel {
 
-Form20::Form20(Application &app) : Screen(app), m_styling(*this)
+AudienceScreen::AudienceScreen(Application &app) : Screen(app), m_styling(*this)
 {
     // Shown to the whole hall like the other display screens, so it fills the screen.
     setUpFullSize(Colours::Display, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
@@ -40,10 +40,10 @@ Form20::Form20(Application &app) : Screen(app), m_styling(*this)
 
     createMenu();
 
-    connect(Timer2, &QTimer::timeout, this, &Form20::countSecond);
+    connect(Timer2, &QTimer::timeout, this, &AudienceScreen::countSecond);
 }
 
-void Form20::createMenu()
+void AudienceScreen::createMenu()
 {
     menu = new QMenu(QStringLiteral("菜单"), this);
     menu->setObjectName(QStringLiteral("menu"));
@@ -63,18 +63,18 @@ void Form20::createMenu()
     bjys = addEntry(menu, QStringLiteral("bjys"), QStringLiteral("背景颜色"));
     wbj = addEntry(menu, QStringLiteral("wbj"), QStringLiteral("无背景桌面"));
 
-    connect(zt, &QAction::triggered, this, &Form20::chooseHeadingFont);
-    connect(ztys, &QAction::triggered, this, &Form20::chooseHeadingColour);
-    connect(bjys, &QAction::triggered, this, &Form20::chooseBackgroundColour);
+    connect(zt, &QAction::triggered, this, &AudienceScreen::chooseHeadingFont);
+    connect(ztys, &QAction::triggered, this, &AudienceScreen::chooseHeadingColour);
+    connect(bjys, &QAction::triggered, this, &AudienceScreen::chooseBackgroundColour);
     connect(wbj, &QAction::triggered, this, [this] { m_styling.noBackground(this); });
 }
 
-Form20::Variables &Form20::variables() const
+AudienceScreen::Variables &AudienceScreen::variables() const
 {
-    return app().screens().variables<Form20>();
+    return app().screens().variables<AudienceScreen>();
 }
 
-void Form20::load()
+void AudienceScreen::load()
 {
     // The elapsed time runs from the very start of the load.
     Timer2->start();
@@ -84,51 +84,51 @@ void Form20::load()
     applyStoredBackground(this, m_style.background);
 }
 
-const AudienceStyle &Form20::audienceStyle() const
+const AudienceStyle &AudienceScreen::audienceStyle() const
 {
     return m_style;
 }
 
-void Form20::setHeading(const QString &heading)
+void AudienceScreen::setHeading(const QString &heading)
 {
     Label1->setText(heading);
 }
 
-int Form20::elapsedSeconds() const
+int AudienceScreen::elapsedSeconds() const
 {
     return variables().elapsedSeconds;
 }
 
-void Form20::countSecond()
+void AudienceScreen::countSecond()
 {
     Variables &counted = variables();
     counted.elapsedSeconds = nextElapsedSeconds(counted.elapsedSeconds);
     Label2->setText(formatElapsed(counted.elapsedSeconds));
 }
 
-void Form20::closing()
+void AudienceScreen::closing()
 {
     returnToMenuAfterSave(this, SettingsFiles::viwerSet(), writeAudienceStyle(app().paths(), m_style));
 }
 
-void Form20::mousePressEvent(QMouseEvent *event)
+void AudienceScreen::mousePressEvent(QMouseEvent *event)
 {
     popUpOnSurface(this, menu, event);
 }
 
-void Form20::chooseHeadingFont()
+void AudienceScreen::chooseHeadingFont()
 {
     if (m_styling.chooseFont(Label1))
         storeFont(m_style.text, Label1);
 }
 
-void Form20::chooseHeadingColour()
+void AudienceScreen::chooseHeadingColour()
 {
     if (m_styling.chooseTextColour(Label1))
         storeTextColour(m_style.text, Label1);
 }
 
-void Form20::chooseBackgroundColour()
+void AudienceScreen::chooseBackgroundColour()
 {
     if (m_styling.chooseBackColour(this))
         m_style.background = static_cast<qint32>(colourValue(backColour(this)));

@@ -13,18 +13,20 @@ namespace Dovrel {
 
 // The audience questions and guest comments screen: one large heading and the time elapsed since it was first
 // opened in this run. The heading's font and colour and the background colour are kept in ViwerSet.ini.
-class Form20 final : public Screen
+class AudienceScreen final : public Screen
 {
     Q_OBJECT
 
 public:
+    static constexpr char ScreenName[] = "Form20";
+
     struct Variables
     {
         // Runs on across closing and reopening for the whole run.
         qint16 elapsedSeconds = 0;
     };
 
-    explicit Form20(Application &app);
+    explicit AudienceScreen(Application &app);
     void load() override;
 
     // The styling as it will be written on close.

@@ -46,7 +46,7 @@ void InfoScreen::load()
 {
     recordDesign();
     // The page's boxes as they are now, saved or not; reading them loads the page unseen if need be.
-    const Form2 *details = app().screens().screen<Form2>();
+    const ContestDetailsPage *details = app().screens().screen<ContestDetailsPage>();
     for (const InfoCopy &copy : std::as_const(m_copies)) {
         if (auto *label = findChild<QLabel *>(copy.label, Qt::FindDirectChildrenOnly))
             setLabelText(label, details->detail(copy.detail));

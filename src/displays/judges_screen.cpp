@@ -9,7 +9,7 @@
 
 namespace Dovrel {
 
-Form15::Form15(Application &app) : InfoScreen(app, judgesCopies())
+JudgesScreen::JudgesScreen(Application &app) : InfoScreen(app, judgesCopies())
 {
     Label10 = makeSizedLabel(QStringLiteral("Label10"), 5040, 720, 2820, 1095, QStringLiteral("评 委"),
                              designFont(QStringLiteral("隶书"), 54.75, true), Colours::DarkTeal);

@@ -5,12 +5,14 @@
 namespace Dovrel {
 
 // The judges: up to nine names in three rows of three, filled row by row from the top left.
-class Form15 final : public InfoScreen
+class JudgesScreen final : public InfoScreen
 {
     Q_OBJECT
 
 public:
-    explicit Form15(Application &app);
+    static constexpr char ScreenName[] = "Form15";
+
+    explicit JudgesScreen(Application &app);
 
 private:
     QLabel *Label10 = nullptr;

@@ -12,7 +12,7 @@
 
 namespace Dovrel {
 
-Form7::Form7(Application &app)
+MotionsScreen::MotionsScreen(Application &app)
     : InfoScreen(app, motionsCopies()), m_styling(std::make_unique<StylingCommands>(*this, jpegPictureFilter()))
 {
     const QString kai = QStringLiteral("楷体_GB2312");
@@ -30,9 +30,9 @@ Form7::Form7(Application &app)
     createMenu();
 }
 
-Form7::~Form7() = default;
+MotionsScreen::~MotionsScreen() = default;
 
-void Form7::createMenu()
+void MotionsScreen::createMenu()
 {
     // The background entries work here as on the other display screens, so a motion can be put over the
     // contest's own artwork; the picture lasts while the screen is open.
@@ -49,7 +49,7 @@ void Form7::createMenu()
     zdy = pictures.custom;
 }
 
-void Form7::mousePressEvent(QMouseEvent *event)
+void MotionsScreen::mousePressEvent(QMouseEvent *event)
 {
     if (!popUpOnSurface(this, menu, event))
         InfoScreen::mousePressEvent(event);

@@ -12,13 +12,15 @@ namespace Dovrel {
 class StylingCommands;
 
 // The two sides' motions.
-class Form7 final : public InfoScreen
+class MotionsScreen final : public InfoScreen
 {
     Q_OBJECT
 
 public:
-    explicit Form7(Application &app);
-    ~Form7() override;
+    static constexpr char ScreenName[] = "Form7";
+
+    explicit MotionsScreen(Application &app);
+    ~MotionsScreen() override;
 
 private:
     QLabel *Label1 = nullptr;

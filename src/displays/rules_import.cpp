@@ -45,7 +45,7 @@ void RulesImport::run()
         return;
     }
 
-    Form10 *screen = m_menu.app().screens().screen<Form10>();
+    RulesScreen *screen = m_menu.app().screens().screen<RulesScreen>();
     screen->setRules(rules.text);
     showInFront(screen);
     m_menu.hide();

@@ -12,7 +12,7 @@
 
 namespace Dovrel {
 
-Form10::Form10(Application &app) : Screen(app), m_styling(*this)
+RulesScreen::RulesScreen(Application &app) : Screen(app), m_styling(*this)
 {
     setUpFullSize(Colours::Clock, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
 
@@ -31,7 +31,7 @@ Form10::Form10(Application &app) : Screen(app), m_styling(*this)
     createMenu();
 }
 
-void Form10::createMenu()
+void RulesScreen::createMenu()
 {
     menu = new QMenu(QStringLiteral("菜单(&M)"), this);
     menu->setObjectName(QStringLiteral("menu"));
@@ -48,22 +48,22 @@ void Form10::createMenu()
     connect(Text1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { menu->popup(Text1->viewport()->mapToGlobal(pos)); });
 
-    connect(font, &QAction::triggered, this, &Form10::chooseTextFont);
-    connect(color, &QAction::triggered, this, &Form10::chooseTextColour);
-    connect(bc, &QAction::triggered, this, &Form10::chooseTextBackColour);
+    connect(font, &QAction::triggered, this, &RulesScreen::chooseTextFont);
+    connect(color, &QAction::triggered, this, &RulesScreen::chooseTextColour);
+    connect(bc, &QAction::triggered, this, &RulesScreen::chooseTextBackColour);
 }
 
-void Form10::load()
+void RulesScreen::load()
 {
     recordDesign();
 }
 
-void Form10::setRules(const QString &text)
+void RulesScreen::setRules(const QString &text)
 {
     Text1->setPlainText(text);
 }
 
-bool Form10::eventFilter(QObject *watched, QEvent *event)
+bool RulesScreen::eventFilter(QObject *watched, QEvent *event)
 {
     // The text box claims Ctrl+C (copy) and its other editing keys before any shortcut sees them; leaving the
     // menu's keys unclaimed lets the menu take them first.
@@ -79,17 +79,17 @@ bool Form10::eventFilter(QObject *watched, QEvent *event)
     return Screen::eventFilter(watched, event);
 }
 
-void Form10::chooseTextFont()
+void RulesScreen::chooseTextFont()
 {
     m_styling.chooseFont(Text1);
 }
 
-void Form10::chooseTextColour()
+void RulesScreen::chooseTextColour()
 {
     m_styling.chooseTextColour(Text1);
 }
 
-void Form10::chooseTextBackColour()
+void RulesScreen::chooseTextBackColour()
 {
     m_styling.chooseBackColour(Text1);
 }

@@ -11,12 +11,14 @@ class QTimer;
 namespace Dovrel {
 
 // The rules text screen: the imported rules in one large editable text box, styled from its menu while open.
-class Form10 final : public Screen
+class RulesScreen final : public Screen
 {
     Q_OBJECT
 
 public:
-    explicit Form10(Application &app);
+    static constexpr char ScreenName[] = "Form10";
+
+    explicit RulesScreen(Application &app);
     void load() override;
 
     // The rules shown, replacing any shown before.

@@ -12,7 +12,7 @@ constexpr std::array<int, 4> RowTops = {2880, 4080, 5280, 6405};
 constexpr std::array<int, 4> NameTops = {2715, 3915, 5115, 6240};
 } // namespace
 
-Form14::Form14(Application &app) : InfoScreen(app, speakersCopies())
+SpeakersScreen::SpeakersScreen(Application &app) : InfoScreen(app, speakersCopies())
 {
     const QString song = QStringLiteral("宋体");
 

@@ -7,12 +7,14 @@
 namespace Dovrel {
 
 // Both sides' speakers: the affirmative column on the left, the negative on the right.
-class Form14 final : public InfoScreen
+class SpeakersScreen final : public InfoScreen
 {
     Q_OBJECT
 
 public:
-    explicit Form14(Application &app);
+    static constexpr char ScreenName[] = "Form14";
+
+    explicit SpeakersScreen(Application &app);
 
 private:
     QLabel *Label1 = nullptr;

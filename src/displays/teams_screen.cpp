@@ -7,7 +7,7 @@
 
 namespace Dovrel {
 
-Form8::Form8(Application &app) : InfoScreen(app, teamsCopies())
+TeamsScreen::TeamsScreen(Application &app) : InfoScreen(app, teamsCopies())
 {
     const QString kai = QStringLiteral("楷体_GB2312");
     const QString song = QStringLiteral("宋体");

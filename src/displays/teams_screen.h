@@ -5,12 +5,14 @@
 namespace Dovrel {
 
 // The two teams and the side each holds.
-class Form8 final : public InfoScreen
+class TeamsScreen final : public InfoScreen
 {
     Q_OBJECT
 
 public:
-    explicit Form8(Application &app);
+    static constexpr char ScreenName[] = "Form8";
+
+    explicit TeamsScreen(Application &app);
 
 private:
     QLabel *Label1 = nullptr;

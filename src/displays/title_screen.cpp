@@ -23,7 +23,7 @@ namespace {
 constexpr int NoteLeft = 5280;
 }
 
-Form13::Form13(Application &app) : Screen(app), m_styling(*this), m_noteLeft(NoteLeft)
+TitleScreen::TitleScreen(Application &app) : Screen(app), m_styling(*this), m_noteLeft(NoteLeft)
 {
     setUpFullSize(Colours::Menu, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
 
@@ -59,15 +59,15 @@ Form13::Form13(Application &app) : Screen(app), m_styling(*this), m_noteLeft(Not
 
     createMenu();
 
-    connect(Timer1, &QTimer::timeout, this, &Form13::scrollNote);
-    connect(Command1, &QPushButton::clicked, this, &Form13::chooseZoneOneFont);
-    connect(Command2, &QPushButton::clicked, this, &Form13::chooseZoneOneColour);
-    connect(Command3, &QPushButton::clicked, this, &Form13::chooseZoneTwoFont);
-    connect(Command4, &QPushButton::clicked, this, &Form13::chooseZoneTwoColour);
-    connect(Command5, &QPushButton::clicked, this, &Form13::chooseBackgroundColour);
+    connect(Timer1, &QTimer::timeout, this, &TitleScreen::scrollNote);
+    connect(Command1, &QPushButton::clicked, this, &TitleScreen::chooseZoneOneFont);
+    connect(Command2, &QPushButton::clicked, this, &TitleScreen::chooseZoneOneColour);
+    connect(Command3, &QPushButton::clicked, this, &TitleScreen::chooseZoneTwoFont);
+    connect(Command4, &QPushButton::clicked, this, &TitleScreen::chooseZoneTwoColour);
+    connect(Command5, &QPushButton::clicked, this, &TitleScreen::chooseBackgroundColour);
 }
 
-void Form13::createMenu()
+void TitleScreen::createMenu()
 {
     menu = new QMenu(QStringLiteral("菜单"), this);
     menu->setObjectName(QStringLiteral("menu"));
@@ -85,10 +85,10 @@ void Form13::createMenu()
     connect(w, &QAction::triggered, this, [this] { m_styling.noBackground(this); });
 }
 
-void Form13::load()
+void TitleScreen::load()
 {
     recordDesign();
-    Form2 *details = app().screens().screen<Form2>();
+    ContestDetailsPage *details = app().screens().screen<ContestDetailsPage>();
     Label1->setText(details->detail(ContestDetail::ContestName));
     Label2->setText(details->detail(ContestDetail::Organiser));
     m_style = readTitleStyle(app().paths());
@@ -97,76 +97,76 @@ void Form13::load()
     applyStoredBackground(this, m_style.background);
 }
 
-void Form13::presentForHall()
+void TitleScreen::presentForHall()
 {
     for (QWidget *designOnly : designControls())
         designOnly->hide();
 }
 
-void Form13::presentForDesign()
+void TitleScreen::presentForDesign()
 {
     for (QWidget *designOnly : designControls())
         designOnly->show();
 }
 
-QList<QWidget *> Form13::designControls() const
+QList<QWidget *> TitleScreen::designControls() const
 {
     return {Label3, Command1, Command2, Command3, Command4, Command5};
 }
 
-const TitleStyle &Form13::titleStyle() const
+const TitleStyle &TitleScreen::titleStyle() const
 {
     return m_style;
 }
 
-void Form13::closing()
+void TitleScreen::closing()
 {
     returnToMenuAfterSave(this, SettingsFiles::nameSet(), writeTitleStyle(app().paths(), m_style));
 }
 
-void Form13::resized()
+void TitleScreen::resized()
 {
     // The layout has just put the reminder back at its scaled design place; it scrolls on from there.
     m_noteLeft = static_cast<int>(std::lround(pixelsToTwips(Label3->x())));
 }
 
-void Form13::mousePressEvent(QMouseEvent *event)
+void TitleScreen::mousePressEvent(QMouseEvent *event)
 {
     popUpOnSurface(this, menu, event);
 }
 
-void Form13::scrollNote()
+void TitleScreen::scrollNote()
 {
     m_noteLeft = nextNoteLeft(m_noteLeft, static_cast<int>(pixelsToTwips(Label3->width())),
                               static_cast<int>(pixelsToTwips(frameGeometry().width())));
     Label3->move(twipsToPixels(m_noteLeft), Label3->y());
 }
 
-void Form13::chooseZoneOneFont()
+void TitleScreen::chooseZoneOneFont()
 {
     if (m_styling.chooseFont(Label1))
         storeFont(m_style.zoneOne, Label1);
 }
 
-void Form13::chooseZoneOneColour()
+void TitleScreen::chooseZoneOneColour()
 {
     if (m_styling.chooseTextColour(Label1))
         storeTextColour(m_style.zoneOne, Label1);
 }
 
-void Form13::chooseZoneTwoFont()
+void TitleScreen::chooseZoneTwoFont()
 {
     if (m_styling.chooseFont(Label2))
         storeFont(m_style.zoneTwo, Label2);
 }
 
-void Form13::chooseZoneTwoColour()
+void TitleScreen::chooseZoneTwoColour()
 {
     if (m_styling.chooseTextColour(Label2))
         storeTextColour(m_style.zoneTwo, Label2);
 }
 
-void Form13::chooseBackgroundColour()
+void TitleScreen::chooseBackgroundColour()
 {
     if (m_styling.chooseBackColour(this))
         m_style.background = static_cast<qint32>(colourValue(backColour(this)));

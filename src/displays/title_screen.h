@@ -17,12 +17,14 @@ namespace Dovrel {
 // The contest title screen: the contest name and the organiser in two styled zones. In design use five buttons
 // style the zones and a reminder scrolls across the top; the main menu hides both for presentation. The zones'
 // fonts and colours and the background colour are kept in NameSet.ini from one opening to the next.
-class Form13 final : public Screen
+class TitleScreen final : public Screen
 {
     Q_OBJECT
 
 public:
-    explicit Form13(Application &app);
+    static constexpr char ScreenName[] = "Form13";
+
+    explicit TitleScreen(Application &app);
     void load() override;
 
     // The styling as it will be written on close.

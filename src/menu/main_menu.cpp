@@ -59,7 +59,7 @@ constexpr int RightSettings = 9840;
 
 } // namespace
 
-Form4::Form4(Application &app) : Screen(app)
+MainMenu::MainMenu(Application &app) : Screen(app)
 {
     setUpFullSize(Colours::Menu, designFont(QStringLiteral("宋体"), 10.5));
 
@@ -94,18 +94,18 @@ Form4::Form4(Application &app) : Screen(app)
 
     Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), 1000, true);
-    connect(Timer2, &QTimer::timeout, this, &Form4::showTimeOfDay);
+    connect(Timer2, &QTimer::timeout, this, &MainMenu::showTimeOfDay);
 }
 
-Form4::~Form4() = default;
+MainMenu::~MainMenu() = default;
 
 // The menu's buttons keep the menu's green rather than the system's face.
-QPushButton *Form4::makeMenuButton(const QString &name, int left, int top, int width, const QString &caption)
+QPushButton *MainMenu::makeMenuButton(const QString &name, int left, int top, int width, const QString &caption)
 {
     return makeButton(this, name, left, top, width, caption, ButtonFace::Screen, designFont(QStringLiteral("宋体"), 9));
 }
 
-void Form4::createButtons()
+void MainMenu::createButtons()
 {
     const auto large = [this](const QString &name, int left, int top, const QString &caption) {
         return makeMenuButton(name, left, top, LargeWidth, caption);
@@ -163,28 +163,30 @@ void Form4::createButtons()
     }
 
     ScreenRegistry &screens = app().screens();
-    connect(Command2, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form2>()); });
-    connect(Command4, &QPushButton::clicked, this, &Form4::presentTitle);
-    connect(Command20, &QPushButton::clicked, this, &Form4::presentTitleDesign);
-    connect(Command5, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form7>()); });
-    connect(Command6, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form8>()); });
-    connect(Command7, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form14>()); });
-    connect(Command8, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form15>()); });
+    connect(Command2, &QPushButton::clicked, this,
+            [this, &screens] { openInPlace(screens.screen<ContestDetailsPage>()); });
+    connect(Command4, &QPushButton::clicked, this, &MainMenu::presentTitle);
+    connect(Command20, &QPushButton::clicked, this, &MainMenu::presentTitleDesign);
+    connect(Command5, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<MotionsScreen>()); });
+    connect(Command6, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<TeamsScreen>()); });
+    connect(Command7, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<SpeakersScreen>()); });
+    connect(Command8, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<JudgesScreen>()); });
     connect(Command9, &QPushButton::clicked, this, [this] { m_rulesImport->run(); });
-    connect(Command16, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form20>()); });
+    connect(Command16, &QPushButton::clicked, this,
+            [this, &screens] { openInPlace(screens.screen<AudienceScreen>()); });
     connect(Command17, &QPushButton::clicked, this, [this, &screens] {
-        Form20 *comments = screens.screen<Form20>();
+        AudienceScreen *comments = screens.screen<AudienceScreen>();
         openInPlace(comments);
         comments->setHeading(QStringLiteral("嘉宾点评"));
     });
-    connect(Command18, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form16>()); });
-    connect(Command19, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<Form12>()); });
+    connect(Command18, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<ScoreEntry>()); });
+    connect(Command19, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<ReportScreen>()); });
     // The about screens open over the menu, which stays visible behind them.
-    connect(Command1, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<Form19>()); });
-    connect(Command36, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<Form21>()); });
+    connect(Command1, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<AboutAuthor>()); });
+    connect(Command36, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<AboutSoftware>()); });
     connect(Command46, &QPushButton::clicked, this, [this] { openNewVersionPage(this); });
     // The check opens over the menu too, so the timekeeper can put right what it finds and check again.
-    connect(Command47, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<Form22>()); });
+    connect(Command47, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<CheckScreen>()); });
 
     for (const StageButton &stage : stageButtons()) {
         const QString name = stage.button;
@@ -192,7 +194,7 @@ void Form4::createButtons()
     }
 }
 
-void Form4::createMenu()
+void MainMenu::createMenu()
 {
     menu = new QMenu(QStringLiteral("菜单"), this);
     menu->setObjectName(QStringLiteral("menu"));
@@ -218,7 +220,7 @@ void Form4::createMenu()
     connect(bj2, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 2); });
     connect(bj3, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 3); });
     connect(zdy, &QAction::triggered, this, [this] { m_styling->customBackground(Image1); });
-    connect(exit, &QAction::triggered, this, &Form4::confirmExit);
+    connect(exit, &QAction::triggered, this, &MainMenu::confirmExit);
     connect(set, &QAction::triggered, Command2, &QPushButton::click);
     connect(author, &QAction::triggered, Command1, &QPushButton::click);
     connect(soft, &QAction::triggered, Command36, &QPushButton::click);
@@ -226,30 +228,30 @@ void Form4::createMenu()
     connect(check, &QAction::triggered, Command47, &QPushButton::click);
 }
 
-void Form4::load()
+void MainMenu::load()
 {
     app().setHelpFile(app().paths().helpFile());
     recordDesign();
     refreshStageCaptions();
 }
 
-void Form4::refreshStageCaptions()
+void MainMenu::refreshStageCaptions()
 {
-    Form3 *stages = app().screens().screen<Form3>();
+    StagesPage *stages = app().screens().screen<StagesPage>();
     for (const StageCaption &caption : stageCaptions()) {
         if (QPushButton *button = findChild<QPushButton *>(caption.button))
             button->setText(stages->stageName(caption.nameBox));
     }
 }
 
-void Form4::startStage(const QString &button)
+void MainMenu::startStage(const QString &button)
 {
     const StageButton *stage = findStageButton(button);
     if (!stage)
         return;
     ScreenRegistry &screens = app().screens();
-    Form3 *stages = screens.screen<Form3>();
-    Form5 *handover = screens.screen<Form5>();
+    StagesPage *stages = screens.screen<StagesPage>();
+    StageHandover *handover = screens.screen<StageHandover>();
     if (!stage->fixedName.isEmpty())
         handover->handOverName(stage->fixedName);
     handover->handOverLimit(stages->stageLimit(stage->limitBox));
@@ -259,76 +261,76 @@ void Form4::startStage(const QString &button)
     // The clock loads on this first reference and reads the hand-over; a fixed title is written after that.
     switch (stage->clock) {
     case StageClock::SingleSide: {
-        Form17 *clock = screens.screen<Form17>();
+        SingleSideClock *clock = screens.screen<SingleSideClock>();
         if (!stage->title.isEmpty())
             clock->setTitle(stage->title);
         openInPlace(clock);
         break;
     }
     case StageClock::Dual: {
-        Form6 *clock = screens.screen<Form6>();
+        DualClock *clock = screens.screen<DualClock>();
         if (!stage->title.isEmpty())
             clock->setTitle(stage->title);
         openInPlace(clock);
         break;
     }
     case StageClock::CrossExamination:
-        openInPlace(screens.screen<Form18>());
+        openInPlace(screens.screen<CrossExaminationClock>());
         break;
     }
 }
 
-void Form4::presentTitle()
+void MainMenu::presentTitle()
 {
-    Form13 *title = app().screens().screen<Form13>();
+    TitleScreen *title = app().screens().screen<TitleScreen>();
     title->presentForHall();
     openInPlace(title);
 }
 
-void Form4::presentTitleDesign()
+void MainMenu::presentTitleDesign()
 {
-    Form13 *title = app().screens().screen<Form13>();
+    TitleScreen *title = app().screens().screen<TitleScreen>();
     title->presentForDesign();
     openInPlace(title);
 }
 
-void Form4::openInPlace(Screen *screen)
+void MainMenu::openInPlace(Screen *screen)
 {
     showInFront(screen);
     hide();
 }
 
-void Form4::showTimeOfDay()
+void MainMenu::showTimeOfDay()
 {
-    Form9 *sounds = app().screens().screen<Form9>();
+    SoundPage *sounds = app().screens().screen<SoundPage>();
     Label2->setVisible(sounds->systemTimeShown());
     Label2->setText(systemTimeText(QTime::currentTime()));
 }
 
-void Form4::confirmExit()
+void MainMenu::confirmExit()
 {
     if (confirm(this, QStringLiteral("是否退出本系统？")))
         app().exitProgram();
 }
 
-void Form4::closing()
+void MainMenu::closing()
 {
     app().exitProgram();
 }
 
-void Form4::resized()
+void MainMenu::resized()
 {
     Image1->setGeometry(0, 0, frameGeometry().width(), frameGeometry().height());
 }
 
-void Form4::changeEvent(QEvent *event)
+void MainMenu::changeEvent(QEvent *event)
 {
     Screen::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         refreshStageCaptions();
 }
 
-void Form4::showEvent(QShowEvent *event)
+void MainMenu::showEvent(QShowEvent *event)
 {
     Screen::showEvent(event);
     // The first time in the middle of the timekeeper's display; after that where the timekeeper keeps it.
@@ -340,7 +342,7 @@ void Form4::showEvent(QShowEvent *event)
     refreshStageCaptions();
 }
 
-bool Form4::eventFilter(QObject *watched, QEvent *event)
+bool MainMenu::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Image1 && event->type() == QEvent::MouseButtonPress) {
         const auto *press = static_cast<QMouseEvent *>(event);

@@ -16,13 +16,15 @@ class RulesImport;
 class StylingCommands;
 
 // The main menu: the hub every other screen is opened from; closing it ends the program.
-class Form4 final : public Screen
+class MainMenu final : public Screen
 {
     Q_OBJECT
 
 public:
-    explicit Form4(Application &app);
-    ~Form4() override;
+    static constexpr char ScreenName[] = "Form4";
+
+    explicit MainMenu(Application &app);
+    ~MainMenu() override;
     void load() override;
 
     // Opens the stage of a stage button (`Command37`, `Command10`, …) as its click does.

@@ -6,8 +6,7 @@
 
 namespace Dovrel {
 
-Program::Program(const QString &applicationDirectory, Platform &platform)
-    : Application(applicationDirectory, platform)
+Program::Program(const QString &applicationDirectory, Platform &platform) : Application(applicationDirectory, platform)
 {
 }
 
@@ -15,12 +14,12 @@ void Program::startUp()
 {
     // Complete copies that a save cut off at its very end left beside the settings files.
     clearInterruptedSaves(paths().dataPath(QStringLiteral("config")));
-    screens().screen<Form1>()->show();
+    screens().screen<SplashScreen>()->show();
 }
 
 Screen *Program::loadMainMenu()
 {
-    return screens().screen<Form4>();
+    return screens().screen<MainMenu>();
 }
 
 } // namespace Dovrel

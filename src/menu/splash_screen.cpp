@@ -10,27 +10,27 @@
 
 namespace Dovrel {
 
-Form1::Form1(Application &app) : Screen(app), m_picture(QStringLiteral(":/images/splash.png"))
+SplashScreen::SplashScreen(Application &app) : Screen(app), m_picture(QStringLiteral(":/images/splash.png"))
 {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setDesignClientSize(8115, 3405);
     setFixedSize(539, 227);
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 10, true);
     Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &Form1::fadeTick);
+    connect(Timer1, &QTimer::timeout, this, &SplashScreen::fadeTick);
 }
 
-SplashFade &Form1::fade() const
+SplashFade &SplashScreen::fade() const
 {
-    return app().screens().variables<Form1>().fade;
+    return app().screens().variables<SplashScreen>().fade;
 }
 
-void Form1::load()
+void SplashScreen::load()
 {
     setWindowAlpha(this, 0);
 }
 
-void Form1::fadeTick()
+void SplashScreen::fadeTick()
 {
     switch (fade().tick()) {
     case SplashFade::Step::SetOpacityAndStop:
@@ -42,13 +42,13 @@ void Form1::fadeTick()
         break;
     case SplashFade::Step::Finish:
         Timer1->stop();
-        app().screens().screen<Form4>()->show();
+        app().screens().screen<MainMenu>()->show();
         close();
         break;
     }
 }
 
-bool Form1::closeRequested()
+bool SplashScreen::closeRequested()
 {
     if (fade().requestClose())
         return true;
@@ -58,23 +58,23 @@ bool Form1::closeRequested()
     return false;
 }
 
-void Form1::closing()
+void SplashScreen::closing()
 {
     app().screens().unload(this);
 }
 
-void Form1::mousePressEvent(QMouseEvent *)
+void SplashScreen::mousePressEvent(QMouseEvent *)
 {
     close();
 }
 
-void Form1::paintEvent(QPaintEvent *)
+void SplashScreen::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawPixmap(rect(), m_picture);
 }
 
-void Form1::showEvent(QShowEvent *event)
+void SplashScreen::showEvent(QShowEvent *event)
 {
     Screen::showEvent(event);
     centreOnScreen(this);

@@ -10,17 +10,19 @@ class QTimer;
 namespace Dovrel {
 
 // The start-up screen: fades in, rests until clicked, fades out and opens the main menu.
-class Form1 final : public Screen
+class SplashScreen final : public Screen
 {
     Q_OBJECT
 
 public:
+    static constexpr char ScreenName[] = "Form1";
+
     struct Variables
     {
         SplashFade fade;
     };
 
-    explicit Form1(Application &app);
+    explicit SplashScreen(Application &app);
     void load() override;
 
 private:

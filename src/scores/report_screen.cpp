@@ -57,7 +57,7 @@ QFont reportFont()
 
 } // namespace
 
-Form12::Form12(Application &app) : Screen(app)
+ReportScreen::ReportScreen(Application &app) : Screen(app)
 {
     setUpFullSize(Colours::Clock, designFont(QStringLiteral("宋体"), 9));
 
@@ -77,15 +77,15 @@ Form12::Form12(Application &app) : Screen(app)
 
     Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 
-    connect(Command1, &QPushButton::clicked, this, &Form12::copyReport);
-    connect(Command3, &QPushButton::clicked, this, &Form12::saveReport);
+    connect(Command1, &QPushButton::clicked, this, &ReportScreen::copyReport);
+    connect(Command3, &QPushButton::clicked, this, &ReportScreen::saveReport);
 }
 
-void Form12::load()
+void ReportScreen::load()
 {
     recordDesign();
     const ShownResult result = storedResult(app());
-    const Form2 *page = app().screens().screen<Form2>();
+    const ContestDetailsPage *page = app().screens().screen<ContestDetailsPage>();
     QStringList details;
     for (int index = 0; index < ContestDetailCount; ++index)
         details.append(page->detail(ContestDetail(index)));
@@ -95,12 +95,12 @@ void Form12::load()
     Text1->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-QString Form12::reportText() const
+QString ReportScreen::reportText() const
 {
     return Text1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
-void Form12::showEvent(QShowEvent *event)
+void ReportScreen::showEvent(QShowEvent *event)
 {
     Screen::showEvent(event);
     if (event->spontaneous())
@@ -108,13 +108,13 @@ void Form12::showEvent(QShowEvent *event)
     centreOnScreen(this);
 }
 
-void Form12::copyReport()
+void ReportScreen::copyReport()
 {
     app().platform().setClipboardText(reportText());
     inform(this, QStringLiteral("文本已复制到剪切板"));
 }
 
-void Form12::saveReport()
+void ReportScreen::saveReport()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("另存为");

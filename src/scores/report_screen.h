@@ -9,12 +9,14 @@ class QTimer;
 namespace Dovrel {
 
 // The contest report: a plain-text summary built at load, editable, to copy to the clipboard or save as a file.
-class Form12 final : public Screen
+class ReportScreen final : public Screen
 {
     Q_OBJECT
 
 public:
-    explicit Form12(Application &app);
+    static constexpr char ScreenName[] = "Form12";
+
+    explicit ReportScreen(Application &app);
     void load() override;
 
     // The report as it stands in the box, edits included, every line ended by CR LF.

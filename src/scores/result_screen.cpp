@@ -41,13 +41,13 @@ ShownResult storedResult(Application &app)
 {
     const QStringList lines = readTextSettings(app.paths(), SettingsFiles::score(), SettingsFiles::ScoreLines);
     const ContestResult result = contestResult(lines.at(0), lines.at(1));
-    const Form2 *details = app.screens().screen<Form2>();
+    const ContestDetailsPage *details = app.screens().screen<ContestDetailsPage>();
     return {result.affirmativeTotal, result.negativeTotal,
             winnerText(result.winner, details->detail(ContestDetail::AffirmativeTeam),
                        details->detail(ContestDetail::NegativeTeam))};
 }
 
-Form11::Form11(Application &app) : Screen(app)
+ResultScreen::ResultScreen(Application &app) : Screen(app)
 {
     setUpFullSize(Colours::Result, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
 
@@ -80,7 +80,7 @@ Form11::Form11(Application &app) : Screen(app)
     connect(Command3, &QPushButton::clicked, Label5, &QWidget::show);
 }
 
-void Form11::load()
+void ResultScreen::load()
 {
     Label5->hide();
     Label6->hide();
@@ -92,7 +92,7 @@ void Form11::load()
     Label5->setText(result.winner);
 }
 
-void Form11::resized()
+void ResultScreen::resized()
 {
     // At the design size the affirmative total's box is shorter than its 51.75-point line; it grows downwards to
     // the line's height so that the digits are never cut.

@@ -20,12 +20,14 @@ struct ShownResult
 ShownResult storedResult(Application &app);
 
 // The result screen: the two totals and the winner, each hidden until its button reveals it.
-class Form11 final : public Screen
+class ResultScreen final : public Screen
 {
     Q_OBJECT
 
 public:
-    explicit Form11(Application &app);
+    static constexpr char ScreenName[] = "Form11";
+
+    explicit ResultScreen(Application &app);
     void load() override;
 
 private:

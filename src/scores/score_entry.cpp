@@ -43,7 +43,7 @@ QLineEdit *makeScoreBox(QWidget *parent, const QString &name, int top)
 
 } // namespace
 
-Form16::Form16(Application &app) : Screen(app)
+ScoreEntry::ScoreEntry(Application &app) : Screen(app)
 {
     // Borderless, so there is no close button: the dialog is left through "确认".
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -69,10 +69,10 @@ Form16::Form16(Application &app) : Screen(app)
     setTabOrder(Text3, Text4);
     Command1->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, &Form16::confirmScores);
+    connect(Command1, &QPushButton::clicked, this, &ScoreEntry::confirmScores);
 }
 
-void Form16::showEvent(QShowEvent *event)
+void ScoreEntry::showEvent(QShowEvent *event)
 {
     Screen::showEvent(event);
     if (event->spontaneous())
@@ -80,7 +80,7 @@ void Form16::showEvent(QShowEvent *event)
     centreOnScreen(this);
 }
 
-void Form16::confirmScores()
+void ScoreEntry::confirmScores()
 {
     // Texts are compared exactly as typed: "90" and "90.0" disagree although they are the same number.
     if (Text2->text() != Text1->text() || Text4->text() != Text3->text()) {
@@ -92,7 +92,7 @@ void Form16::confirmScores()
     // A file that cannot be written has been told; the dialog stays with its entries so they can be tried again.
     if (!saveSettingsFile(this, SettingsFiles::score(), {Text1->text(), Text3->text()}))
         return;
-    app().screens().screen<Form11>()->show();
+    app().screens().screen<ResultScreen>()->show();
     app().screens().unload(this);
 }
 

@@ -10,12 +10,14 @@ namespace Dovrel {
 
 // The score entry: both totals typed twice into masked boxes; when both pairs agree they are stored and the result
 // screen opens.
-class Form16 final : public Screen
+class ScoreEntry final : public Screen
 {
     Q_OBJECT
 
 public:
-    explicit Form16(Application &app);
+    static constexpr char ScreenName[] = "Form16";
+
+    explicit ScoreEntry(Application &app);
 
 private:
     QLabel *Label1_0 = nullptr;

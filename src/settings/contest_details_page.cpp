@@ -53,7 +53,8 @@ QLineEdit *makeBox(QWidget *parent, int number, int left, int top, int width)
 
 } // namespace
 
-Form2::Form2(Application &app) : SettingsPage(app, SettingsFiles::numSet(), designFont(QStringLiteral("宋体"), 9))
+ContestDetailsPage::ContestDetailsPage(Application &app)
+    : SettingsPage(app, SettingsFiles::numSet(), designFont(QStringLiteral("宋体"), 9))
 {
     Picture1 = makeSidePicture(QStringLiteral("Picture1"));
 
@@ -115,17 +116,17 @@ Form2::Form2(Application &app) : SettingsPage(app, SettingsFiles::numSet(), desi
     Command4 = makeBackButton(QStringLiteral("Command4"), 3960, 1455);
     Command3 = makeClearButton(QStringLiteral("Command3"), 6000, 1455);
     Command1 = makeSaveButton(QStringLiteral("Command1"), 8040, 1215);
-    Command2 = makeNextButton<Form3>(QStringLiteral("Command2"), 9840, 1215);
+    Command2 = makeNextButton<StagesPage>(QStringLiteral("Command2"), 9840, 1215);
 
     Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
-QString Form2::detail(ContestDetail which) const
+QString ContestDetailsPage::detail(ContestDetail which) const
 {
     return fileBoxes().at(int(which))->text();
 }
 
-QList<QLineEdit *> Form2::fileBoxes() const
+QList<QLineEdit *> ContestDetailsPage::fileBoxes() const
 {
     return {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text8,  Text9,  Text10, Text11, Text12,
             Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21, Text22, Text23};

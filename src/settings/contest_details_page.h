@@ -12,12 +12,14 @@ namespace Dovrel {
 
 // The contest details page, the first of the settings wizard. Its 23 boxes are the live contest details every
 // display, the result and the report read, saved or not, while the page stays loaded.
-class Form2 final : public SettingsPage
+class ContestDetailsPage final : public SettingsPage
 {
     Q_OBJECT
 
 public:
-    explicit Form2(Application &app);
+    static constexpr char ScreenName[] = "Form2";
+
+    explicit ContestDetailsPage(Application &app);
 
     // The contest detail as its box holds it now.
     QString detail(ContestDetail which) const;

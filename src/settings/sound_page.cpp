@@ -116,7 +116,7 @@ constexpr int ButtonWidth = 1095;
 
 } // namespace
 
-Form9::Form9(Application &app) : SettingsPage(app, SettingsFiles::soundSet(), buttonFont())
+SoundPage::SoundPage(Application &app) : SettingsPage(app, SettingsFiles::soundSet(), buttonFont())
 {
     Picture3 = makeSidePicture(QStringLiteral("Picture3"));
 
@@ -173,7 +173,7 @@ Form9::Form9(Application &app) : SettingsPage(app, SettingsFiles::soundSet(), bu
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label5, Colours::Magenta);
 
-    Command4 = makePreviousButton<Form3>(QStringLiteral("Command4"), 1560, ButtonWidth);
+    Command4 = makePreviousButton<StagesPage>(QStringLiteral("Command4"), 1560, ButtonWidth);
     Command3 = makeSaveButton(QStringLiteral("Command3"), 3120, ButtonWidth);
     Command5 = makeBackButton(QStringLiteral("Command5"), 4800, ButtonWidth);
 
@@ -186,10 +186,10 @@ Form9::Form9(Application &app) : SettingsPage(app, SettingsFiles::soundSet(), bu
     }
     for (int i = 0; i < int(Option3.size()); ++i)
         connect(Option3[i], &QRadioButton::clicked, this, [this, i] { chooseFormat(i); });
-    connect(Check2, &QCheckBox::clicked, this, &Form9::showSystemTime);
+    connect(Check2, &QCheckBox::clicked, this, &SoundPage::showSystemTime);
 }
 
-void Form9::load()
+void SoundPage::load()
 {
     SettingsPage::load();
 
@@ -213,17 +213,17 @@ void Form9::load()
     }
 }
 
-int Form9::warningChoice() const
+int SoundPage::warningChoice() const
 {
     return checkedIndex(Option1);
 }
 
-int Form9::timeUpChoice() const
+int SoundPage::timeUpChoice() const
 {
     return checkedIndex(Option2);
 }
 
-CountdownFormat Form9::countdownFormat() const
+CountdownFormat SoundPage::countdownFormat() const
 {
     switch (checkedIndex(Option3)) {
     case 0:
@@ -235,38 +235,38 @@ CountdownFormat Form9::countdownFormat() const
     }
 }
 
-bool Form9::systemTimeShown() const
+bool SoundPage::systemTimeShown() const
 {
     return Text3->text() == TimeShown;
 }
 
-void Form9::chooseWarningSound(int index)
+void SoundPage::chooseWarningSound(int index)
 {
     Text1->setText(soundKeyword(index));
     if (Check1->isChecked())
         playAlertFile(this, alertSoundPath(Alert::Warning, index));
 }
 
-void Form9::chooseTimeUpSound(int index)
+void SoundPage::chooseTimeUpSound(int index)
 {
     Text2->setText(soundKeyword(index));
     if (Check1->isChecked())
         playAlertFile(this, alertSoundPath(Alert::TimeUp, index));
 }
 
-void Form9::chooseFormat(int index)
+void SoundPage::chooseFormat(int index)
 {
     Text4->setText(formatKeyword(index));
     Label6->setText(index == 0 ? QStringLiteral("122s") : QStringLiteral("2分02秒"));
 }
 
-void Form9::showSystemTime(bool shown)
+void SoundPage::showSystemTime(bool shown)
 {
     Label4->setVisible(shown);
     Text3->setText(shown ? TimeShown : TimeHidden);
 }
 
-QList<QLineEdit *> Form9::fileBoxes() const
+QList<QLineEdit *> SoundPage::fileBoxes() const
 {
     return {Text1, Text2, Text3, Text4};
 }

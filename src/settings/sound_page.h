@@ -17,12 +17,14 @@ namespace Dovrel {
 
 // The alert sounds and countdown format page. Its controls are the live choices every clock and the main menu
 // read; the keyword boxes hold what is saved to SoundSet.ini.
-class Form9 final : public SettingsPage
+class SoundPage final : public SettingsPage
 {
     Q_OBJECT
 
 public:
-    explicit Form9(Application &app);
+    static constexpr char ScreenName[] = "Form9";
+
+    explicit SoundPage(Application &app);
     void load() override;
 
     // The checked sound option of each alert, or -1 while none of that group is checked.

@@ -51,17 +51,17 @@ QLabel *makeUnitLabel(QWidget *parent, int index, int left, int top)
 
 } // namespace
 
-QString Form3::stageThreeDesignName()
+QString StagesPage::stageThreeDesignName()
 {
     return QStringLiteral("攻辩 ");
 }
 
-QString Form3::stageSevenDesignName()
+QString StagesPage::stageSevenDesignName()
 {
     return QStringLiteral("自由辩论");
 }
 
-Form3::Form3(Application &app) : SettingsPage(app, SettingsFiles::timeSet(), std::nullopt)
+StagesPage::StagesPage(Application &app) : SettingsPage(app, SettingsFiles::timeSet(), std::nullopt)
 {
     Picture1 = makeSidePicture(QStringLiteral("Picture1"));
 
@@ -134,11 +134,11 @@ Form3::Form3(Application &app) : SettingsPage(app, SettingsFiles::timeSet(), std
     Text5->setText(stageSevenDesignName());
 
     constexpr int ButtonWidth = 1455;
-    Command2 = makePreviousButton<Form2>(QStringLiteral("Command2"), 3000, ButtonWidth);
+    Command2 = makePreviousButton<ContestDetailsPage>(QStringLiteral("Command2"), 3000, ButtonWidth);
     Command5 = makeBackButton(QStringLiteral("Command5"), 4680, ButtonWidth);
     Command4 = makeClearButton(QStringLiteral("Command4"), 6360, ButtonWidth);
     Command1 = makeSaveButton(QStringLiteral("Command1"), 8040, ButtonWidth);
-    Command3 = makeNextButton<Form9>(QStringLiteral("Command3"), 9720, ButtonWidth);
+    Command3 = makeNextButton<SoundPage>(QStringLiteral("Command3"), 9720, ButtonWidth);
 
     Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
 
@@ -153,7 +153,7 @@ Form3::Form3(Application &app) : SettingsPage(app, SettingsFiles::timeSet(), std
     }
 }
 
-void Form3::markUnreadableLimit(QLineEdit *box)
+void StagesPage::markUnreadableLimit(QLineEdit *box)
 {
     const LimitVerdict verdict = limitVerdict(box->text());
     setTextColour(box, verdict.fine ? Colours::Black : Red);
@@ -161,7 +161,7 @@ void Form3::markUnreadableLimit(QLineEdit *box)
                                  : verdict.sentence + QStringLiteral("。\n限时请填写 1 至 32767 的整数秒数。"));
 }
 
-void Form3::load()
+void StagesPage::load()
 {
     SettingsPage::load();
 
@@ -173,25 +173,25 @@ void Form3::load()
         Text5->setText(stageSevenDesignName());
 }
 
-QString Form3::stageName(StageBox box) const
+QString StagesPage::stageName(StageBox box) const
 {
     Q_ASSERT(isStageNameBox(box));
     return fileBoxes().at(int(box))->text();
 }
 
-QString Form3::stageLimit(StageBox box) const
+QString StagesPage::stageLimit(StageBox box) const
 {
     Q_ASSERT(!isStageNameBox(box));
     return fileBoxes().at(int(box))->text();
 }
 
-QList<QLineEdit *> Form3::fileBoxes() const
+QList<QLineEdit *> StagesPage::fileBoxes() const
 {
     return {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text8,  Text9,  Text10, Text11,
             Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21};
 }
 
-QList<QLineEdit *> Form3::clearedBoxes() const
+QList<QLineEdit *> StagesPage::clearedBoxes() const
 {
     QList<QLineEdit *> boxes = fileBoxes();
     boxes.removeOne(Text3);

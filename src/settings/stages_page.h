@@ -14,12 +14,14 @@ namespace Dovrel {
 
 // The stages and time limits page. Its boxes are the live stage names and limits the main menu and the clocks
 // read, saved or not, while the page stays loaded.
-class Form3 final : public SettingsPage
+class StagesPage final : public SettingsPage
 {
     Q_OBJECT
 
 public:
-    explicit Form3(Application &app);
+    static constexpr char ScreenName[] = "Form3";
+
+    explicit StagesPage(Application &app);
     void load() override;
 
     // The design names of the two stages the page cannot enter ("攻辩 " keeps its trailing blank).

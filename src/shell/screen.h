@@ -8,8 +8,8 @@ namespace Dovrel {
 
 class Application;
 
-// A named top-level window with at most one instance, created and unloaded by the screen registry, which names it
-// after its class.
+// A named top-level window with at most one instance, created and unloaded by the screen registry, which gives it
+// the screen name its class declares.
 class Screen : public QWidget
 {
     Q_OBJECT

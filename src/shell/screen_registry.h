@@ -13,7 +13,8 @@ namespace Dovrel {
 class Application;
 
 // Holds the loaded screens: a screen is created and loaded unseen on its first reference and discarded when it
-// is unloaded; the next reference loads it afresh. Screen-level variables outlive the unloads.
+// is unloaded; the next reference loads it afresh. Screen-level variables outlive the unloads. A screen class
+// names its screen (`ScreenName`, "Form17"), which becomes its object name.
 class ScreenRegistry final
 {
 public:
@@ -25,7 +26,7 @@ public:
 
     template <class T> static QString nameOf()
     {
-        return QString::fromLatin1(T::staticMetaObject.className()).section(QStringLiteral("::"), -1);
+        return QString::fromLatin1(T::ScreenName);
     }
 
     // The screen, loading it unseen when it is not loaded.

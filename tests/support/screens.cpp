@@ -28,33 +28,33 @@ void closeToMenu(TestApp &t, Screen *screen, const QList<QTimer *> &stoppedTimer
     // Before the window goes: a timer left running would fire until the event loop deletes it.
     for (const QTimer *timer : stoppedTimers)
         QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
-    QVERIFY(t.screen<Form4>()->isVisible());
+    QVERIFY(t.screen<MainMenu>()->isVisible());
     QVERIFY(!t.app().screens().isLoaded(name));
     flushDeletes();
 }
 
-Form17 *openSingleSideClock(TestApp &t, const QString &limit, const QString &name)
+SingleSideClock *openSingleSideClock(TestApp &t, const QString &limit, const QString &name)
 {
-    Form5 *handover = t.screen<Form5>();
+    StageHandover *handover = t.screen<StageHandover>();
     handover->handOverLimit(limit);
     handover->handOverName(name);
-    return openScreen<Form17>(t);
+    return openScreen<SingleSideClock>(t);
 }
 
-Form6 *openDualClock(TestApp &t, const QString &limit, const QString &title)
+DualClock *openDualClock(TestApp &t, const QString &limit, const QString &title)
 {
-    t.screen<Form5>()->handOverLimit(limit);
-    Form6 *clock = t.screen<Form6>();
+    t.screen<StageHandover>()->handOverLimit(limit);
+    DualClock *clock = t.screen<DualClock>();
     if (!title.isNull())
         clock->setTitle(title);
     clock->show();
     return clock;
 }
 
-Form18 *openCrossExaminationClock(TestApp &t, const QString &limit)
+CrossExaminationClock *openCrossExaminationClock(TestApp &t, const QString &limit)
 {
-    t.screen<Form5>()->handOverLimit(limit);
-    return openScreen<Form18>(t);
+    t.screen<StageHandover>()->handOverLimit(limit);
+    return openScreen<CrossExaminationClock>(t);
 }
 
 void startTwiceThenStep(ScriptedPlatform &platform, QAbstractButton *start, QTimer *countdown)
@@ -81,7 +81,7 @@ SplashStart::~SplashStart()
 bool SplashStart::eventFilter(QObject *watched, QEvent *event)
 {
     return event->type() == QEvent::Timer && qobject_cast<QTimer *>(watched) &&
-           qobject_cast<Form1 *>(watched->parent());
+           qobject_cast<SplashScreen *>(watched->parent());
 }
 
 } // namespace Dovrel::Testing

@@ -10,10 +10,10 @@ class QAbstractButton;
 class QTimer;
 
 namespace Dovrel {
-class Form4;
-class Form6;
-class Form17;
-class Form18;
+class MainMenu;
+class DualClock;
+class SingleSideClock;
+class CrossExaminationClock;
 class Screen;
 } // namespace Dovrel
 
@@ -30,7 +30,7 @@ template <class T> T *openScreen(TestApp &t)
 // Shows the main menu and then the window over it, as the menu's buttons for the about windows do.
 template <class T> T *openOverMenu(TestApp &t)
 {
-    openScreen<Form4>(t);
+    openScreen<MainMenu>(t);
     return openScreen<T>(t);
 }
 
@@ -42,10 +42,11 @@ void closeScreen(Screen *screen);
 void closeToMenu(TestApp &t, Screen *screen, const QList<QTimer *> &stoppedTimers = {});
 
 // The clocks as the main menu opens them: the stage is handed over first, then the clock loads and shows.
-Form17 *openSingleSideClock(TestApp &t, const QString &limit, const QString &name = QStringLiteral("开篇陈词"));
+SingleSideClock *openSingleSideClock(TestApp &t, const QString &limit,
+                                     const QString &name = QStringLiteral("开篇陈词"));
 // A null title leaves the clock the title it finds itself, as custom stage eight does.
-Form6 *openDualClock(TestApp &t, const QString &limit, const QString &title = QStringLiteral("自由辩论"));
-Form18 *openCrossExaminationClock(TestApp &t, const QString &limit);
+DualClock *openDualClock(TestApp &t, const QString &limit, const QString &title = QStringLiteral("自由辩论"));
+CrossExaminationClock *openCrossExaminationClock(TestApp &t, const QString &limit);
 
 // Starts a countdown at 10 s and presses its start button again half a second later, as a hurried timekeeper might;
 // the first step then comes 3 ms after its deadline, at 11.003 s.
