@@ -50,11 +50,10 @@ private slots:
             QVERIFY(line->text().size() > prefixes[i].size());
             QVERIFY(about->rect().contains(line->geometry()));
         }
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
-                 QStringLiteral("个人博客：") + homeAddress());
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label7"))->toolTip(), QStringLiteral("单击访问作者博客"));
-        QVERIFY(about->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        tick(about->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QCOMPARE(child<QLabel>(about, QStringLiteral("Label7"))->text(), QStringLiteral("个人博客：") + homeAddress());
+        QCOMPARE(child<QLabel>(about, QStringLiteral("Label7"))->toolTip(), QStringLiteral("单击访问作者博客"));
+        QVERIFY(child<QTimer>(about, QStringLiteral("Timer1"))->isActive());
+        tick(child<QTimer>(about, QStringLiteral("Timer1")));
         QCOMPARE(about->windowTitle(), QString());
     }
 
@@ -63,24 +62,24 @@ private slots:
         TestApp t;
         AboutAuthor *about = t.screen<AboutAuthor>();
         QVERIFY(redLines(about).isEmpty());
-        moveOver(about->findChild<QLabel *>(QStringLiteral("Label6")), QPoint(3, 3));
+        moveOver(child<QLabel>(about, QStringLiteral("Label6")), QPoint(3, 3));
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label6")});
-        moveOver(about->findChild<QLabel *>(QStringLiteral("Label7")), QPoint(3, 3));
+        moveOver(child<QLabel>(about, QStringLiteral("Label7")), QPoint(3, 3));
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label7")});
-        moveOver(about->findChild<QLabel *>(QStringLiteral("Label2")), QPoint(3, 3));
+        moveOver(child<QLabel>(about, QStringLiteral("Label2")), QPoint(3, 3));
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label2")});
 
         // Over the heading nothing changes; over the bare background every line goes black.
-        moveOver(about, about->findChild<QLabel *>(QStringLiteral("Label1"))->geometry().center());
+        moveOver(about, child<QLabel>(about, QStringLiteral("Label1"))->geometry().center());
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label2")});
         moveOver(about, QPoint(2, about->height() - 2));
         QVERIFY(redLines(about).isEmpty());
-        QCOMPARE(textColour(about->findChild<QLabel *>(QStringLiteral("Label1"))), QColor(0, 0, 255));
+        QCOMPARE(textColour(child<QLabel>(about, QStringLiteral("Label1"))), QColor(0, 0, 255));
 
         // Through the window system too: the lines and the window track the mouse without a button.
         about->show();
         QVERIFY(QTest::qWaitForWindowExposed(about));
-        QTest::mouseMove(about->findChild<QLabel *>(QStringLiteral("Label4")), QPoint(5, 5));
+        QTest::mouseMove(child<QLabel>(about, QStringLiteral("Label4")), QPoint(5, 5));
         QCOMPARE(redLines(about), QStringList{QStringLiteral("Label4")});
         QTest::mouseMove(about, QPoint(2, about->height() - 2));
         QVERIFY(redLines(about).isEmpty());
@@ -90,15 +89,15 @@ private slots:
     {
         TestApp t;
         AboutAuthor *about = openOverMenu<AboutAuthor>(t);
-        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label7")), Qt::RightButton);
-        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label6")), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(about, QStringLiteral("Label7")), Qt::RightButton);
+        QTest::mouseClick(child<QLabel>(about, QStringLiteral("Label6")), Qt::LeftButton);
         QVERIFY(t.platform().urls.isEmpty());
-        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label7")), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(about, QStringLiteral("Label7")), Qt::LeftButton);
         QCOMPARE(t.platform().urls, QStringList{homeAddress()});
 
         // No browser: nothing is said and the window stays.
         t.platform().openUrlSucceeds = false;
-        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label7")), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(about, QStringLiteral("Label7")), Qt::LeftButton);
         QCOMPARE(t.platform().urls.size(), 2);
         QVERIFY(t.platform().messages.isEmpty());
         QVERIFY(about->isVisible());
@@ -108,30 +107,27 @@ private slots:
     {
         TestApp t;
         AboutSoftware *about = t.screen<AboutSoftware>();
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("软件版本：2.2.0.5"));
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
+        QCOMPARE(child<QLabel>(about, QStringLiteral("Label2"))->text(), QStringLiteral("软件版本：2.2.0.5"));
+        QCOMPARE(child<QLabel>(about, QStringLiteral("Label3"))->text(),
                  QStringLiteral("运行时内存占用率非常低，兼容性好。"));
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label4"))->text() +
-                     about->findChild<QLabel *>(QStringLiteral("Label5"))->text() +
-                     about->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
+        QCOMPARE(child<QLabel>(about, QStringLiteral("Label4"))->text() +
+                     child<QLabel>(about, QStringLiteral("Label5"))->text() +
+                     child<QLabel>(about, QStringLiteral("Label6"))->text(),
                  QStringLiteral("该版本增添了如“比赛结果”、“比赛报表”等实用功能，自定义比赛环节、各环节限制时间，"
                                 "有四组提示音可供选择，自定义设置可以保存，以方便下次使用。"));
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label5"))->text(),
+        QCOMPARE(child<QLabel>(about, QStringLiteral("Label5"))->text(),
                  QStringLiteral("节、各环节限制时间，有四组提示音可供选择，自定义设置可以保存，以方便"));
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label7"))->text() +
-                     about->findChild<QLabel *>(QStringLiteral("Label8"))->text(),
+        QCOMPARE(child<QLabel>(about, QStringLiteral("Label7"))->text() +
+                     child<QLabel>(about, QStringLiteral("Label8"))->text(),
                  QStringLiteral("由于本人水平有限，本软件中错误在所难免，还望指正。如果您有好的建议或者意见，"
                                 "还望与本人联系。本人将不胜感激！"));
-        QVERIFY(about->findChild<QLabel *>(QStringLiteral("Label9"))->text().contains(QStringLiteral("Dovrel")));
+        QVERIFY(child<QLabel>(about, QStringLiteral("Label9"))->text().contains(QStringLiteral("Dovrel")));
         // Every line is whole on one line inside the window.
-        for (QLabel *line : {about->findChild<QLabel *>(QStringLiteral("Label2")),
-                             about->findChild<QLabel *>(QStringLiteral("Label3")),
-                             about->findChild<QLabel *>(QStringLiteral("Label4")),
-                             about->findChild<QLabel *>(QStringLiteral("Label5")),
-                             about->findChild<QLabel *>(QStringLiteral("Label6")),
-                             about->findChild<QLabel *>(QStringLiteral("Label7")),
-                             about->findChild<QLabel *>(QStringLiteral("Label8")),
-                             about->findChild<QLabel *>(QStringLiteral("Label9"))}) {
+        for (QLabel *line :
+             {child<QLabel>(about, QStringLiteral("Label2")), child<QLabel>(about, QStringLiteral("Label3")),
+              child<QLabel>(about, QStringLiteral("Label4")), child<QLabel>(about, QStringLiteral("Label5")),
+              child<QLabel>(about, QStringLiteral("Label6")), child<QLabel>(about, QStringLiteral("Label7")),
+              child<QLabel>(about, QStringLiteral("Label8")), child<QLabel>(about, QStringLiteral("Label9"))}) {
             QVERIFY(!line->wordWrap());
             QVERIFY2(line->sizeHint().width() <= line->width(), qPrintable(line->objectName()));
             QVERIFY(about->rect().contains(line->geometry()));

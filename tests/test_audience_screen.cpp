@@ -6,6 +6,7 @@
 #include "support/files.h"
 #include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QLabel>
@@ -49,23 +50,23 @@ private slots:
     {
         TestApp t;
         AudienceScreen *screen = openScreen<AudienceScreen>(t);
-        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
-        tick(screen->findChild<QTimer *>(QStringLiteral("Timer2")));
-        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0分1秒"));
-        tick(screen->findChild<QTimer *>(QStringLiteral("Timer2")), 149);
-        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("2分30秒"));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label2"))->text(), QString());
+        tick(child<QTimer>(screen, QStringLiteral("Timer2")));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label2"))->text(), QStringLiteral("0分1秒"));
+        tick(child<QTimer>(screen, QStringLiteral("Timer2")), 149);
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label2"))->text(), QStringLiteral("2分30秒"));
         closeScreen(screen);
 
         AudienceScreen *again = openScreen<AudienceScreen>(t);
-        QVERIFY(again->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
-        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
-        tick(again->findChild<QTimer *>(QStringLiteral("Timer2")));
-        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("2分31秒"));
+        QVERIFY(child<QTimer>(again, QStringLiteral("Timer2"))->isActive());
+        QCOMPARE(child<QLabel>(again, QStringLiteral("Label2"))->text(), QString());
+        tick(child<QTimer>(again, QStringLiteral("Timer2")));
+        QCOMPARE(child<QLabel>(again, QStringLiteral("Label2"))->text(), QStringLiteral("2分31秒"));
 
         t.app().screens().variables<AudienceScreen>().elapsedSeconds = ElapsedLimit - 1;
-        tick(again->findChild<QTimer *>(QStringLiteral("Timer2")), 3);
+        tick(child<QTimer>(again, QStringLiteral("Timer2")), 3);
         QCOMPARE(again->elapsedSeconds(), int(ElapsedLimit));
-        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("546分7秒"));
+        QCOMPARE(child<QLabel>(again, QStringLiteral("Label2"))->text(), QStringLiteral("546分7秒"));
     }
 
     void stylingFileRoundTrip_data()
@@ -92,9 +93,9 @@ private slots:
             QVERIFY(t.writeConfigBytes(ViwerSet, file));
         AudienceScreen *screen = openScreen<AudienceScreen>(t);
         const AudienceStyle &style = screen->audienceStyle();
-        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), style.text.fontName);
-        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), *style.text.fontSize);
-        QCOMPARE(textColour(screen->findChild<QLabel *>(QStringLiteral("Label1"))), storedColour(*style.text.colour));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label1"))->font().family(), style.text.fontName);
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label1"))->font().pointSizeF(), *style.text.fontSize);
+        QCOMPARE(textColour(child<QLabel>(screen, QStringLiteral("Label1"))), storedColour(*style.text.colour));
         QCOMPARE(backColour(screen), storedColour(*style.background));
         closeScreen(screen);
         QCOMPARE(t.readConfigBytes(ViwerSet), written);
@@ -107,36 +108,36 @@ private slots:
         QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p3.jpg")), Qt::red, {60, 40}));
         // As the main menu's "嘉宾点评" opens it.
         AudienceScreen *guests = openScreen<AudienceScreen>(t);
-        guests->findChild<QLabel *>(QStringLiteral("Label1"))->setText(QStringLiteral("嘉宾点评"));
-        const QFont timeFont = guests->findChild<QLabel *>(QStringLiteral("Label2"))->font();
-        const QColor timeText = textColour(guests->findChild<QLabel *>(QStringLiteral("Label2")));
+        child<QLabel>(guests, QStringLiteral("Label1"))->setText(QStringLiteral("嘉宾点评"));
+        const QFont timeFont = child<QLabel>(guests, QStringLiteral("Label2"))->font();
+        const QColor timeText = textColour(child<QLabel>(guests, QStringLiteral("Label2")));
         t.platform().fontAnswers = {designFont(QStringLiteral("隶书"), 60)};
         t.platform().colourAnswers = {QColor(0, 0, 255), QColor(250, 250, 210)};
-        guests->findChild<QAction *>(QStringLiteral("zt"))->trigger();
-        guests->findChild<QAction *>(QStringLiteral("ztys"))->trigger();
-        guests->findChild<QAction *>(QStringLiteral("bjys"))->trigger();
-        guests->findChild<QAction *>(QStringLiteral("bj3"))->trigger();
+        child<QAction>(guests, QStringLiteral("zt"))->trigger();
+        child<QAction>(guests, QStringLiteral("ztys"))->trigger();
+        child<QAction>(guests, QStringLiteral("bjys"))->trigger();
+        child<QAction>(guests, QStringLiteral("bj3"))->trigger();
         QVERIFY(hasPicture(guests));
         // The font and colour commands change the heading only; the time box keeps its look.
-        QCOMPARE(guests->findChild<QLabel *>(QStringLiteral("Label2"))->font(), timeFont);
-        QCOMPARE(textColour(guests->findChild<QLabel *>(QStringLiteral("Label2"))), timeText);
-        QCOMPARE(backColour(guests->findChild<QLabel *>(QStringLiteral("Label2"))), QColor(255, 128, 0));
+        QCOMPARE(child<QLabel>(guests, QStringLiteral("Label2"))->font(), timeFont);
+        QCOMPARE(textColour(child<QLabel>(guests, QStringLiteral("Label2"))), timeText);
+        QCOMPARE(backColour(child<QLabel>(guests, QStringLiteral("Label2"))), QColor(255, 128, 0));
         closeScreen(guests);
         QCOMPARE(t.readConfigBytes(ViwerSet), gbBytes({QStringLiteral("隶书"), QStringLiteral("60"),
                                                        QStringLiteral("16711680"), QStringLiteral("13826810")}));
 
         AudienceScreen *audience = openScreen<AudienceScreen>(t);
-        QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("观众提问"));
-        QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), QStringLiteral("隶书"));
-        QCOMPARE(audience->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), 60.0);
-        QVERIFY(audience->findChild<QLabel *>(QStringLiteral("Label1"))->font().bold());
-        QCOMPARE(textColour(audience->findChild<QLabel *>(QStringLiteral("Label1"))), QColor(0, 0, 255));
+        QCOMPARE(child<QLabel>(audience, QStringLiteral("Label1"))->text(), QStringLiteral("观众提问"));
+        QCOMPARE(child<QLabel>(audience, QStringLiteral("Label1"))->font().family(), QStringLiteral("隶书"));
+        QCOMPARE(child<QLabel>(audience, QStringLiteral("Label1"))->font().pointSizeF(), 60.0);
+        QVERIFY(child<QLabel>(audience, QStringLiteral("Label1"))->font().bold());
+        QCOMPARE(textColour(child<QLabel>(audience, QStringLiteral("Label1"))), QColor(0, 0, 255));
         QCOMPARE(backColour(audience), QColor(250, 250, 210));
         QVERIFY(!hasPicture(audience));
-        audience->findChild<QAction *>(QStringLiteral("bj3"))->trigger();
-        audience->findChild<QAction *>(QStringLiteral("wbj"))->trigger();
+        child<QAction>(audience, QStringLiteral("bj3"))->trigger();
+        child<QAction>(audience, QStringLiteral("wbj"))->trigger();
         QVERIFY(!hasPicture(audience));
-        audience->findChild<QAction *>(QStringLiteral("zdy"))->trigger();
+        child<QAction>(audience, QStringLiteral("zdy"))->trigger();
         QCOMPARE(t.platform().openRequests.value(0).filter, QStringLiteral("JPG文件(.JPG)|*.JPG"));
     }
 
@@ -144,28 +145,26 @@ private slots:
     {
         TestApp t;
         AudienceScreen *screen = openScreen<AudienceScreen>(t);
-        QCOMPARE(screen->findChild<QMenu *>(QStringLiteral("menu"))->actions(),
-                 (QList<QAction *>{screen->findChild<QMenu *>(QStringLiteral("s"))->menuAction(),
-                                   screen->findChild<QMenu *>(QStringLiteral("bj"))->menuAction(),
-                                   screen->findChild<QAction *>(QStringLiteral("a")),
-                                   screen->findChild<QAction *>(QStringLiteral("bjys")),
-                                   screen->findChild<QAction *>(QStringLiteral("wbj"))}));
-        QCOMPARE(screen->findChild<QMenu *>(QStringLiteral("bj"))->actions(),
-                 (QList<QAction *>{screen->findChild<QAction *>(QStringLiteral("bj1")),
-                                   screen->findChild<QAction *>(QStringLiteral("bj2")),
-                                   screen->findChild<QAction *>(QStringLiteral("bj3")),
-                                   screen->findChild<QAction *>(QStringLiteral("bj4")),
-                                   screen->findChild<QAction *>(QStringLiteral("bj5")),
-                                   screen->findChild<QAction *>(QStringLiteral("j")),
-                                   screen->findChild<QAction *>(QStringLiteral("zdy"))}));
+        QCOMPARE(child<QMenu>(screen, QStringLiteral("menu"))->actions(),
+                 (QList<QAction *>{child<QMenu>(screen, QStringLiteral("s"))->menuAction(),
+                                   child<QMenu>(screen, QStringLiteral("bj"))->menuAction(),
+                                   child<QAction>(screen, QStringLiteral("a")),
+                                   child<QAction>(screen, QStringLiteral("bjys")),
+                                   child<QAction>(screen, QStringLiteral("wbj"))}));
+        QCOMPARE(child<QMenu>(screen, QStringLiteral("bj"))->actions(),
+                 (QList<QAction *>{
+                     child<QAction>(screen, QStringLiteral("bj1")), child<QAction>(screen, QStringLiteral("bj2")),
+                     child<QAction>(screen, QStringLiteral("bj3")), child<QAction>(screen, QStringLiteral("bj4")),
+                     child<QAction>(screen, QStringLiteral("bj5")), child<QAction>(screen, QStringLiteral("j")),
+                     child<QAction>(screen, QStringLiteral("zdy"))}));
         const QPoint bare(40, 500);
-        QTest::mousePress(screen->findChild<QLabel *>(QStringLiteral("Label1")), Qt::RightButton, {}, QPoint(10, 10));
-        QTest::mousePress(screen->findChild<QLabel *>(QStringLiteral("Label2")), Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mousePress(child<QLabel>(screen, QStringLiteral("Label1")), Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mousePress(child<QLabel>(screen, QStringLiteral("Label2")), Qt::RightButton, {}, QPoint(5, 5));
         QTest::mousePress(screen, Qt::MiddleButton, {}, bare);
-        QVERIFY(!screen->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
+        QVERIFY(!child<QMenu>(screen, QStringLiteral("menu"))->isVisible());
         QTest::mousePress(screen, Qt::RightButton, {}, bare);
-        QVERIFY(screen->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
-        screen->findChild<QMenu *>(QStringLiteral("menu"))->hide();
+        QVERIFY(child<QMenu>(screen, QStringLiteral("menu"))->isVisible());
+        child<QMenu>(screen, QStringLiteral("menu"))->hide();
     }
 
     void failedWriteStillClosesAndTellsTheTimekeeper()

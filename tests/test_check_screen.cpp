@@ -9,6 +9,7 @@
 #include "support/files.h"
 #include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QDir>
@@ -47,7 +48,7 @@ void copyAssets(TestApp &t, const QString &folder)
 
 QStringList lines(const CheckScreen *check)
 {
-    return check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText().split(QLatin1Char('\n'));
+    return child<QPlainTextEdit>(check, QStringLiteral("Text1"))->toPlainText().split(QLatin1Char('\n'));
 }
 
 QStringList linesStartingWith(const CheckScreen *check, const QString &mark)
@@ -87,25 +88,24 @@ private slots:
         QCOMPARE(check->objectName(), QStringLiteral("Form22"));
         QCOMPARE(check->size(), QSize(7800 / 15, 6000 / 15));
         QCOMPARE(check->windowTitle(), QStringLiteral("赛前检查"));
-        QCOMPARE(check->findChild<QPushButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("重新检查"));
-        QCOMPARE(check->findChild<QPushButton *>(QStringLiteral("Command2"))->text(), QStringLiteral("试听提示音"));
-        QVERIFY(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->isReadOnly());
-        for (const QWidget *control :
-             {static_cast<QWidget *>(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))),
-              static_cast<QWidget *>(check->findChild<QPushButton *>(QStringLiteral("Command1"))),
-              static_cast<QWidget *>(check->findChild<QPushButton *>(QStringLiteral("Command2")))})
+        QCOMPARE(child<QPushButton>(check, QStringLiteral("Command1"))->text(), QStringLiteral("重新检查"));
+        QCOMPARE(child<QPushButton>(check, QStringLiteral("Command2"))->text(), QStringLiteral("试听提示音"));
+        QVERIFY(child<QPlainTextEdit>(check, QStringLiteral("Text1"))->isReadOnly());
+        for (const QWidget *control : {static_cast<QWidget *>(child<QPlainTextEdit>(check, QStringLiteral("Text1"))),
+                                       static_cast<QWidget *>(child<QPushButton>(check, QStringLiteral("Command1"))),
+                                       static_cast<QWidget *>(child<QPushButton>(check, QStringLiteral("Command2")))})
             QVERIFY(check->rect().contains(control->geometry()));
-        QVERIFY(check->findChild<QPushButton *>(QStringLiteral("Command1"))->y() >
-                check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->geometry().bottom());
+        QVERIFY(child<QPushButton>(check, QStringLiteral("Command1"))->y() >
+                child<QPlainTextEdit>(check, QStringLiteral("Text1"))->geometry().bottom());
 
         // The caption is typed out as on every screen, and starts over.
-        QCOMPARE(check->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
-        QVERIFY(check->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        tick(check->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QCOMPARE(child<QTimer>(check, QStringLiteral("Timer1"))->interval(), 500);
+        QVERIFY(child<QTimer>(check, QStringLiteral("Timer1"))->isActive());
+        tick(child<QTimer>(check, QStringLiteral("Timer1")));
         QCOMPARE(check->windowTitle(), QString());
-        tick(check->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
+        tick(child<QTimer>(check, QStringLiteral("Timer1")), 2);
         QCOMPARE(check->windowTitle(), QStringLiteral("赛前"));
-        tick(check->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
+        tick(child<QTimer>(check, QStringLiteral("Timer1")), 2);
         QCOMPARE(check->windowTitle(), QStringLiteral("赛前检查"));
     }
 
@@ -135,17 +135,17 @@ private slots:
         QFETCH(bool, fromPopUp);
         TestApp t;
         MainMenu *menu = openScreen<MainMenu>(t);
-        auto *button = menu->findChild<QPushButton *>(QStringLiteral("Command47"));
+        auto *button = child<QPushButton>(menu, QStringLiteral("Command47"));
         QCOMPARE(button->text(), QStringLiteral("赛前检查"));
         // In the bottom row, beside "进入设置界面" and in its style.
-        auto *settings = menu->findChild<QPushButton *>(QStringLiteral("Command2"));
+        auto *settings = child<QPushButton>(menu, QStringLiteral("Command2"));
         QCOMPARE(button->geometry().top(), settings->geometry().top());
         QCOMPARE(button->size(), settings->size());
         QVERIFY(button->geometry().left() > settings->geometry().right());
         QCOMPARE(button->font(), settings->font());
         QCOMPARE(backColour(button), backColour(settings));
 
-        const QList<QAction *> entries = menu->findChild<QMenu *>(QStringLiteral("menu"))->actions();
+        const QList<QAction *> entries = child<QMenu>(menu, QStringLiteral("menu"))->actions();
         const auto after = std::find_if(entries.begin(), entries.end(), [](const QAction *entry) {
             return entry->objectName() == QLatin1String("bb");
         });
@@ -167,7 +167,7 @@ private slots:
     {
         installFontSubstitutes();
         TestApp t;
-        const QPlainTextEdit *findings = t.screen<CheckScreen>()->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        const QPlainTextEdit *findings = child<QPlainTextEdit>(t.screen<CheckScreen>(), QStringLiteral("Text1"));
         // The face the check's text is drawn in, not a fallback that might be missing on another system.
         const QRawFont face = QRawFont::fromFont(findings->font());
         for (FindingKind kind : {FindingKind::Fault, FindingKind::Note, FindingKind::Fine})
@@ -189,7 +189,7 @@ private slots:
         CheckScreen *check = t.screen<CheckScreen>();
 
         QVERIFY2(linesStartingWith(check, QStringLiteral("× ")).isEmpty(),
-                 qPrintable(check->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText()));
+                 qPrintable(child<QPlainTextEdit>(check, QStringLiteral("Text1"))->toPlainText()));
         // Only the faces of a machine without the designs' fonts may be worth a look.
         for (const QString &note : linesStartingWith(check, QStringLiteral("! ")))
             QVERIFY2(note.startsWith(QStringLiteral("! 字体“")), qPrintable(note));
@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(lines(check).size(), fine.size() + linesStartingWith(check, QStringLiteral("! ")).size());
 
         // Checking, again and again, writes nothing and leaves nothing behind.
-        check->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QPushButton>(check, QStringLiteral("Command1"))->click();
         closeScreen(check);
         QCOMPARE(snapshot(t.dir()), before);
     }
@@ -253,16 +253,16 @@ private slots:
         QVERIFY(lines(check).contains(QStringLiteral("! 正方代表队：未填写")));
 
         // Edits not yet saved count, as they do for the clocks.
-        t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text17"))->setText(QStringLiteral("180"));
-        t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("盘问"));
-        t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text7"))->setText(QStringLiteral("abc"));
+        child<QLineEdit>(t.screen<StagesPage>(), QStringLiteral("Text17"))->setText(QStringLiteral("180"));
+        child<QLineEdit>(t.screen<StagesPage>(), QStringLiteral("Text1"))->setText(QStringLiteral("盘问"));
+        child<QLineEdit>(t.screen<StagesPage>(), QStringLiteral("Text7"))->setText(QStringLiteral("abc"));
         t.screen<ContestDetailsPage>()
             ->findChild<QLineEdit *>(QStringLiteral("Text5"))
             ->setText(QStringLiteral("红队"));
-        t.screen<SoundPage>()->findChild<QRadioButton *>(QStringLiteral("Option2_3"))->click();
+        child<QRadioButton>(t.screen<SoundPage>(), QStringLiteral("Option2_3"))->click();
         QFile::remove(t.dir() + QStringLiteral("/sound/TimeOut/声音三.wav"));
         t.platform().sounds.clear();
-        check->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QPushButton>(check, QStringLiteral("Command1"))->click();
 
         QVERIFY(!lines(check).contains(emptyOpening));
         QVERIFY(lines(check).contains(QStringLiteral("× 环节一 盘问：限时“abc”将按 0 秒计时，一开始就时间到")));
@@ -330,17 +330,17 @@ private slots:
             return paths;
         };
         CheckScreen *check = t.screen<CheckScreen>();
-        QVERIFY(!check->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
+        QVERIFY(!child<QTimer>(check, QStringLiteral("Timer2"))->isActive());
 
-        check->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        child<QPushButton>(check, QStringLiteral("Command2"))->click();
         QCOMPARE(t.platform().sounds, inDir(atOnce));
-        QCOMPARE(check->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive(), !later.isEmpty());
-        QVERIFY(check->findChild<QTimer *>(QStringLiteral("Timer2"))->isSingleShot());
-        QVERIFY(check->findChild<QTimer *>(QStringLiteral("Timer2"))->interval() >= 1000);
+        QCOMPARE(child<QTimer>(check, QStringLiteral("Timer2"))->isActive(), !later.isEmpty());
+        QVERIFY(child<QTimer>(check, QStringLiteral("Timer2"))->isSingleShot());
+        QVERIFY(child<QTimer>(check, QStringLiteral("Timer2"))->interval() >= 1000);
         // A second press starts over rather than queueing a second time-up sound.
-        check->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-        tick(check->findChild<QTimer *>(QStringLiteral("Timer2")));
-        tick(check->findChild<QTimer *>(QStringLiteral("Timer2")));
+        child<QPushButton>(check, QStringLiteral("Command2"))->click();
+        tick(child<QTimer>(check, QStringLiteral("Timer2")));
+        tick(child<QTimer>(check, QStringLiteral("Timer2")));
         QCOMPARE(t.platform().sounds, inDir(atOnce + atOnce + later));
         QCOMPARE(t.platform().messageTexts(), messages + messages);
     }

@@ -71,25 +71,25 @@ private slots:
 
         // Clear asks first; Cancel keeps everything, and the file is untouched either way.
         t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
-        page->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        child<QPushButton>(page, QStringLiteral("Command3"))->click();
         QCOMPARE(page->detail(ContestDetail::ContestName), lines[0]);
         QCOMPARE(t.platform().messages.at(0).text, QStringLiteral("是否清空设置？"));
         QCOMPARE(t.platform().messages.at(0).title, QStringLiteral("提示"));
         QCOMPARE(t.platform().messages.at(0).icon, MessageIcon::Question);
-        page->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        child<QPushButton>(page, QStringLiteral("Command3"))->click();
         for (int i = 1; i <= 23; ++i)
             QVERIFY(page->detail(ContestDetail(i - 1)).isEmpty());
         QCOMPARE(t.readConfigBytes(NumSet), gbBytes(lines));
 
         // Saving every box empty writes 23 empty lines.
-        page->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QPushButton>(page, QStringLiteral("Command1"))->click();
         QCOMPARE(t.readConfigBytes(NumSet), QByteArray("\r\n").repeated(23));
         QCOMPARE(t.platform().messages.last().text, QStringLiteral("数据保存成功！"));
         QCOMPARE(t.platform().messages.last().buttons, MessageButtons::Ok);
 
         // Text of any kind is kept as typed, beyond the code page too.
-        page->findChild<QLineEdit *>(QStringLiteral("Text4"))->setText(QStringLiteral("  反方：网络使人更疏远 😀 "));
-        page->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QLineEdit>(page, QStringLiteral("Text4"))->setText(QStringLiteral("  反方：网络使人更疏远 😀 "));
+        child<QPushButton>(page, QStringLiteral("Command1"))->click();
         QCOMPARE(t.readConfigBytes(NumSet).count("\r\n"), 23);
         closeScreen(page);
         QCOMPARE(t.screen<ContestDetailsPage>()->detail(ContestDetail::NegativeMotion),
@@ -150,8 +150,8 @@ private slots:
         for (int i = 1; i <= 23; ++i)
             QVERIFY(page->detail(ContestDetail(i - 1)).isEmpty());
         // Without a config folder nothing is saved and success is never claimed.
-        page->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("赛"));
-        page->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QLineEdit>(page, QStringLiteral("Text1"))->setText(QStringLiteral("赛"));
+        child<QPushButton>(page, QStringLiteral("Command1"))->click();
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages.at(0).text.contains(systemSeparators(QStringLiteral("config\\NumSet.ini"))));
         QVERIFY(!QFile::exists(t.configPath(NumSet)));
@@ -163,24 +163,24 @@ private slots:
         TestApp t;
         t.writeConfig(NumSet, contestDetails());
         MainMenu *menu = openScreen<MainMenu>(t);
-        menu->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        child<QPushButton>(menu, QStringLiteral("Command2"))->click();
         ContestDetailsPage *details = t.screen<ContestDetailsPage>();
         QVERIFY(details->isVisible());
         QVERIFY(!menu->isVisible());
-        details->findChild<QLineEdit *>(QStringLiteral("Text5"))->setText(QStringLiteral("复旦大学"));
+        child<QLineEdit>(details, QStringLiteral("Text5"))->setText(QStringLiteral("复旦大学"));
 
-        details->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        child<QPushButton>(details, QStringLiteral("Command2"))->click();
         StagesPage *stages = t.screen<StagesPage>();
         QVERIFY(stages->isVisible());
         QVERIFY(details->isHidden());
-        stages->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        child<QPushButton>(stages, QStringLiteral("Command2"))->click();
         QVERIFY(details->isVisible());
         QVERIFY(stages->isHidden());
-        QCOMPARE(details->findChild<QLineEdit *>(QStringLiteral("Text5"))->text(), QStringLiteral("复旦大学"));
+        QCOMPARE(child<QLineEdit>(details, QStringLiteral("Text5"))->text(), QStringLiteral("复旦大学"));
 
         // Back to the menu from the next page leaves this page loaded with its unsaved edit.
-        details->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-        stages->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
+        child<QPushButton>(details, QStringLiteral("Command2"))->click();
+        child<QPushButton>(stages, QStringLiteral("Command5"))->click();
         flushDeletes();
         QVERIFY(menu->isVisible());
         QCOMPARE(t.screen<ContestDetailsPage>(), details);
@@ -188,14 +188,14 @@ private slots:
 
         // Its own "返回主菜单" drops the edit; the next reader loads the file again.
         details->show();
-        details->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+        child<QPushButton>(details, QStringLiteral("Command4"))->click();
         flushDeletes();
         QVERIFY(menu->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form2")));
         QCOMPARE(t.screen<ContestDetailsPage>()->detail(ContestDetail::AffirmativeTeam), contestDetails()[4]);
 
         // The pop-up entry opens the page as the button does.
-        menu->findChild<QAction *>(QStringLiteral("set"))->trigger();
+        child<QAction>(menu, QStringLiteral("set"))->trigger();
         QVERIFY(t.screen<ContestDetailsPage>()->isVisible());
         QVERIFY(!menu->isVisible());
     }

@@ -139,7 +139,8 @@ private slots:
 #if defined(Q_OS_WIN)
         // Names that differ only in case are one file here, so "timeset.ini.AbC123" was the save's own copy; and a
         // link is a shortcut file, a copy of that form like any other, which goes without its target being reached.
-        QStringList expected = others + QStringList{QStringLiteral("TimeSet.ini"), QStringLiteral("TimeSet.ini.Dir123")};
+        QStringList expected =
+            others + QStringList{QStringLiteral("TimeSet.ini"), QStringLiteral("TimeSet.ini.Dir123")};
         expected.removeOne(QStringLiteral("timeset.ini.AbC123"));
 #else
         QStringList expected = others + QStringList{QStringLiteral("TimeSet.ini"), QStringLiteral("TimeSet.ini.Dir123"),

@@ -68,14 +68,14 @@ private slots:
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(backColour(clock), QColor(24, 148, 222));
         QCOMPARE(visibleControls(clock), MenuControls);
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label9"))->text(), QStringLiteral("攻辩双方选择菜单"));
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
+        QVERIFY(child<QTimer>(clock, QStringLiteral("Timer2"))->isActive());
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label9"))->text(), QStringLiteral("攻辩双方选择菜单"));
         // Whatever the format, the hidden clock holds plain seconds until a pairing is chosen.
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral("180s"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->text(), QStringLiteral("180s"));
         QCOMPARE(clock->remainingSeconds(), 180);
         QVERIFY(redPairings(clock).isEmpty());
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("反方二辩选择正方二辩"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label5"))->text(), QStringLiteral("反方二辩选择正方二辩"));
     }
 
     void walksThroughTheStates()
@@ -83,25 +83,25 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("2"));
-        QTest::mouseClick(clock->findChild<QLabel *>(QStringLiteral("Label3")),
+        QTest::mouseClick(child<QLabel>(clock, QStringLiteral("Label3")),
                           Qt::RightButton); // only the left button clicks
         QCOMPARE(visibleControls(clock), MenuControls);
         choose(clock, 3);
         QCOMPARE(visibleControls(clock), ClockControls);
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
 
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
         QCOMPARE(visibleControls(clock), ClockControls);
-        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QVERIFY(child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
 
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 2);
         QCOMPARE(visibleControls(clock), ClockControls);
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
 
-        clock->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QPushButton>(clock, QStringLiteral("Command1"))->click();
         QCOMPARE(visibleControls(clock), MenuControls);
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
     }
 
     void choosingAPairingShowsItAndTheFullLimit_data()
@@ -125,14 +125,14 @@ private slots:
         CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("180"));
         const QString text = pairing(clock, number)->text();
         choose(clock, number);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label9"))->text(), text);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), shown);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->font().pointSize(), 120);
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label9"))->text(), text);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->text(), shown);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->font().pointSize(), 120);
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
         // The whole pairing stays on screen although it is wider than the heading's design box.
-        QVERIFY(clock->findChild<QLabel *>(QStringLiteral("Label9"))->width() >=
-                clock->findChild<QLabel *>(QStringLiteral("Label9"))->sizeHint().width());
-        QVERIFY(clock->rect().contains(clock->findChild<QLabel *>(QStringLiteral("Label9"))->geometry()));
+        QVERIFY(child<QLabel>(clock, QStringLiteral("Label9"))->width() >=
+                child<QLabel>(clock, QStringLiteral("Label9"))->sizeHint().width());
+        QVERIFY(clock->rect().contains(child<QLabel>(clock, QStringLiteral("Label9"))->geometry()));
     }
 
     void hoverLeavesExactlyOnePairingRed()
@@ -140,26 +140,26 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("180"));
-        const QColor headingColour = textColour(clock->findChild<QLabel *>(QStringLiteral("Label9")));
+        const QColor headingColour = textColour(child<QLabel>(clock, QStringLiteral("Label9")));
 
-        moveOver(clock->findChild<QLabel *>(QStringLiteral("Label2")), QPoint(5, 5));
+        moveOver(child<QLabel>(clock, QStringLiteral("Label2")), QPoint(5, 5));
         QCOMPARE(redPairings(clock), QStringList{QStringLiteral("Label2")});
-        QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label1"))), Black);
-        moveOver(clock->findChild<QLabel *>(QStringLiteral("Label7")), QPoint(5, 5));
+        QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label1"))), Black);
+        moveOver(child<QLabel>(clock, QStringLiteral("Label7")), QPoint(5, 5));
         QCOMPARE(redPairings(clock), QStringList{QStringLiteral("Label7")});
-        QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label2"))), Black);
+        QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label2"))), Black);
 
         // Over the heading nothing changes; over the bare background everything goes black.
-        moveOver(clock, clock->findChild<QLabel *>(QStringLiteral("Label9"))->geometry().center());
+        moveOver(clock, child<QLabel>(clock, QStringLiteral("Label9"))->geometry().center());
         QCOMPARE(redPairings(clock), QStringList{QStringLiteral("Label7")});
         moveOver(clock, QPoint(2, clock->height() - 2));
         QVERIFY(redPairings(clock).isEmpty());
-        QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label7"))), Black);
-        QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label9"))), headingColour);
+        QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label7"))), Black);
+        QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label9"))), headingColour);
 
         // Through the window system too: the labels and the screen track the mouse without a button.
         QVERIFY(QTest::qWaitForWindowExposed(clock));
-        QTest::mouseMove(clock->findChild<QLabel *>(QStringLiteral("Label5")), QPoint(10, 10));
+        QTest::mouseMove(child<QLabel>(clock, QStringLiteral("Label5")), QPoint(10, 10));
         QCOMPARE(redPairings(clock), QStringList{QStringLiteral("Label5")});
         QTest::mouseMove(clock, QPoint(2, clock->height() - 2));
         QVERIFY(redPairings(clock).isEmpty());
@@ -171,19 +171,19 @@ private slots:
         t.writeSoundSet();
         CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("120"));
         choose(clock, 1);
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral("115s"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 5);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->text(), QStringLiteral("115s"));
+        child<QPushButton>(clock, QStringLiteral("Command1"))->click();
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
         QCOMPARE(clock->remainingSeconds(), 120);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label9"))->text(), QStringLiteral("正方二辩选择反方二辩"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label9"))->text(), QStringLiteral("正方二辩选择反方二辩"));
 
         choose(clock, 5);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label9"))->text(), QStringLiteral("反方二辩选择正方二辩"));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral("120s"));
-        QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label10"))), Black);
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label9"))->text(), QStringLiteral("反方二辩选择正方二辩"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->text(), QStringLiteral("120s"));
+        QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label10"))), Black);
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
     }
 
     void backAfterTimeUpRestoresBlackAndReadsTheHandOverAgain()
@@ -192,19 +192,19 @@ private slots:
         t.writeSoundSet(QStringLiteral("分\\秒"));
         CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("3"));
         choose(clock, 2);
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
-        QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label10"))), Red);
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 3);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
+        QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label10"))), Red);
 
         t.screen<StageHandover>()->handOverLimit(QStringLiteral("90"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label10"))), Black);
+        child<QPushButton>(clock, QStringLiteral("Command1"))->click();
+        QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label10"))), Black);
         QCOMPARE(clock->remainingSeconds(), 90);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label9"))->text(), QStringLiteral("正方二辩选择反方三辩"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label9"))->text(), QStringLiteral("正方二辩选择反方三辩"));
         choose(clock, 2);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral("1分30秒"));
-        QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label10"))), Black);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->text(), QStringLiteral("1分30秒"));
+        QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label10"))), Black);
     }
 
     void secondStartKeepsTheRunningInterval()
@@ -213,10 +213,10 @@ private slots:
         t.writeSoundSet();
         CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("60"));
         choose(clock, 4);
-        startTwiceThenStep(t.platform(), clock->findChild<QPushButton *>(QStringLiteral("Command3")),
-                           clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        startTwiceThenStep(t.platform(), child<QPushButton>(clock, QStringLiteral("Command3")),
+                           child<QTimer>(clock, QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), 59);
-        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 997);
+        QCOMPARE(child<QTimer>(clock, QStringLiteral("Timer1"))->interval(), 997);
     }
 
     void alertsAtThirtyAndAtTimeUp_data()
@@ -241,10 +241,10 @@ private slots:
         t.writeSoundSet();
         CrossExaminationClock *clock = openCrossExaminationClock(t, limit);
         choose(clock, number);
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), steps - 1);
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), steps - 1);
         QVERIFY(t.platform().sounds.isEmpty());
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
         QCOMPARE(t.platform().sounds.size(), 1);
         QVERIFY(t.platform().sounds.at(0).endsWith(sound));
     }
@@ -255,14 +255,14 @@ private slots:
         t.writeSoundSet();
         CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("abc"));
         choose(clock, 3);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral("0s"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->text(), QStringLiteral("0s"));
         // It ends on the first step; starting again repeats the whole time-up.
         for (int start = 1; start <= 2; ++start) {
-            clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-            tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+            child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+            tick(child<QTimer>(clock, QStringLiteral("Timer1")));
             QCOMPARE(clock->remainingSeconds(), -start);
-            QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
-            QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+            QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
+            QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
             QCOMPARE(t.platform().sounds.size(), start);
         }
     }
@@ -273,9 +273,9 @@ private slots:
         t.writeSoundSet();
         CrossExaminationClock *clock = openCrossExaminationClock(t, QStringLiteral("90"));
         choose(clock, 1);
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        closeToMenu(t, clock, {clock->findChild<QTimer *>(QStringLiteral("Timer1"))});
-        QCOMPARE(t.screen<CrossExaminationClock>()->findChild<QLabel *>(QStringLiteral("Label9"))->text(),
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        closeToMenu(t, clock, {child<QTimer>(clock, QStringLiteral("Timer1"))});
+        QCOMPARE(child<QLabel>(t.screen<CrossExaminationClock>(), QStringLiteral("Label9"))->text(),
                  QStringLiteral("攻辩双方选择菜单"));
     }
 };

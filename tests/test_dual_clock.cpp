@@ -20,12 +20,12 @@ enum class Running { None, Affirmative, Negative };
 
 Running running(const DualClock *clock)
 {
-    if (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive() &&
-        clock->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive())
+    if (child<QTimer>(clock, QStringLiteral("Timer1"))->isActive() &&
+        child<QTimer>(clock, QStringLiteral("Timer2"))->isActive())
         return Running(-1); // both at once is always a fault
-    if (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive())
+    if (child<QTimer>(clock, QStringLiteral("Timer1"))->isActive())
         return Running::Affirmative;
-    return clock->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive() ? Running::Negative : Running::None;
+    return child<QTimer>(clock, QStringLiteral("Timer2"))->isActive() ? Running::Negative : Running::None;
 }
 
 // A point in the free band below the dividing line.
@@ -76,23 +76,22 @@ private slots:
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(running(clock), Running::None);
-        for (QLabel *label : {clock->findChild<QLabel *>(QStringLiteral("Label4")),
-                              clock->findChild<QLabel *>(QStringLiteral("Label5"))}) {
+        for (QLabel *label :
+             {child<QLabel>(clock, QStringLiteral("Label4")), child<QLabel>(clock, QStringLiteral("Label5"))}) {
             QCOMPARE(label->text(), shown);
             QCOMPARE(label->font().pointSize(), 120);
         }
-        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label6_1")),
-                 clock->findChild<QLabel *>(QStringLiteral("Label6_1")));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label7"))->text(), QStringLiteral("线下区域为感应区"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label6_1")), child<QLabel>(clock, QStringLiteral("Label6_1")));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label7"))->text(), QStringLiteral("线下区域为感应区"));
         // Keys reach the screen itself: nothing on it may take the focus away.
         QCOMPARE(clock->focusPolicy(), Qt::StrongFocus);
         for (QLabel *label : clock->findChildren<QLabel *>())
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 
         QTest::keyClick(clock, Qt::Key_Right);
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), afterOneStep);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), shown);
+        tick(child<QTimer>(clock, QStringLiteral("Timer2")));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label5"))->text(), afterOneStep);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label4"))->text(), shown);
         QCOMPARE(t.platform().messageTexts(), messages);
         QCOMPARE(running(clock), Running::Negative);
     }
@@ -104,14 +103,14 @@ private slots:
         // Custom stage eight gives no title but hands its name over.
         t.screen<StageHandover>()->handOverName(QStringLiteral("第二轮自由辩论"));
         DualClock *clock = openDualClock(t, QStringLiteral("60"), QString());
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
         QTest::keyClick(clock, Qt::Key_Left);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
         closeScreen(clock);
 
         // The free-debate buttons leave an older stage's name in the hand-over; their title wins.
         t.screen<StageHandover>()->handOverName(QStringLiteral("总结陈词"));
-        QCOMPARE(openDualClock(t, QStringLiteral("60"))->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+        QCOMPARE(child<QLabel>(openDualClock(t, QStringLiteral("60")), QStringLiteral("Label1"))->text(),
                  QStringLiteral("自由辩论"));
     }
 
@@ -172,14 +171,11 @@ private slots:
         QCOMPARE(running(clock), Running::Affirmative);
 
         // Presses through the window land on whatever label is under them and stop there.
-        const QList<QLabel *> labels{clock->findChild<QLabel *>(QStringLiteral("Label1")),
-                                     clock->findChild<QLabel *>(QStringLiteral("Label2")),
-                                     clock->findChild<QLabel *>(QStringLiteral("Label3")),
-                                     clock->findChild<QLabel *>(QStringLiteral("Label4")),
-                                     clock->findChild<QLabel *>(QStringLiteral("Label5")),
-                                     clock->findChild<QLabel *>(QStringLiteral("Label6_0")),
-                                     clock->findChild<QLabel *>(QStringLiteral("Label6_1")),
-                                     clock->findChild<QLabel *>(QStringLiteral("Label7"))};
+        const QList<QLabel *> labels{
+            child<QLabel>(clock, QStringLiteral("Label1")),   child<QLabel>(clock, QStringLiteral("Label2")),
+            child<QLabel>(clock, QStringLiteral("Label3")),   child<QLabel>(clock, QStringLiteral("Label4")),
+            child<QLabel>(clock, QStringLiteral("Label5")),   child<QLabel>(clock, QStringLiteral("Label6_0")),
+            child<QLabel>(clock, QStringLiteral("Label6_1")), child<QLabel>(clock, QStringLiteral("Label7"))};
         for (QLabel *label : labels) {
             const QPoint at = label->mapTo(clock, label->rect().center());
             QCOMPARE(clock->childAt(at), label);
@@ -200,19 +196,19 @@ private slots:
         p.nowMs = 10'000;
         for (int i = 0; i < 10; ++i) {
             QTest::keyClick(clock, i % 2 == 0 ? Qt::Key_Left : Qt::Key_Right);
-            QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 1000);
-            QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 1000);
+            QCOMPARE(child<QTimer>(clock, QStringLiteral("Timer1"))->interval(), 1000);
+            QCOMPARE(child<QTimer>(clock, QStringLiteral("Timer2"))->interval(), 1000);
             p.nowMs += 900;
         }
         QCOMPARE(running(clock), Running::Negative);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("180s"));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("180s"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label4"))->text(), QStringLiteral("180s"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label5"))->text(), QStringLiteral("180s"));
         // The last switch came at 18.1 s: the negative side owes exactly one step at 19.1 s, nothing from before.
         p.nowMs = 19'100;
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
+        tick(child<QTimer>(clock, QStringLiteral("Timer2")));
         QCOMPARE(clock->negativeSeconds(), 179);
         QCOMPARE(clock->affirmativeSeconds(), 180);
-        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 1000);
+        QCOMPARE(child<QTimer>(clock, QStringLiteral("Timer2"))->interval(), 1000);
     }
 
     void heldArrowKeepsTheRunningSidesSchedule()
@@ -229,18 +225,18 @@ private slots:
         QTest::keyClick(clock, Qt::Key_Left);
         QTest::mousePress(clock, Qt::LeftButton, {}, sensingBand(clock));
         p.nowMs = 11'003;
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
         QCOMPARE(clock->affirmativeSeconds(), 119);
-        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 997);
+        QCOMPARE(child<QTimer>(clock, QStringLiteral("Timer1"))->interval(), 997);
         // Holding the other arrow hands the turn over once and then keeps that side going.
         p.nowMs = 11'200;
         pressKey(clock, Qt::Key_Right, false);
         p.nowMs = 11'700;
         pressKey(clock, Qt::Key_Right, true);
         p.nowMs = 12'200;
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
+        tick(child<QTimer>(clock, QStringLiteral("Timer2")));
         QCOMPARE(clock->negativeSeconds(), 119);
-        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 1000);
+        QCOMPARE(child<QTimer>(clock, QStringLiteral("Timer2"))->interval(), 1000);
         QCOMPARE(running(clock), Running::Negative);
         QCOMPARE(clock->affirmativeSeconds(), 119);
     }
@@ -271,13 +267,13 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         DualClock *clock = openDualClock(t, limit);
-        QLabel *side = affirmative ? clock->findChild<QLabel *>(QStringLiteral("Label4"))
-                                   : clock->findChild<QLabel *>(QStringLiteral("Label5"));
-        QLabel *waiting = affirmative ? clock->findChild<QLabel *>(QStringLiteral("Label5"))
-                                      : clock->findChild<QLabel *>(QStringLiteral("Label4"));
+        QLabel *side = affirmative ? child<QLabel>(clock, QStringLiteral("Label4"))
+                                   : child<QLabel>(clock, QStringLiteral("Label5"));
+        QLabel *waiting = affirmative ? child<QLabel>(clock, QStringLiteral("Label5"))
+                                      : child<QLabel>(clock, QStringLiteral("Label4"));
         QTest::keyClick(clock, affirmative ? Qt::Key_Left : Qt::Key_Right);
-        tick(affirmative ? clock->findChild<QTimer *>(QStringLiteral("Timer1"))
-                         : clock->findChild<QTimer *>(QStringLiteral("Timer2")),
+        tick(affirmative ? child<QTimer>(clock, QStringLiteral("Timer1"))
+                         : child<QTimer>(clock, QStringLiteral("Timer2")),
              steps);
         QCOMPARE(side->text(), shown);
         QCOMPARE(isRed(side), shown == QStringLiteral(" 时间到！"));
@@ -294,33 +290,33 @@ private slots:
         QStringList &sounds = t.platform().sounds;
         DualClock *clock = openDualClock(t, QStringLiteral("3"));
         QTest::keyClick(clock, Qt::Key_Left);
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label4"))));
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 3);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
+        QVERIFY(isRed(child<QLabel>(clock, QStringLiteral("Label4"))));
         QCOMPARE(running(clock), Running::None);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("3s"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label5"))->text(), QStringLiteral("3s"));
         QCOMPARE(sounds.size(), 1);
 
         QTest::keyClick(clock, Qt::Key_Right);
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")));
+        tick(child<QTimer>(clock, QStringLiteral("Timer2")));
         QCOMPARE(clock->negativeSeconds(), 2);
         // Selecting the exhausted side stops the other and runs the whole time-up again a second later.
         QTest::keyClick(clock, Qt::Key_Left);
         QCOMPARE(running(clock), Running::Affirmative);
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
         QCOMPARE(clock->affirmativeSeconds(), -1);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(running(clock), Running::None);
         QCOMPARE(sounds.size(), 2);
         QCOMPARE(clock->negativeSeconds(), 2);
 
         QTest::mousePress(clock, Qt::RightButton, {}, sensingBand(clock));
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer2")), 2);
+        tick(child<QTimer>(clock, QStringLiteral("Timer2")), 2);
         QCOMPARE(running(clock), Running::None);
-        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label4"))));
-        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label5"))));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral(" 时间到！"));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label5"))->font().pointSize(), 120);
+        QVERIFY(isRed(child<QLabel>(clock, QStringLiteral("Label4"))));
+        QVERIFY(isRed(child<QLabel>(clock, QStringLiteral("Label5"))));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label5"))->text(), QStringLiteral(" 时间到！"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label5"))->font().pointSize(), 120);
         QCOMPARE(sounds.size(), 3);
         QVERIFY(clock->isVisible());
     }
@@ -331,13 +327,12 @@ private slots:
         t.writeSoundSet();
         DualClock *clock = openDualClock(t, QStringLiteral("90"));
         QTest::keyClick(clock, Qt::Key_Left);
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 5);
         QTest::keyClick(clock, Qt::Key_Right);
         closeToMenu(t, clock,
-                    {clock->findChild<QTimer *>(QStringLiteral("Timer1")),
-                     clock->findChild<QTimer *>(QStringLiteral("Timer2"))});
+                    {child<QTimer>(clock, QStringLiteral("Timer1")), child<QTimer>(clock, QStringLiteral("Timer2"))});
         DualClock *again = openDualClock(t, QStringLiteral("90"));
-        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("90s"));
+        QCOMPARE(child<QLabel>(again, QStringLiteral("Label4"))->text(), QStringLiteral("90s"));
         QCOMPARE(running(again), Running::None);
     }
 };

@@ -1,6 +1,7 @@
 #include "menu/main_menu.h"
 #include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QFile>
@@ -106,7 +107,7 @@ private slots:
         MainMenu *menu = openScreen<MainMenu>(t);
         QCOMPARE(displayOf(menu), QStringLiteral("panel"));
 
-        QTest::mouseClick(menu->findChild<QPushButton *>(button), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(menu, button), Qt::LeftButton);
         Screen *opened = t.app().screens().loaded(screen);
         QVERIFY(opened && opened->isVisible());
         if (forTheHall)
@@ -121,7 +122,7 @@ private slots:
         TestApp t;
         MainMenu *menu = openScreen<MainMenu>(t);
         QCOMPARE(menu->frameGeometry().center(), menu->screen()->availableGeometry().center());
-        QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(menu, QStringLiteral("Command2")), Qt::LeftButton);
         QRect where;
         // Each page with its "下一步>>" button.
         const QList<QPair<QString, QString>> pages = {{QStringLiteral("Form2"), QStringLiteral("Command2")},
@@ -136,7 +137,7 @@ private slots:
                 where = shown->frameGeometry();
             QCOMPARE(shown->frameGeometry(), where);
             if (!next.isEmpty())
-                QTest::mouseClick(shown->findChild<QPushButton *>(next), Qt::LeftButton);
+                QTest::mouseClick(child<QPushButton>(shown, next), Qt::LeftButton);
         }
     }
 
@@ -144,7 +145,7 @@ private slots:
     {
         TestApp t;
         MainMenu *menu = openScreen<MainMenu>(t);
-        QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(menu, QStringLiteral("Command1")), Qt::LeftButton);
         Screen *about = t.app().screens().loaded(QStringLiteral("Form19"));
         QVERIFY(about && about->isVisible());
         QCOMPARE(displayOf(about), QStringLiteral("panel"));
@@ -158,15 +159,15 @@ private slots:
         stages[16] = QStringLiteral("180"); // the preset opening statements
         t.writeConfig(TimeSet, stages);
         MainMenu *menu = openScreen<MainMenu>(t);
-        QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command37")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(menu, QStringLiteral("Command37")), Qt::LeftButton);
         Screen *clock = t.app().screens().loaded(QStringLiteral("Form17"));
         QVERIFY(fills(clock, QStringLiteral("projector")));
 
-        QTest::mouseClick(clock->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
-        QTimer *countdown = clock->findChild<QTimer *>(QStringLiteral("Timer1"));
+        QTest::mouseClick(child<QPushButton>(clock, QStringLiteral("Command3")), Qt::LeftButton);
+        QTimer *countdown = child<QTimer>(clock, QStringLiteral("Timer1"));
         QVERIFY(countdown->isActive());
         tick(countdown, 2);
-        const QString shown = clock->findChild<QLabel *>(QStringLiteral("Label2"))->text();
+        const QString shown = child<QLabel>(clock, QStringLiteral("Label2"))->text();
         QCOMPARE(shown, QStringLiteral("178s"));
 
         attach({Panel});
@@ -175,14 +176,14 @@ private slots:
         QCOMPARE(t.app().screens().loaded(QStringLiteral("Form17")), clock);
         QVERIFY(clock->isVisible());
         QVERIFY(countdown->isActive());
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), shown);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), shown);
         QVERIFY(t.app().displayKeptAwake());
 
         // Plugged in again, the next hall screen goes back to the projector.
         attach({Panel, Projector});
         clock->close();
         QVERIFY(menu->isVisible());
-        QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command5")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(menu, QStringLiteral("Command5")), Qt::LeftButton);
         QVERIFY(fills(t.app().screens().loaded(QStringLiteral("Form7")), QStringLiteral("projector")));
     }
 
@@ -191,7 +192,7 @@ private slots:
         attach({Panel});
         TestApp t;
         MainMenu *menu = openScreen<MainMenu>(t);
-        QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command37")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(menu, QStringLiteral("Command37")), Qt::LeftButton);
         Screen *clock = t.app().screens().loaded(QStringLiteral("Form17"));
         QVERIFY(fills(clock, QStringLiteral("panel")));
     }

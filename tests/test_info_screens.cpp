@@ -111,19 +111,19 @@ private slots:
             ->findChild<QLineEdit *>(QStringLiteral("Text7"))
             ->setText(QStringLiteral("改过的名字"));
         SpeakersScreen *speakers = t.screen<SpeakersScreen>();
-        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("改过的名字"));
+        QCOMPARE(child<QLabel>(speakers, QStringLiteral("Label5"))->text(), QStringLiteral("改过的名字"));
         // An open screen does not follow later edits.
         t.screen<ContestDetailsPage>()
             ->findChild<QLineEdit *>(QStringLiteral("Text8"))
             ->setText(QStringLiteral("又改"));
-        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label6"))->text(), QStringLiteral("第8栏"));
+        QCOMPARE(child<QLabel>(speakers, QStringLiteral("Label6"))->text(), QStringLiteral("第8栏"));
 
         TestApp missing(TestApp::Config::Missing);
         MotionsScreen *motions = missing.screen<MotionsScreen>();
-        QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QString());
-        QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QString());
-        QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("正方辩题"));
-        QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label3"))->geometry(), twipsRect(3120, 2160, 8535, 2175));
+        QCOMPARE(child<QLabel>(motions, QStringLiteral("Label3"))->text(), QString());
+        QCOMPARE(child<QLabel>(motions, QStringLiteral("Label5"))->text(), QString());
+        QCOMPARE(child<QLabel>(motions, QStringLiteral("Label2"))->text(), QStringLiteral("正方辩题"));
+        QCOMPARE(child<QLabel>(motions, QStringLiteral("Label3"))->geometry(), twipsRect(3120, 2160, 8535, 2175));
     }
 
     void fiveJudgesFillTheFirstFiveCells()
@@ -134,21 +134,21 @@ private slots:
               << QStringLiteral("孙七");
         t.writeConfig(NumSet, lines);
         JudgesScreen *judges = t.screen<JudgesScreen>();
-        const QStringList shown = {judges->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
-                                   judges->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
-                                   judges->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
-                                   judges->findChild<QLabel *>(QStringLiteral("Label4"))->text(),
-                                   judges->findChild<QLabel *>(QStringLiteral("Label5"))->text(),
-                                   judges->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
-                                   judges->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
-                                   judges->findChild<QLabel *>(QStringLiteral("Label8"))->text(),
-                                   judges->findChild<QLabel *>(QStringLiteral("Label9"))->text()};
+        const QStringList shown = {child<QLabel>(judges, QStringLiteral("Label1"))->text(),
+                                   child<QLabel>(judges, QStringLiteral("Label2"))->text(),
+                                   child<QLabel>(judges, QStringLiteral("Label3"))->text(),
+                                   child<QLabel>(judges, QStringLiteral("Label4"))->text(),
+                                   child<QLabel>(judges, QStringLiteral("Label5"))->text(),
+                                   child<QLabel>(judges, QStringLiteral("Label6"))->text(),
+                                   child<QLabel>(judges, QStringLiteral("Label7"))->text(),
+                                   child<QLabel>(judges, QStringLiteral("Label8"))->text(),
+                                   child<QLabel>(judges, QStringLiteral("Label9"))->text()};
         QCOMPARE(shown, QStringList({QStringLiteral("张三"), QStringLiteral("李四"), QStringLiteral("王五"),
                                      QStringLiteral("赵六"), QStringLiteral("孙七"), QString(), QString(), QString(),
                                      QString()}));
         // Empty cells keep their place in the grid.
-        QCOMPARE(judges->findChild<QLabel *>(QStringLiteral("Label9"))->geometry(), twipsRect(8040, 5760, 3135, 975));
-        QVERIFY(!judges->findChild<QLabel *>(QStringLiteral("Label9"))->isHidden());
+        QCOMPARE(child<QLabel>(judges, QStringLiteral("Label9"))->geometry(), twipsRect(8040, 5760, 3135, 975));
+        QVERIFY(!child<QLabel>(judges, QStringLiteral("Label9"))->isHidden());
     }
 
     void sizedLabelsGrowRightAndBoxesKeepTheirBox()
@@ -162,22 +162,22 @@ private slots:
 
         SpeakersScreen *speakers = t.screen<SpeakersScreen>();
         const QRect design = twipsRect(3000, 2715, 2250, 720);
-        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label5"))->pos(), design.topLeft());
-        QVERIFY(speakers->findChild<QLabel *>(QStringLiteral("Label5"))->width() > design.width());
-        QVERIFY(speakers->findChild<QLabel *>(QStringLiteral("Label6"))->width() <
-                speakers->findChild<QLabel *>(QStringLiteral("Label5"))->width());
-        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label6"))->x(), design.x());
-        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label4_5"))->objectName(), QStringLiteral("Label4_5"));
-        QCOMPARE(speakers->findChild<QLabel *>(QStringLiteral("Label4_5"))->text(), QStringLiteral("一辩"));
+        QCOMPARE(child<QLabel>(speakers, QStringLiteral("Label5"))->pos(), design.topLeft());
+        QVERIFY(child<QLabel>(speakers, QStringLiteral("Label5"))->width() > design.width());
+        QVERIFY(child<QLabel>(speakers, QStringLiteral("Label6"))->width() <
+                child<QLabel>(speakers, QStringLiteral("Label5"))->width());
+        QCOMPARE(child<QLabel>(speakers, QStringLiteral("Label6"))->x(), design.x());
+        QCOMPARE(child<QLabel>(speakers, QStringLiteral("Label4_5"))->objectName(), QStringLiteral("Label4_5"));
+        QCOMPARE(child<QLabel>(speakers, QStringLiteral("Label4_5"))->text(), QStringLiteral("一辩"));
 
         MotionsScreen *motions = t.screen<MotionsScreen>();
-        QCOMPARE(motions->findChild<QLabel *>(QStringLiteral("Label3"))->geometry(), twipsRect(3120, 2160, 8535, 2175));
-        QVERIFY(motions->findChild<QLabel *>(QStringLiteral("Label3"))->wordWrap());
+        QCOMPARE(child<QLabel>(motions, QStringLiteral("Label3"))->geometry(), twipsRect(3120, 2160, 8535, 2175));
+        QVERIFY(child<QLabel>(motions, QStringLiteral("Label3"))->wordWrap());
 
         // A run without blanks still breaks inside the box rather than leaving it at the right.
-        motions->findChild<QLabel *>(QStringLiteral("Label5"))->setText(QString(60, QLatin1Char('W')));
+        child<QLabel>(motions, QStringLiteral("Label5"))->setText(QString(60, QLatin1Char('W')));
         motions->show();
-        QLabel *wrapped = motions->findChild<QLabel *>(QStringLiteral("Label5"));
+        QLabel *wrapped = child<QLabel>(motions, QStringLiteral("Label5"));
         const QImage shot = wrapped->grab().toImage();
         // Ink in the band of the second line, wherever the face in use puts its glyphs within it.
         const int line = wrapped->fontMetrics().lineSpacing();
@@ -197,18 +197,18 @@ private slots:
         TeamsScreen *teams = t.screen<TeamsScreen>();
         teams->setWindowState(Qt::WindowNoState);
         teams->show();
-        const QSize sized = teams->findChild<QLabel *>(QStringLiteral("Label2"))->size();
+        const QSize sized = child<QLabel>(teams, QStringLiteral("Label2"))->size();
 
         teams->resize(2 * 792, 2 * 566);
         const QRect design = twipsRect(3240, 2160, 7815, 2295);
-        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->geometry(),
+        QCOMPARE(child<QLabel>(teams, QStringLiteral("Label4"))->geometry(),
                  QRect(design.topLeft() * 2, design.size() * 2));
-        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label2"))->pos(), twipsRect(720, 2280, 1, 1).topLeft() * 2);
-        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label2"))->size(), sized);
-        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->font().pointSizeF(), 36.0);
+        QCOMPARE(child<QLabel>(teams, QStringLiteral("Label2"))->pos(), twipsRect(720, 2280, 1, 1).topLeft() * 2);
+        QCOMPARE(child<QLabel>(teams, QStringLiteral("Label2"))->size(), sized);
+        QCOMPARE(child<QLabel>(teams, QStringLiteral("Label4"))->font().pointSizeF(), 36.0);
 
         teams->resize(792, 566);
-        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->geometry(), design);
+        QCOMPARE(child<QLabel>(teams, QStringLiteral("Label4"))->geometry(), design);
     }
 
     void textGrowsWithTheLayoutWhenTheTimekeeperAsks()
@@ -219,18 +219,18 @@ private slots:
         TeamsScreen *teams = t.screen<TeamsScreen>();
         teams->setWindowState(Qt::WindowNoState);
         teams->show();
-        QLabel *heading = teams->findChild<QLabel *>(QStringLiteral("Label1"));
+        QLabel *heading = child<QLabel>(teams, QStringLiteral("Label1"));
         const QRect design = heading->geometry();
         // Wider than it grows high, as a projector is: the text grows as far as the height, and the centred heading
         // stays centred.
         teams->resize(3 * 792, 2 * 566);
-        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->font().pointSizeF(), 72.0);
+        QCOMPARE(child<QLabel>(teams, QStringLiteral("Label4"))->font().pointSizeF(), 72.0);
         QVERIFY(qAbs(heading->geometry().center().x() - 3 * design.center().x()) <= 4);
         QCOMPARE(heading->y(), 2 * design.y());
         // The design size is kept where the screen's own styling reads it.
-        QCOMPARE(designFontOf(teams->findChild<QLabel *>(QStringLiteral("Label4"))).pointSizeF(), 36.0);
+        QCOMPARE(designFontOf(child<QLabel>(teams, QStringLiteral("Label4"))).pointSizeF(), 36.0);
         teams->resize(792, 566);
-        QCOMPARE(teams->findChild<QLabel *>(QStringLiteral("Label4"))->font().pointSizeF(), 36.0);
+        QCOMPARE(child<QLabel>(teams, QStringLiteral("Label4"))->font().pointSizeF(), 36.0);
     }
 
     void namesInRareCharactersHaveTheirGlyphs()
@@ -247,7 +247,7 @@ private slots:
         QStringList lines = distinctDetails();
         lines[6] = QStringLiteral("王𠀀𠮷");
         t.writeConfig(NumSet, lines);
-        QLabel *name = openScreen<SpeakersScreen>(t)->findChild<QLabel *>(QStringLiteral("Label5"));
+        QLabel *name = child<QLabel>(openScreen<SpeakersScreen>(t), QStringLiteral("Label5"));
         QTextLayout layout(name->text(), name->font());
         layout.beginLayout();
         layout.createLine();
@@ -274,8 +274,8 @@ private slots:
         TestApp t;
         t.screen<MainMenu>()->hide();
         InfoScreen *info = openInfo(t, screen);
-        QCOMPARE(info->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
-        tick(info->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
+        QCOMPARE(child<QTimer>(info, QStringLiteral("Timer1"))->interval(), 500);
+        tick(child<QTimer>(info, QStringLiteral("Timer1")), 2);
         QCOMPARE(info->windowTitle(), QStringLiteral("D"));
         // Only the motions screen offers styling.
         QCOMPARE(info->findChild<QMenu *>() != nullptr, screen == QLatin1String("Form7"));
@@ -292,18 +292,18 @@ private slots:
         motions->setWindowState(Qt::WindowNoState);
         motions->show();
 
-        QTest::mousePress(motions->findChild<QLabel *>(QStringLiteral("Label3")), Qt::RightButton, {}, QPoint(10, 10));
-        QVERIFY(!motions->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
+        QTest::mousePress(child<QLabel>(motions, QStringLiteral("Label3")), Qt::RightButton, {}, QPoint(10, 10));
+        QVERIFY(!child<QMenu>(motions, QStringLiteral("menu"))->isVisible());
         QTest::mousePress(motions, Qt::LeftButton, {}, QPoint(20, 20));
-        QVERIFY(!motions->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
+        QVERIFY(!child<QMenu>(motions, QStringLiteral("menu"))->isVisible());
         QTest::mousePress(motions, Qt::RightButton, {}, QPoint(20, 20));
-        QVERIFY(motions->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
-        motions->findChild<QMenu *>(QStringLiteral("menu"))->close();
+        QVERIFY(child<QMenu>(motions, QStringLiteral("menu"))->isVisible());
+        child<QMenu>(motions, QStringLiteral("menu"))->close();
 
         const QList<QAction *> stock = {
-            motions->findChild<QAction *>(QStringLiteral("bj1")), motions->findChild<QAction *>(QStringLiteral("bj2")),
-            motions->findChild<QAction *>(QStringLiteral("bj3")), motions->findChild<QAction *>(QStringLiteral("bj4")),
-            motions->findChild<QAction *>(QStringLiteral("bj5"))};
+            child<QAction>(motions, QStringLiteral("bj1")), child<QAction>(motions, QStringLiteral("bj2")),
+            child<QAction>(motions, QStringLiteral("bj3")), child<QAction>(motions, QStringLiteral("bj4")),
+            child<QAction>(motions, QStringLiteral("bj5"))};
         for (int n = 1; n <= 5; ++n) {
             stock[n - 1]->trigger();
             QVERIFY(hasPicture(motions));
@@ -312,11 +312,11 @@ private slots:
 
         const QString custom = t.backgroundPath(QStringLiteral("p2.jpg"));
         t.platform().openAnswers.append(custom);
-        motions->findChild<QAction *>(QStringLiteral("zdy"))->trigger();
+        child<QAction>(motions, QStringLiteral("zdy"))->trigger();
         QCOMPARE(t.platform().openRequests.size(), 1);
         QCOMPARE(t.platform().openRequests[0].filter, jpegPictureFilter().filter);
         QVERIFY(near(picture(motions).toImage().pixelColor(5, 5), QColor(80, 0, 0)));
-        QVERIFY(motions->findChild<QAction *>(QStringLiteral("s"))->isSeparator());
+        QVERIFY(child<QAction>(motions, QStringLiteral("s"))->isSeparator());
 
         // The picture is not kept for the next opening.
         closeScreen(motions);

@@ -82,9 +82,9 @@ private slots:
             greyed += !button->isEnabled();
         }
         QCOMPARE(greyed, 17);
-        QVERIFY(menu->findChild<QPushButton *>(QStringLiteral("Command20"))->isEnabled());
-        QCOMPARE(backColour(menu->findChild<QPushButton *>(QStringLiteral("Command12"))), QColor(24, 148, 222));
-        QCOMPARE(backColour(menu->findChild<QPushButton *>(QStringLiteral("Command43"))), QColor(222, 150, 171));
+        QVERIFY(child<QPushButton>(menu, QStringLiteral("Command20"))->isEnabled());
+        QCOMPARE(backColour(child<QPushButton>(menu, QStringLiteral("Command12"))), QColor(24, 148, 222));
+        QCOMPARE(backColour(child<QPushButton>(menu, QStringLiteral("Command43"))), QColor(222, 150, 171));
     }
 
     void customCaptionsFollowTheStagesPage()
@@ -92,21 +92,21 @@ private slots:
         TestApp t;
         t.writeConfig(TimeSet, numberedTimeSet());
         MainMenu *menu = t.screen<MainMenu>();
-        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command10"))->text(), QStringLiteral("name1"));
-        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command14"))->text(), QStringLiteral("name13"));
-        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command42"))->text(), QStringLiteral("name5"));
-        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command43"))->text(), QStringLiteral("name6"));
+        QCOMPARE(child<QPushButton>(menu, QStringLiteral("Command10"))->text(), QStringLiteral("name1"));
+        QCOMPARE(child<QPushButton>(menu, QStringLiteral("Command14"))->text(), QStringLiteral("name13"));
+        QCOMPARE(child<QPushButton>(menu, QStringLiteral("Command42"))->text(), QStringLiteral("name5"));
+        QCOMPARE(child<QPushButton>(menu, QStringLiteral("Command43"))->text(), QStringLiteral("name6"));
 
         // An unsaved edit shows while the page stays loaded, and goes with the page.
         StagesPage *stages = t.screen<StagesPage>();
-        stages->findChild<QLineEdit *>(QStringLiteral("Text13"))->setText(QStringLiteral("质询"));
+        child<QLineEdit>(stages, QStringLiteral("Text13"))->setText(QStringLiteral("质询"));
         menu->show();
-        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command14"))->text(), QStringLiteral("质询"));
+        QCOMPARE(child<QPushButton>(menu, QStringLiteral("Command14"))->text(), QStringLiteral("质询"));
         stages->show();
         menu->hide();
         stages->close();
         QVERIFY(menu->isVisible());
-        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command14"))->text(), QStringLiteral("name13"));
+        QCOMPARE(child<QPushButton>(menu, QStringLiteral("Command14"))->text(), QStringLiteral("name13"));
     }
 
     void stageButtonsHandOverAndOpenTheirClock_data()
@@ -159,8 +159,8 @@ private slots:
         child<QPushButton>(menu, button)->click();
 
         StageHandover *handover = t.screen<StageHandover>();
-        QCOMPARE(handover->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), limit);
-        QCOMPARE(handover->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), name);
+        QCOMPARE(child<QLineEdit>(handover, QStringLiteral("Text1"))->text(), limit);
+        QCOMPARE(child<QLineEdit>(handover, QStringLiteral("Text2"))->text(), name);
         Screen *opened = t.app().screens().loaded(clock);
         QVERIFY(opened);
         QVERIFY(opened->isVisible());
@@ -207,7 +207,8 @@ private slots:
         QFETCH(bool, menuStays);
         TestApp t;
         MainMenu *menu = openScreen<MainMenu>(t);
-        if (auto *button = child<QPushButton>(menu, control))
+        // A button, or an entry of the pop-up menu.
+        if (auto *button = menu->findChild<QPushButton *>(control))
             button->click();
         else
             child<QAction>(menu, control)->trigger();
@@ -222,24 +223,24 @@ private slots:
     {
         TestApp t;
         MainMenu *menu = openScreen<MainMenu>(t);
-        menu->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+        child<QPushButton>(menu, QStringLiteral("Command4"))->click();
         Screen *title = t.app().screens().loaded(QStringLiteral("Form13"));
         for (const char *designOnly : {"Label3", "Command1", "Command2", "Command3", "Command4", "Command5"})
             QVERIFY2(!child<QWidget>(title, QLatin1String(designOnly))->isVisible(), designOnly);
         QVERIFY(child<QWidget>(title, QStringLiteral("Label1"))->isVisible());
         closeScreen(title);
-        menu->findChild<QPushButton *>(QStringLiteral("Command20"))->click();
+        child<QPushButton>(menu, QStringLiteral("Command20"))->click();
         title = t.app().screens().loaded(QStringLiteral("Form13"));
         for (const char *designOnly : {"Label3", "Command1", "Command5"})
             QVERIFY2(child<QWidget>(title, QLatin1String(designOnly))->isVisible(), designOnly);
         closeScreen(title);
 
         // Guest comments retitle the audience screen; audience questions keep its own heading.
-        menu->findChild<QPushButton *>(QStringLiteral("Command17"))->click();
+        child<QPushButton>(menu, QStringLiteral("Command17"))->click();
         QCOMPARE(child<QLabel>(t.app().screens().loaded(QStringLiteral("Form20")), QStringLiteral("Label1"))->text(),
                  QStringLiteral("嘉宾点评"));
         closeScreen(t.app().screens().loaded(QStringLiteral("Form20")));
-        menu->findChild<QPushButton *>(QStringLiteral("Command16"))->click();
+        child<QPushButton>(menu, QStringLiteral("Command16"))->click();
         QCOMPARE(child<QLabel>(t.app().screens().loaded(QStringLiteral("Form20")), QStringLiteral("Label1"))->text(),
                  QStringLiteral("观众提问"));
     }
@@ -264,8 +265,8 @@ private slots:
     {
         TestApp t;
         MainMenu *menu = openScreen<MainMenu>(t);
-        menu->findChild<QPushButton *>(QStringLiteral("Command46"))->click();
-        menu->findChild<QAction *>(QStringLiteral("bb"))->trigger();
+        child<QPushButton>(menu, QStringLiteral("Command46"))->click();
+        child<QAction>(menu, QStringLiteral("bb"))->trigger();
         QCOMPARE(t.platform().urls.size(), 2);
         QVERIFY(t.platform().urls.at(0).startsWith(QStringLiteral("http")));
         QVERIFY(menu->isVisible());
@@ -277,41 +278,41 @@ private slots:
         t.writeSoundSet();
         MainMenu *menu = openScreen<MainMenu>(t);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form9")));
-        tick(menu->findChild<QTimer *>(QStringLiteral("Timer2")));
+        tick(child<QTimer>(menu, QStringLiteral("Timer2")));
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form9")));
-        QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
-        QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Label2"))->text().isEmpty());
+        QVERIFY(child<QLabel>(menu, QStringLiteral("Label2"))->isVisible());
+        QVERIFY(!child<QLabel>(menu, QStringLiteral("Label2"))->text().isEmpty());
         SoundPage *sounds = t.screen<SoundPage>();
-        sounds->findChild<QCheckBox *>(QStringLiteral("Check2"))->click();
-        QCOMPARE(sounds->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("不显示"));
-        tick(menu->findChild<QTimer *>(QStringLiteral("Timer2")));
-        QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
+        child<QCheckBox>(sounds, QStringLiteral("Check2"))->click();
+        QCOMPARE(child<QLineEdit>(sounds, QStringLiteral("Text3"))->text(), QStringLiteral("不显示"));
+        tick(child<QTimer>(menu, QStringLiteral("Timer2")));
+        QVERIFY(!child<QLabel>(menu, QStringLiteral("Label2"))->isVisible());
 
         TestApp empty;
         MainMenu *bare = openScreen<MainMenu>(empty);
-        tick(bare->findChild<QTimer *>(QStringLiteral("Timer2")));
-        QVERIFY(!bare->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
-        QVERIFY(!bare->findChild<QLabel *>(QStringLiteral("Label2"))->text().isEmpty());
+        tick(child<QTimer>(bare, QStringLiteral("Timer2")));
+        QVERIFY(!child<QLabel>(bare, QStringLiteral("Label2"))->isVisible());
+        QVERIFY(!child<QLabel>(bare, QStringLiteral("Label2"))->text().isEmpty());
     }
 
     void popUpMenuOnlyOnTheBackgroundPicture()
     {
         TestApp t;
         MainMenu *menu = openScreen<MainMenu>(t);
-        QTest::mouseClick(menu->findChild<QLabel *>(QStringLiteral("Image1")), Qt::LeftButton, {}, QPoint(400, 500));
-        QVERIFY(!menu->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
-        QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command4")), Qt::RightButton);
-        QTest::mouseClick(menu->findChild<QLabel *>(QStringLiteral("Label1")), Qt::RightButton);
-        QVERIFY(!menu->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
-        QTest::mousePress(menu->findChild<QLabel *>(QStringLiteral("Image1")), Qt::RightButton, {}, QPoint(400, 500));
-        QVERIFY(menu->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
-        menu->findChild<QMenu *>(QStringLiteral("menu"))->hide();
+        QTest::mouseClick(child<QLabel>(menu, QStringLiteral("Image1")), Qt::LeftButton, {}, QPoint(400, 500));
+        QVERIFY(!child<QMenu>(menu, QStringLiteral("menu"))->isVisible());
+        QTest::mouseClick(child<QPushButton>(menu, QStringLiteral("Command4")), Qt::RightButton);
+        QTest::mouseClick(child<QLabel>(menu, QStringLiteral("Label1")), Qt::RightButton);
+        QVERIFY(!child<QMenu>(menu, QStringLiteral("menu"))->isVisible());
+        QTest::mousePress(child<QLabel>(menu, QStringLiteral("Image1")), Qt::RightButton, {}, QPoint(400, 500));
+        QVERIFY(child<QMenu>(menu, QStringLiteral("menu"))->isVisible());
+        child<QMenu>(menu, QStringLiteral("menu"))->hide();
         const QStringList names = {QStringLiteral("no"),  QStringLiteral("mr"),     QStringLiteral("bj1"),
                                    QStringLiteral("bj2"), QStringLiteral("bj3"),    QStringLiteral("zdy"),
                                    QStringLiteral("set"), QStringLiteral("author"), QStringLiteral("soft"),
                                    QStringLiteral("bb"),  QStringLiteral("exit")};
         for (const QString &name : names)
-            QVERIFY2(menu->findChild<QAction *>(name), qPrintable(name));
+            QVERIFY2(child<QAction>(menu, name), qPrintable(name));
     }
 
     void backgroundChoices()
@@ -320,22 +321,22 @@ private slots:
         QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p4.jpg")), QColor(200, 30, 30)));
         QVERIFY(writePicture(t.backgroundPath(QStringLiteral("p2.jpg")), QColor(30, 30, 200)));
         MainMenu *menu = openScreen<MainMenu>(t);
-        QVERIFY(hasPicture(menu->findChild<QLabel *>(QStringLiteral("Image1"))));
-        menu->findChild<QAction *>(QStringLiteral("no"))->trigger();
-        QVERIFY(!hasPicture(menu->findChild<QLabel *>(QStringLiteral("Image1"))));
-        menu->findChild<QAction *>(QStringLiteral("mr"))->trigger();
-        QVERIFY(near(centreColour(menu->findChild<QLabel *>(QStringLiteral("Image1"))), QColor(200, 30, 30)));
-        menu->findChild<QAction *>(QStringLiteral("bj2"))->trigger();
-        QVERIFY(near(centreColour(menu->findChild<QLabel *>(QStringLiteral("Image1"))), QColor(30, 30, 200)));
+        QVERIFY(hasPicture(child<QLabel>(menu, QStringLiteral("Image1"))));
+        child<QAction>(menu, QStringLiteral("no"))->trigger();
+        QVERIFY(!hasPicture(child<QLabel>(menu, QStringLiteral("Image1"))));
+        child<QAction>(menu, QStringLiteral("mr"))->trigger();
+        QVERIFY(near(centreColour(child<QLabel>(menu, QStringLiteral("Image1"))), QColor(200, 30, 30)));
+        child<QAction>(menu, QStringLiteral("bj2"))->trigger();
+        QVERIFY(near(centreColour(child<QLabel>(menu, QStringLiteral("Image1"))), QColor(30, 30, 200)));
         // A missing stock picture keeps the one shown.
-        menu->findChild<QAction *>(QStringLiteral("bj1"))->trigger();
-        QVERIFY(near(centreColour(menu->findChild<QLabel *>(QStringLiteral("Image1"))), QColor(30, 30, 200)));
+        child<QAction>(menu, QStringLiteral("bj1"))->trigger();
+        QVERIFY(near(centreColour(child<QLabel>(menu, QStringLiteral("Image1"))), QColor(30, 30, 200)));
         // The custom background offers bitmaps first and preselects JPEG pictures.
-        menu->findChild<QAction *>(QStringLiteral("zdy"))->trigger();
+        child<QAction>(menu, QStringLiteral("zdy"))->trigger();
         QCOMPARE(t.platform().openRequests.size(), 1);
         QCOMPARE(t.platform().openRequests.at(0).filterIndex, 2);
         QVERIFY(t.platform().openRequests.at(0).filter.startsWith(QStringLiteral("位图文件(*.bmp)|*.bmp|")));
-        QVERIFY(near(centreColour(menu->findChild<QLabel *>(QStringLiteral("Image1"))), QColor(30, 30, 200)));
+        QVERIFY(near(centreColour(child<QLabel>(menu, QStringLiteral("Image1"))), QColor(30, 30, 200)));
     }
 
     void exitAsksFirstAndHelpOpensOnF1()
@@ -344,7 +345,7 @@ private slots:
         QSignalSpy exit(&t.app(), &Application::exitRequested);
         MainMenu *menu = openScreen<MainMenu>(t);
         t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
-        menu->findChild<QAction *>(QStringLiteral("exit"))->trigger();
+        child<QAction>(menu, QStringLiteral("exit"))->trigger();
         QCOMPARE(exit.count(), 0);
         QVERIFY(menu->isVisible());
         const MessageRequest &question = t.platform().messages.at(0);
@@ -356,7 +357,7 @@ private slots:
         QTest::keyClick(menu, Qt::Key_F1);
         QCOMPARE(t.platform().helpFiles, QStringList{t.dir() + QStringLiteral("/help.chm")});
 
-        menu->findChild<QAction *>(QStringLiteral("exit"))->trigger();
+        child<QAction>(menu, QStringLiteral("exit"))->trigger();
         QCOMPARE(exit.count(), 1);
     }
 
@@ -370,24 +371,24 @@ private slots:
         const SplashStart start(t);
         SplashScreen *splash = t.screen<SplashScreen>();
         QTest::mouseClick(splash, Qt::LeftButton);
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")), 2);
         MainMenu *menu = t.screen<MainMenu>();
         QVERIFY(menu->isVisible());
 
-        menu->findChild<QPushButton *>(QStringLiteral("Command37"))->click();
+        child<QPushButton>(menu, QStringLiteral("Command37"))->click();
         SingleSideClock *clock = t.screen<SingleSideClock>();
         QVERIFY(clock->isVisible());
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("开篇陈词"));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0分32秒"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("反方开篇陈词"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0分30秒"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label1"))->text(), QStringLiteral("开篇陈词"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral("0分32秒"));
+        child<QPushButton>(clock, QStringLiteral("Command2"))->click();
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label1"))->text(), QStringLiteral("反方开篇陈词"));
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 2);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral("0分30秒"));
         QCOMPARE(t.platform().sounds.size(), 1);
         QVERIFY(t.platform().sounds.at(0).endsWith(QStringLiteral("sound/30Warn/默认声音.wav")));
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 30);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 30);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
         QVERIFY(t.platform().sounds.at(1).endsWith(QStringLiteral("sound/TimeOut/声音一.wav")));
         closeToMenu(t, clock);
     }

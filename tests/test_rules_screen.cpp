@@ -7,6 +7,7 @@
 #include "support/files.h"
 #include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,18 +43,18 @@ RulesScreen *activeRulesScreen(TestApp &t, RulesImport &import)
     screen->activateWindow();
     if (!QTest::qWaitForWindowActive(screen))
         qFatal("the rules screen did not become active");
-    screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setFocus();
+    child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->setFocus();
     return screen;
 }
 
 void checkDesignStyle(const RulesScreen *screen)
 {
-    QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().family(), QStringLiteral("宋体"));
-    QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().pointSizeF(), 30.0);
-    QVERIFY(!screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().bold());
-    QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->palette().color(QPalette::Text),
+    QCOMPARE(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->font().family(), QStringLiteral("宋体"));
+    QCOMPARE(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->font().pointSizeF(), 30.0);
+    QVERIFY(!child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->font().bold());
+    QCOMPARE(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->palette().color(QPalette::Text),
              QColor(0, 0, 128));
-    QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->palette().color(QPalette::Base),
+    QCOMPARE(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->palette().color(QPalette::Base),
              QColor(125, 230, 117));
 }
 
@@ -140,7 +141,7 @@ private slots:
         if (refusal.isEmpty()) {
             QVERIFY(screen && screen->isVisible());
             QVERIFY(!menu->isVisible());
-            QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText(), shown);
+            QCOMPARE(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->toPlainText(), shown);
             QCOMPARE(t.platform().messages.size(), 1);
         } else {
             QVERIFY(!screen);
@@ -190,56 +191,53 @@ private slots:
         RulesScreen *screen = activeRulesScreen(t, import);
         QVERIFY(screen->windowState() & Qt::WindowMaximized);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
-        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
+        tick(child<QTimer>(screen, QStringLiteral("Timer1")), 2);
         QCOMPARE(screen->windowTitle(), QStringLiteral("D"));
         QFont chosen = designFont(QStringLiteral("隶书"), 48);
         chosen.setItalic(true);
         t.platform().fontAnswers = {chosen};
         t.platform().colourAnswers = {QColor(Qt::red), QColor(Qt::yellow)};
 
-        screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->selectAll();
-        QTest::keyClick(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClick(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_B, Qt::ControlModifier);
-        QTest::keyClick(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_F, Qt::ControlModifier);
+        child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->selectAll();
+        QTest::keyClick(child<QPlainTextEdit>(screen, QStringLiteral("Text1")), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(child<QPlainTextEdit>(screen, QStringLiteral("Text1")), Qt::Key_B, Qt::ControlModifier);
+        QTest::keyClick(child<QPlainTextEdit>(screen, QStringLiteral("Text1")), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(t.platform().colourRequests.size(), 2);
         QCOMPARE(t.platform().fontRequests.size(), 1);
-        QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->palette().color(QPalette::Text),
+        QCOMPARE(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->palette().color(QPalette::Text),
                  QColor(Qt::red));
-        QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->palette().color(QPalette::Base),
+        QCOMPARE(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->palette().color(QPalette::Base),
                  QColor(Qt::yellow));
-        QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().family(), QStringLiteral("隶书"));
-        QCOMPARE(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().pointSizeF(), 48.0);
-        QVERIFY(!screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->font().italic());
+        QCOMPARE(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->font().family(), QStringLiteral("隶书"));
+        QCOMPARE(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->font().pointSizeF(), 48.0);
+        QVERIFY(!child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->font().italic());
         // The box's own editing keys still work.
-        QTest::keyClick(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClicks(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), QStringLiteral("ok"));
-        QVERIFY(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))
-                    ->toPlainText()
-                    .endsWith(QStringLiteral("\nok")));
+        QTest::keyClick(child<QPlainTextEdit>(screen, QStringLiteral("Text1")), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(child<QPlainTextEdit>(screen, QStringLiteral("Text1")), QStringLiteral("ok"));
+        QVERIFY(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->toPlainText().endsWith(QStringLiteral("\nok")));
 
         // A right click on the text brings the screen's menu, not the standard edit menu.
         QContextMenuEvent click(
             QContextMenuEvent::Mouse, QPoint(20, 20),
-            screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->viewport()->mapToGlobal(QPoint(20, 20)));
-        QApplication::sendEvent(screen->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->viewport(), &click);
-        QCOMPARE(QApplication::activePopupWidget(), screen->findChild<QMenu *>(QStringLiteral("menu")));
-        QCOMPARE(screen->findChild<QMenu *>(QStringLiteral("menu"))->title(), QStringLiteral("菜单(&M)"));
+            child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->viewport()->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(child<QPlainTextEdit>(screen, QStringLiteral("Text1"))->viewport(), &click);
+        QCOMPARE(QApplication::activePopupWidget(), child<QMenu>(screen, QStringLiteral("menu")));
+        QCOMPARE(child<QMenu>(screen, QStringLiteral("menu"))->title(), QStringLiteral("菜单(&M)"));
         QStringList entries;
-        for (const QAction *entry : screen->findChild<QMenu *>(QStringLiteral("menu"))->actions())
+        for (const QAction *entry : child<QMenu>(screen, QStringLiteral("menu"))->actions())
             entries << entry->objectName() + QLatin1Char(' ') + entry->text() + QLatin1Char(' ') +
                            entry->shortcut().toString();
         QCOMPARE(entries, (QStringList{QStringLiteral("font 文字字体 Ctrl+F"), QStringLiteral("color 文字颜色 Ctrl+C"),
                                        QStringLiteral("bc 文字底色 Ctrl+B")}));
-        screen->findChild<QMenu *>(QStringLiteral("menu"))->hide();
+        child<QMenu>(screen, QStringLiteral("menu"))->hide();
 
         closeToMenu(t, screen);
         RulesScreen *again = activeRulesScreen(t, import);
-        QVERIFY(again->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))
-                    ->toPlainText()
-                    .startsWith(QStringLiteral("第一条")));
+        QVERIFY(
+            child<QPlainTextEdit>(again, QStringLiteral("Text1"))->toPlainText().startsWith(QStringLiteral("第一条")));
         checkDesignStyle(again);
         // The colour dialog of the new screen starts afresh too.
-        QTest::keyClick(again->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(child<QPlainTextEdit>(again, QStringLiteral("Text1")), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(t.platform().colourRequests.last(), QColor(Qt::black));
     }
 };

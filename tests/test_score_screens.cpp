@@ -8,6 +8,7 @@
 #include "support/files.h"
 #include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,18 +54,18 @@ ScoreEntry *openEntry(TestApp &t)
 void enter(ScoreEntry *entry, const QStringList &texts)
 {
     const QList<QLineEdit *> boxes{
-        entry->findChild<QLineEdit *>(QStringLiteral("Text1")), entry->findChild<QLineEdit *>(QStringLiteral("Text2")),
-        entry->findChild<QLineEdit *>(QStringLiteral("Text3")), entry->findChild<QLineEdit *>(QStringLiteral("Text4"))};
+        child<QLineEdit>(entry, QStringLiteral("Text1")), child<QLineEdit>(entry, QStringLiteral("Text2")),
+        child<QLineEdit>(entry, QStringLiteral("Text3")), child<QLineEdit>(entry, QStringLiteral("Text4"))};
     for (int i = 0; i < 4; ++i)
         type(boxes.at(i), texts.at(i));
 }
 
 QStringList boxTexts(const ScoreEntry *entry)
 {
-    return {entry->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(),
-            entry->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(),
-            entry->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(),
-            entry->findChild<QLineEdit *>(QStringLiteral("Text4"))->text()};
+    return {child<QLineEdit>(entry, QStringLiteral("Text1"))->text(),
+            child<QLineEdit>(entry, QStringLiteral("Text2"))->text(),
+            child<QLineEdit>(entry, QStringLiteral("Text3"))->text(),
+            child<QLineEdit>(entry, QStringLiteral("Text4"))->text()};
 }
 
 bool loaded(TestApp &t, const QString &name)
@@ -74,9 +75,9 @@ bool loaded(TestApp &t, const QString &name)
 
 void revealAll(ResultScreen *result)
 {
-    result->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-    result->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    result->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    child<QPushButton>(result, QStringLiteral("Command3"))->click();
+    child<QPushButton>(result, QStringLiteral("Command1"))->click();
+    child<QPushButton>(result, QStringLiteral("Command2"))->click();
 }
 
 // The report without its time stamp, which follows the clock.
@@ -103,20 +104,19 @@ private slots:
         QCOMPARE(entry->size(), QSize(412, 235));
         QCOMPARE(entry->minimumSize(), entry->maximumSize());
         QVERIFY(!entry->usesProportionalLayout());
-        QCOMPARE(entry->findChild<QLabel *>(QStringLiteral("Label1_2"))->text(),
+        QCOMPARE(child<QLabel>(entry, QStringLiteral("Label1_2"))->text(),
                  QStringLiteral("请键入反方代表队的最后得分"));
-        QCOMPARE(entry->findChild<QLabel *>(QStringLiteral("Label1_3"))->objectName(), QStringLiteral("Label1_3"));
+        QCOMPARE(child<QLabel>(entry, QStringLiteral("Label1_3"))->objectName(), QStringLiteral("Label1_3"));
 
-        type(entry->findChild<QLineEdit *>(QStringLiteral("Text1")), QStringLiteral("87.5分"));
-        QCOMPARE(entry->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("87.5分"));
-        QCOMPARE(entry->findChild<QLineEdit *>(QStringLiteral("Text1"))->displayText(), QStringLiteral("*****"));
+        type(child<QLineEdit>(entry, QStringLiteral("Text1")), QStringLiteral("87.5分"));
+        QCOMPARE(child<QLineEdit>(entry, QStringLiteral("Text1"))->text(), QStringLiteral("87.5分"));
+        QCOMPARE(child<QLineEdit>(entry, QStringLiteral("Text1"))->displayText(), QStringLiteral("*****"));
 
         // Focus starts on the button, then Tab runs through the four boxes in order.
-        QCOMPARE(entry->focusWidget(), entry->findChild<QPushButton *>(QStringLiteral("Command1")));
-        for (QWidget *next : {entry->findChild<QLineEdit *>(QStringLiteral("Text1")),
-                              entry->findChild<QLineEdit *>(QStringLiteral("Text2")),
-                              entry->findChild<QLineEdit *>(QStringLiteral("Text3")),
-                              entry->findChild<QLineEdit *>(QStringLiteral("Text4"))}) {
+        QCOMPARE(entry->focusWidget(), child<QPushButton>(entry, QStringLiteral("Command1")));
+        for (QWidget *next :
+             {child<QLineEdit>(entry, QStringLiteral("Text1")), child<QLineEdit>(entry, QStringLiteral("Text2")),
+              child<QLineEdit>(entry, QStringLiteral("Text3")), child<QLineEdit>(entry, QStringLiteral("Text4"))}) {
             QTest::keyClick(entry->focusWidget(), Qt::Key_Tab);
             QCOMPARE(entry->focusWidget(), next);
         }
@@ -142,7 +142,7 @@ private slots:
         t.writeConfig(NumSet, contestDetails());
         ScoreEntry *entry = openEntry(t);
         enter(entry, typed);
-        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QPushButton>(entry, QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.readConfigBytes(Score), gbBytes({typed.at(0), typed.at(2)}));
         QVERIFY(t.platform().messages.isEmpty());
@@ -153,9 +153,9 @@ private slots:
         QVERIFY(!t.screen<MainMenu>()->isVisible());
 
         revealAll(result);
-        QCOMPARE((QStringList{result->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
-                              result->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
-                              result->findChild<QLabel *>(QStringLiteral("Label5"))->text()}),
+        QCOMPARE((QStringList{child<QLabel>(result, QStringLiteral("Label6"))->text(),
+                              child<QLabel>(result, QStringLiteral("Label7"))->text(),
+                              child<QLabel>(result, QStringLiteral("Label5"))->text()}),
                  shown);
     }
 
@@ -176,7 +176,7 @@ private slots:
         t.writeConfig(Score, {QStringLiteral("1"), QStringLiteral("2")});
         ScoreEntry *entry = openEntry(t);
         enter(entry, typed);
-        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QPushButton>(entry, QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("数据前后输入不一致，请重新输入！")});
         QCOMPARE(t.platform().messages.constFirst().buttons, MessageButtons::Ok);
@@ -187,7 +187,7 @@ private slots:
 
         // The next attempt goes through.
         enter(entry, texts({"75", "75", "76", "76"}));
-        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QPushButton>(entry, QStringLiteral("Command1"))->click();
         QCOMPARE(t.readConfigBytes(Score), gbBytes({QStringLiteral("75"), QStringLiteral("76")}));
     }
 
@@ -196,7 +196,7 @@ private slots:
         TestApp t(TestApp::Config::Missing);
         ScoreEntry *entry = openEntry(t);
         enter(entry, texts({"87.5", "87.5", "86", "86"}));
-        entry->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QPushButton>(entry, QStringLiteral("Command1"))->click();
 
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages.constFirst().text.contains(Score));
@@ -226,34 +226,33 @@ private slots:
         QVERIFY(result->windowState() & Qt::WindowMaximized);
         QVERIFY(result->usesProportionalLayout());
         QCOMPARE(result->windowTitle(), QStringLiteral("Dovrel"));
-        QVERIFY(result->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(result->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
+        QVERIFY(child<QTimer>(result, QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(child<QTimer>(result, QStringLiteral("Timer1"))->interval(), 500);
         // The details page was read for the team names, and stays out of sight.
         QVERIFY(loaded(t, QStringLiteral("Form2")));
         QVERIFY(!t.screen<ContestDetailsPage>()->isVisible());
 
-        QList<QLabel *> values{result->findChild<QLabel *>(QStringLiteral("Label6")),
-                               result->findChild<QLabel *>(QStringLiteral("Label7")),
-                               result->findChild<QLabel *>(QStringLiteral("Label5"))};
+        QList<QLabel *> values{child<QLabel>(result, QStringLiteral("Label6")),
+                               child<QLabel>(result, QStringLiteral("Label7")),
+                               child<QLabel>(result, QStringLiteral("Label5"))};
         for (QLabel *value : values)
             QVERIFY(!value->isVisible());
-        for (QLabel *heading : {result->findChild<QLabel *>(QStringLiteral("Label1")),
-                                result->findChild<QLabel *>(QStringLiteral("Label2")),
-                                result->findChild<QLabel *>(QStringLiteral("Label3")),
-                                result->findChild<QLabel *>(QStringLiteral("Label4"))})
+        for (QLabel *heading :
+             {child<QLabel>(result, QStringLiteral("Label1")), child<QLabel>(result, QStringLiteral("Label2")),
+              child<QLabel>(result, QStringLiteral("Label3")), child<QLabel>(result, QStringLiteral("Label4"))})
             QVERIFY(heading->isVisible());
 
-        result->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-        QVERIFY(result->findChild<QLabel *>(QStringLiteral("Label7"))->isVisible());
-        QVERIFY(!result->findChild<QLabel *>(QStringLiteral("Label6"))->isVisible() &&
-                !result->findChild<QLabel *>(QStringLiteral("Label5"))->isVisible());
-        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label7"))->text(), QStringLiteral(" 87.35分"));
-        result->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        result->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        QVERIFY(result->findChild<QLabel *>(QStringLiteral("Label5"))->isVisible());
-        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("蓝队"));
-        result->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label6"))->text(), QStringLiteral(" 86分"));
+        child<QPushButton>(result, QStringLiteral("Command2"))->click();
+        QVERIFY(child<QLabel>(result, QStringLiteral("Label7"))->isVisible());
+        QVERIFY(!child<QLabel>(result, QStringLiteral("Label6"))->isVisible() &&
+                !child<QLabel>(result, QStringLiteral("Label5"))->isVisible());
+        QCOMPARE(child<QLabel>(result, QStringLiteral("Label7"))->text(), QStringLiteral(" 87.35分"));
+        child<QPushButton>(result, QStringLiteral("Command3"))->click();
+        child<QPushButton>(result, QStringLiteral("Command3"))->click();
+        QVERIFY(child<QLabel>(result, QStringLiteral("Label5"))->isVisible());
+        QCOMPARE(child<QLabel>(result, QStringLiteral("Label5"))->text(), QStringLiteral("蓝队"));
+        child<QPushButton>(result, QStringLiteral("Command1"))->click();
+        QCOMPARE(child<QLabel>(result, QStringLiteral("Label6"))->text(), QStringLiteral(" 86分"));
         for (QLabel *value : values)
             QVERIFY(value->isVisible());
 
@@ -283,9 +282,9 @@ private slots:
             t.writeConfig(Score, lines);
         ResultScreen *result = openScreen<ResultScreen>(t);
         revealAll(result);
-        QCOMPARE((QStringList{result->findChild<QLabel *>(QStringLiteral("Label6"))->text(),
-                              result->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
-                              result->findChild<QLabel *>(QStringLiteral("Label5"))->text()}),
+        QCOMPARE((QStringList{child<QLabel>(result, QStringLiteral("Label6"))->text(),
+                              child<QLabel>(result, QStringLiteral("Label7"))->text(),
+                              child<QLabel>(result, QStringLiteral("Label5"))->text()}),
                  shown);
     }
 
@@ -298,12 +297,12 @@ private slots:
             ->findChild<QLineEdit *>(QStringLiteral("Text6"))
             ->setText(QStringLiteral("未保存的队名"));
         ResultScreen *result = t.screen<ResultScreen>();
-        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("未保存的队名"));
+        QCOMPARE(child<QLabel>(result, QStringLiteral("Label5"))->text(), QStringLiteral("未保存的队名"));
 
         // An empty team name gives an empty winner line.
         TestApp e;
         e.writeConfig(Score, {QStringLiteral("80"), QStringLiteral("90")});
-        QCOMPARE(e.screen<ResultScreen>()->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QString());
+        QCOMPARE(child<QLabel>(e.screen<ResultScreen>(), QStringLiteral("Label5"))->text(), QString());
     }
 
     void reportIsBuiltFromTheDetailsAndScores()
@@ -330,10 +329,10 @@ private slots:
         QCOMPARE(report->size(), QSize(792, 566));
         QVERIFY(report->usesProportionalLayout());
         QCOMPARE(report->windowTitle(), QStringLiteral("Dovrel"));
-        QCOMPARE(report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QVERIFY(!report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->isReadOnly());
-        QVERIFY(!report->findChild<QPushButton *>(QStringLiteral("Command2"))->isEnabled());
-        QVERIFY(report->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(child<QPlainTextEdit>(report, QStringLiteral("Text1"))->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(!child<QPlainTextEdit>(report, QStringLiteral("Text1"))->isReadOnly());
+        QVERIFY(!child<QPushButton>(report, QStringLiteral("Command2"))->isEnabled());
+        QVERIFY(child<QTimer>(report, QStringLiteral("Timer1"))->isActive());
 
         // Without stored scores the totals are 0 and the contest a draw.
         TestApp e;
@@ -348,12 +347,12 @@ private slots:
     {
         TestApp t;
         ReportScreen *report = openScreen<ReportScreen>(t);
-        QTextCursor cursor = report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->textCursor();
+        QTextCursor cursor = child<QPlainTextEdit>(report, QStringLiteral("Text1"))->textCursor();
         cursor.movePosition(QTextCursor::End);
-        report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setTextCursor(cursor);
-        type(report->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), QStringLiteral("补记"));
-        QTest::keyClick(report->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), Qt::Key_Return);
-        report->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        child<QPlainTextEdit>(report, QStringLiteral("Text1"))->setTextCursor(cursor);
+        type(child<QPlainTextEdit>(report, QStringLiteral("Text1")), QStringLiteral("补记"));
+        QTest::keyClick(child<QPlainTextEdit>(report, QStringLiteral("Text1")), Qt::Key_Return);
+        child<QPushButton>(report, QStringLiteral("Command1"))->click();
 
         const QString copied = t.platform().clipboard;
         QVERIFY(copied.endsWith(QStringLiteral("互为平手！\r\n补记\r\n")));
@@ -369,7 +368,7 @@ private slots:
         ReportScreen *report = t.screen<ReportScreen>();
         const QString path = t.dir() + QStringLiteral("/报表.TXT");
         t.platform().saveAnswers = {path};
-        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        child<QPushButton>(report, QStringLiteral("Command3"))->click();
 
         QCOMPARE(t.platform().saveRequests.size(), 1);
         // The first report goes to the user's documents, never the program's own folder.
@@ -387,10 +386,10 @@ private slots:
         QVERIFY(t.platform().messages.isEmpty());
 
         // A cancelled or empty answer writes nothing, even after a file was chosen.
-        report->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setPlainText(QStringLiteral("改过"));
+        child<QPlainTextEdit>(report, QStringLiteral("Text1"))->setPlainText(QStringLiteral("改过"));
         t.platform().saveAnswers = {std::nullopt, QString()};
-        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        child<QPushButton>(report, QStringLiteral("Command3"))->click();
+        child<QPushButton>(report, QStringLiteral("Command3"))->click();
         QCOMPARE(t.platform().saveRequests.size(), 3);
         QCOMPARE(t.platform().saveRequests.at(1).initialFile, path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -398,7 +397,7 @@ private slots:
         QVERIFY(t.platform().messages.isEmpty());
         // The next report screen starts where the last report was saved.
         closeScreen(report);
-        t.screen<ReportScreen>()->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        child<QPushButton>(t.screen<ReportScreen>(), QStringLiteral("Command3"))->click();
         QCOMPARE(t.platform().saveRequests.last().initialFolder, t.dir());
         QCOMPARE(t.platform().saveRequests.last().initialFile, QString());
     }
@@ -422,7 +421,7 @@ private slots:
         TestApp t;
         ReportScreen *report = t.screen<ReportScreen>();
         t.platform().saveAnswers = {t.dir() + QLatin1Char('/') + typed, std::nullopt};
-        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        child<QPushButton>(report, QStringLiteral("Command3"))->click();
 
         QCOMPARE(t.platform().saveRequests.constFirst().defaultSuffix, QStringLiteral("txt"));
         QCOMPARE(QDir(t.dir()).entryList({QStringLiteral("报表*")}, QDir::Files), QStringList{saved});
@@ -430,7 +429,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), encodeAnsi(report->reportText() + QStringLiteral("\r\n")));
         // The dialog offers the file as saved the next time.
-        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        child<QPushButton>(report, QStringLiteral("Command3"))->click();
         QCOMPARE(t.platform().saveRequests.at(1).initialFile, t.dir() + QLatin1Char('/') + saved);
     }
 
@@ -455,7 +454,7 @@ private slots:
         }
         const QString before = report->reportText();
         t.platform().saveAnswers = {path};
-        report->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        child<QPushButton>(report, QStringLiteral("Command3"))->click();
 
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY2(t.platform().messages.constFirst().text.contains(QDir::toNativeSeparators(path)),

@@ -112,17 +112,17 @@ private slots:
         FormTest *first = screens.screen<FormTest>();
         QCOMPARE(first->objectName(), QStringLiteral("FormTest"));
         QVERIFY(!first->isVisible());
-        QCOMPARE(first->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("loaded"));
+        QCOMPARE(child<QLabel>(first, QStringLiteral("Label1"))->text(), QStringLiteral("loaded"));
         QCOMPARE(screens.screen<FormTest>(), first);
         QCOMPARE(screens.loadCount(QStringLiteral("FormTest")), 1);
 
-        first->findChild<QLabel *>(QStringLiteral("Label1"))->setText(QStringLiteral("edited"));
+        child<QLabel>(first, QStringLiteral("Label1"))->setText(QStringLiteral("edited"));
         screens.unload(first);
         QVERIFY(!screens.isLoaded(QStringLiteral("FormTest")));
         flushDeletes();
         FormTest *second = screens.screen<FormTest>();
         QCOMPARE(screens.loadCount(QStringLiteral("FormTest")), 2);
-        QCOMPARE(second->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("loaded"));
+        QCOMPARE(child<QLabel>(second, QStringLiteral("Label1"))->text(), QStringLiteral("loaded"));
         // Screen-level variables outlive the unload.
         QCOMPARE(screens.variables<FormTest>().opened, 2);
     }
@@ -132,7 +132,7 @@ private slots:
         TestApp t;
         MainMenu *menu = t.screen<MainMenu>();
         for (const char *name : {"Image1", "Label1", "Label2", "Label3", "Label4", "Timer1"})
-            QVERIFY2(menu->findChild<QObject *>(QLatin1String(name)), name);
+            QVERIFY2(child<QObject>(menu, QLatin1String(name)), name);
         StageHandover *handover = t.screen<StageHandover>();
         QCOMPARE(handover->objectName(), QStringLiteral("Form5"));
         QCOMPARE(child<QLabel>(handover, QStringLiteral("Label1"))->text(), QStringLiteral("数据传递"));
@@ -150,25 +150,25 @@ private slots:
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash->size(), QSize(539, 227));
         QCOMPARE(windowAlpha(splash), 0);
-        QVERIFY(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 10);
+        QVERIFY(child<QTimer>(splash, QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(child<QTimer>(splash, QStringLiteral("Timer1"))->interval(), 10);
 
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 127);
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")), 127);
         QCOMPARE(windowAlpha(splash), 254);
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 255);
-        QVERIFY(!splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QVERIFY(!child<QTimer>(splash, QStringLiteral("Timer1"))->isActive());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
 
         QTest::mouseClick(splash, Qt::LeftButton);
         QVERIFY(splash->isVisible());
-        QVERIFY(splash->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QVERIFY(child<QTimer>(splash, QStringLiteral("Timer1"))->isActive());
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 253);
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 126);
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")), 126);
         QCOMPARE(windowAlpha(splash), 1);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")));
         QVERIFY(t.app().screens().isLoaded(QStringLiteral("Form4")));
         QVERIFY(t.screen<MainMenu>()->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form1")));
@@ -179,20 +179,20 @@ private slots:
         TestApp t;
         const SplashStart start(t);
         SplashScreen *splash = t.screen<SplashScreen>();
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 50);
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")), 50);
         QCOMPARE(windowAlpha(splash), 100);
         splash->close();
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 98);
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")), 47);
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")), 47);
         QCOMPARE(windowAlpha(splash), 4);
         // More clicks neither restart nor speed the fade-out.
         QTest::mouseClick(splash, Qt::LeftButton);
         splash->close();
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")));
         QCOMPARE(windowAlpha(splash), 2);
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form4")));
-        tick(splash->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(splash, QStringLiteral("Timer1")));
         QVERIFY(t.screen<MainMenu>()->isVisible());
     }
 
@@ -201,12 +201,12 @@ private slots:
         TestApp t;
         FormTest *screen = t.screen<FormTest>();
         QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
-        QCOMPARE(screen->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 500);
-        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")));
+        QCOMPARE(child<QTimer>(screen, QStringLiteral("Timer1"))->interval(), 500);
+        tick(child<QTimer>(screen, QStringLiteral("Timer1")));
         QCOMPARE(screen->windowTitle(), QString());
-        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(screen, QStringLiteral("Timer1")));
         QCOMPARE(screen->windowTitle(), QStringLiteral("D"));
-        tick(screen->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
+        tick(child<QTimer>(screen, QStringLiteral("Timer1")), 5);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Dovrel"));
     }
 
@@ -229,22 +229,22 @@ private slots:
     {
         TestApp t;
         FormTest *screen = openScreen<FormTest>(t);
-        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->property("Tag").toString(),
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label1"))->property("Tag").toString(),
                  QStringLiteral("1185   1920   1725   840   "));
-        QVERIFY(!screen->findChild<QTimer *>(QStringLiteral("Timer1"))->property("Tag").isValid());
+        QVERIFY(!child<QTimer>(screen, QStringLiteral("Timer1"))->property("Tag").isValid());
         QCOMPARE(t.app().layoutBase().scaleWidth, 11880);
         QCOMPARE(t.app().layoutBase().scaleHeight, 8490);
 
         screen->resize(1584, 566 * 3);
-        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(158, 384, 230, 168));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label1"))->geometry(), QRect(158, 384, 230, 168));
         screen->resize(1000, 700);
         screen->resize(792, 566);
-        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(79, 128, 115, 56));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label1"))->geometry(), QRect(79, 128, 115, 56));
         // Moves made after recording are lost at the next re-layout.
-        screen->findChild<QLabel *>(QStringLiteral("Label1"))->move(0, 0);
+        child<QLabel>(screen, QStringLiteral("Label1"))->move(0, 0);
         screen->resize(792, 566 + 1);
         screen->resize(792, 566);
-        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(79, 128, 115, 56));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label1"))->geometry(), QRect(79, 128, 115, 56));
     }
 
     void layoutBeforeAnyRecordingChangesNothing()
@@ -252,7 +252,7 @@ private slots:
         TestApp t;
         FormUnrecorded *screen = openScreen<FormUnrecorded>(t);
         screen->resize(1200, 900);
-        QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), QRect(100, 100, 100, 100));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label1"))->geometry(), QRect(100, 100, 100, 100));
     }
 
     void menuPictureCoversTheWholeWindowAfterEveryResize()
@@ -261,14 +261,14 @@ private slots:
         MainMenu *menu = openScreen<MainMenu>(t);
         QCOMPARE(menu->windowTitle(), QStringLiteral("Dovrel"));
         QCOMPARE(menu->size(), QSize(792, 566));
-        QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
+        QVERIFY(!child<QLabel>(menu, QStringLiteral("Image1"))->pixmap().isNull());
         for (const QSize &size : {QSize(1280, 1000), QSize(400, 300), QSize(792, 566)}) {
             menu->resize(size);
-            QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("Image1"))->geometry().topLeft(), QPoint(0, 0));
-            QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Image1"))->width() >= menu->width());
-            QVERIFY(menu->findChild<QLabel *>(QStringLiteral("Image1"))->height() >= menu->height());
+            QCOMPARE(child<QLabel>(menu, QStringLiteral("Image1"))->geometry().topLeft(), QPoint(0, 0));
+            QVERIFY(child<QLabel>(menu, QStringLiteral("Image1"))->width() >= menu->width());
+            QVERIFY(child<QLabel>(menu, QStringLiteral("Image1"))->height() >= menu->height());
         }
-        QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(), twipsRect(3960, 240, 4455, 495));
+        QCOMPARE(child<QLabel>(menu, QStringLiteral("Label1"))->geometry(), twipsRect(3960, 240, 4455, 495));
     }
 };
 

@@ -86,16 +86,16 @@ private slots:
         QCOMPARE(page->warningChoice(), warning);
         QCOMPARE(page->timeUpChoice(), timeUp);
         QCOMPARE(page->countdownFormat(), format);
-        QCOMPARE(page->findChild<QCheckBox *>(QStringLiteral("Check2"))->isChecked(), timeShown);
+        QCOMPARE(child<QCheckBox>(page, QStringLiteral("Check2"))->isChecked(), timeShown);
         QCOMPARE(page->systemTimeShown(), timeShown);
-        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("Label4"))->isVisibleTo(page), timeShown);
-        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("Label6"))->text(), sample);
-        QVERIFY(!page->findChild<QCheckBox *>(QStringLiteral("Check1"))->isChecked());
+        QCOMPARE(child<QLabel>(page, QStringLiteral("Label4"))->isVisibleTo(page), timeShown);
+        QCOMPARE(child<QLabel>(page, QStringLiteral("Label6"))->text(), sample);
+        QVERIFY(!child<QCheckBox>(page, QStringLiteral("Check1"))->isChecked());
         // The boxes hold what was read, recognised or not.
-        QCOMPARE((QStringList{page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(),
-                              page->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(),
-                              page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(),
-                              page->findChild<QLineEdit *>(QStringLiteral("Text4"))->text()}),
+        QCOMPARE((QStringList{child<QLineEdit>(page, QStringLiteral("Text1"))->text(),
+                              child<QLineEdit>(page, QStringLiteral("Text2"))->text(),
+                              child<QLineEdit>(page, QStringLiteral("Text3"))->text(),
+                              child<QLineEdit>(page, QStringLiteral("Text4"))->text()}),
                  lines);
         QVERIFY(t.platform().sounds.isEmpty());
         QVERIFY(t.platform().messages.isEmpty());
@@ -108,7 +108,7 @@ private slots:
         SoundPage *page = t.screen<SoundPage>();
 
         click(page, QStringLiteral("Option1_2"));
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("声音二"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text1"))->text(), QStringLiteral("声音二"));
         QCOMPARE(page->warningChoice(), 2);
         QVERIFY(t.platform().sounds.isEmpty());
 
@@ -116,8 +116,8 @@ private slots:
         click(page, QStringLiteral("Option2_3"));
         click(page, QStringLiteral("Option1_1"));
         click(page, QStringLiteral("Option1_1"));
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("声音三"));
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("声音一"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text2"))->text(), QStringLiteral("声音三"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text1"))->text(), QStringLiteral("声音一"));
         QCOMPARE(page->timeUpChoice(), 3);
         QCOMPARE(page->warningChoice(), 1);
         // The page's "Sound\TimeOut\" finds the folder the clocks call "sound\TimeOut\".
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("检测声音设备出错")});
         QCOMPARE(t.platform().messages.first().title, QStringLiteral("Dovrel"));
         QVERIFY(t.platform().sounds.isEmpty());
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("默认声音"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text2"))->text(), QStringLiteral("默认声音"));
         QCOMPARE(page->timeUpChoice(), 0);
     }
 
@@ -150,19 +150,19 @@ private slots:
         SoundPage *page = t.screen<SoundPage>();
 
         click(page, QStringLiteral("Option3_1"));
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), QStringLiteral("分\\秒"));
-        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("Label6"))->text(), QStringLiteral("2分02秒"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text4"))->text(), QStringLiteral("分\\秒"));
+        QCOMPARE(child<QLabel>(page, QStringLiteral("Label6"))->text(), QStringLiteral("2分02秒"));
         click(page, QStringLiteral("Option3_0"));
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), QStringLiteral("秒"));
-        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("Label6"))->text(), QStringLiteral("122s"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text4"))->text(), QStringLiteral("秒"));
+        QCOMPARE(child<QLabel>(page, QStringLiteral("Label6"))->text(), QStringLiteral("122s"));
         QCOMPARE(page->countdownFormat(), CountdownFormat::Seconds);
 
         click(page, QStringLiteral("Check2"));
-        QVERIFY(page->findChild<QLabel *>(QStringLiteral("Label4"))->isVisibleTo(page));
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("显示"));
+        QVERIFY(child<QLabel>(page, QStringLiteral("Label4"))->isVisibleTo(page));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text3"))->text(), QStringLiteral("显示"));
         click(page, QStringLiteral("Check2"));
-        QVERIFY(!page->findChild<QLabel *>(QStringLiteral("Label4"))->isVisibleTo(page));
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("不显示"));
+        QVERIFY(!child<QLabel>(page, QStringLiteral("Label4"))->isVisibleTo(page));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text3"))->text(), QStringLiteral("不显示"));
         QVERIFY(!page->systemTimeShown());
         QVERIFY(t.platform().sounds.isEmpty());
     }
@@ -345,19 +345,19 @@ private slots:
         if (fileExists)
             t.writeConfig(TimeSet, lines);
         StagesPage *page = t.screen<StagesPage>();
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("攻辩 "));
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text5"))->text(), QStringLiteral("自由辩论"));
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), fileExists ? lines[0] : QString());
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text21"))->text(), fileExists ? lines[20] : QString());
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text3"))->text(), QStringLiteral("攻辩 "));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text5"))->text(), QStringLiteral("自由辩论"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text1"))->text(), fileExists ? lines[0] : QString());
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text21"))->text(), fileExists ? lines[20] : QString());
         QVERIFY(t.platform().messages.isEmpty());
 
         // Those two names cannot be typed over; the other boxes can.
         page->show();
-        QTest::keyClicks(page->findChild<QLineEdit *>(QStringLiteral("Text3")), QStringLiteral("abc"));
-        QTest::keyClicks(page->findChild<QLineEdit *>(QStringLiteral("Text1")), QStringLiteral("abc"));
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("攻辩 "));
-        QVERIFY(page->findChild<QLineEdit *>(QStringLiteral("Text5"))->isReadOnly());
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(),
+        QTest::keyClicks(child<QLineEdit>(page, QStringLiteral("Text3")), QStringLiteral("abc"));
+        QTest::keyClicks(child<QLineEdit>(page, QStringLiteral("Text1")), QStringLiteral("abc"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text3"))->text(), QStringLiteral("攻辩 "));
+        QVERIFY(child<QLineEdit>(page, QStringLiteral("Text5"))->isReadOnly());
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text1"))->text(),
                  (fileExists ? lines[0] : QString()) + QStringLiteral("abc"));
     }
 
@@ -367,7 +367,7 @@ private slots:
         const QStringList lines = stageLines();
         t.writeConfig(TimeSet, lines);
         StagesPage *page = openScreen<StagesPage>(t);
-        page->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("新环节"));
+        child<QLineEdit>(page, QStringLiteral("Text2"))->setText(QStringLiteral("新环节"));
 
         click(page, QStringLiteral("Command3"));
         SoundPage *sounds = t.screen<SoundPage>();
@@ -376,7 +376,7 @@ private slots:
         click(sounds, QStringLiteral("Command5"));
         flushDeletes();
         QCOMPARE(t.screen<StagesPage>(), page);
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("新环节"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text2"))->text(), QStringLiteral("新环节"));
 
         // Back to the contest details page: this page is hidden and stays loaded with its edits.
         page->show();
@@ -389,11 +389,11 @@ private slots:
         click(page, QStringLiteral("Command5"));
         flushDeletes();
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form3")));
-        QCOMPARE(t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), lines[1]);
+        QCOMPARE(child<QLineEdit>(t.screen<StagesPage>(), QStringLiteral("Text2"))->text(), lines[1]);
 
-        t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("又一个"));
+        child<QLineEdit>(t.screen<StagesPage>(), QStringLiteral("Text2"))->setText(QStringLiteral("又一个"));
         closeScreen(t.screen<StagesPage>());
-        QCOMPARE(t.screen<StagesPage>()->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), lines[1]);
+        QCOMPARE(child<QLineEdit>(t.screen<StagesPage>(), QStringLiteral("Text2"))->text(), lines[1]);
         QCOMPARE(t.readConfigBytes(TimeSet), gbBytes(lines));
     }
 };

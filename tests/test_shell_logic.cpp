@@ -71,13 +71,17 @@ private slots:
 
     void captionCycle()
     {
-        const QStringList cycle = {QString(),          QStringLiteral("D"),     QStringLiteral("Do"),
-                                   QStringLiteral("Dov"), QStringLiteral("Dovr"), QStringLiteral("Dovre"),
+        const QStringList cycle = {QString(),
+                                   QStringLiteral("D"),
+                                   QStringLiteral("Do"),
+                                   QStringLiteral("Dov"),
+                                   QStringLiteral("Dovr"),
+                                   QStringLiteral("Dovre"),
                                    QStringLiteral("Dovrel")};
         for (int i = 0; i < cycle.size(); ++i)
             QCOMPARE(nextCaption(cycle.at(i)), cycle.at((i + 1) % cycle.size()));
-        for (const QString &other : {QStringLiteral("d"), QStringLiteral("Dovrel "), QStringLiteral("Dx"),
-                                     QStringLiteral("主菜单")})
+        for (const QString &other :
+             {QStringLiteral("d"), QStringLiteral("Dovrel "), QStringLiteral("Dx"), QStringLiteral("主菜单")})
             QCOMPARE(nextCaption(other), other);
     }
 

@@ -49,14 +49,14 @@ private slots:
         SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("122"));
         QVERIFY(clock->windowState() & Qt::WindowMaximized);
         QCOMPARE(clock->windowTitle(), QStringLiteral("Dovrel"));
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), shown);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->font().pointSize(), 120);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QString());
-        QCOMPARE(clock->focusWidget(), clock->findChild<QPushButton *>(QStringLiteral("Command1")));
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), afterThreeSteps);
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), shown);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->font().pointSize(), 120);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label1"))->text(), QString());
+        QCOMPARE(clock->focusWidget(), child<QPushButton>(clock, QStringLiteral("Command1")));
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 3);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), afterThreeSteps);
     }
 
     void sideButtonsSetTheTitleAtAnyTime()
@@ -64,13 +64,13 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("60"), QStringLiteral("一辩发言"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("反方一辩发言"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
-        clock->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("正方一辩发言"));
-        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        child<QPushButton>(clock, QStringLiteral("Command2"))->click();
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label1"))->text(), QStringLiteral("反方一辩发言"));
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
+        child<QPushButton>(clock, QStringLiteral("Command1"))->click();
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label1"))->text(), QStringLiteral("正方一辩发言"));
+        QVERIFY(child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
         QCOMPARE(clock->remainingSeconds(), 59);
     }
 
@@ -79,20 +79,20 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("31"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("30s"));
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        QVERIFY(child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral("30s"));
         QCOMPARE(t.platform().sounds.size(), 1);
         QCOMPARE(soundName(t.platform().sounds.at(0)), QStringLiteral("sound/30Warn/默认声音.wav"));
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 29);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("1s"));
-        QVERIFY(!isRed(clock->findChild<QLabel *>(QStringLiteral("Label2"))));
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label2"))));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->font().pointSize(), 120);
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 29);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral("1s"));
+        QVERIFY(!isRed(child<QLabel>(clock, QStringLiteral("Label2"))));
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
+        QVERIFY(isRed(child<QLabel>(clock, QStringLiteral("Label2"))));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->font().pointSize(), 120);
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
         QCOMPARE(t.platform().sounds.size(), 2);
         QCOMPARE(soundName(t.platform().sounds.at(1)), QStringLiteral("sound/TimeOut/声音一.wav"));
 
@@ -100,8 +100,8 @@ private slots:
             TestApp quiet;
             quiet.writeSoundSet();
             SingleSideClock *short_ = openSingleSideClock(quiet, limit);
-            short_->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-            tick(short_->findChild<QTimer *>(QStringLiteral("Timer1")), 40);
+            child<QPushButton>(short_, QStringLiteral("Command3"))->click();
+            tick(child<QTimer>(short_, QStringLiteral("Timer1")), 40);
             QCOMPARE(quiet.platform().sounds.size(), 1); // the time-up sound only
         }
     }
@@ -111,18 +111,18 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         SingleSideClock *first = openSingleSideClock(t, QStringLiteral("abc"));
-        QCOMPARE(first->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("0s"));
+        QCOMPARE(child<QLabel>(first, QStringLiteral("Label2"))->text(), QStringLiteral("0s"));
         closeScreen(first);
         SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("1"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        QVERIFY(child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), -1);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
         QCOMPARE(t.platform().sounds.size(), 2);
     }
 
@@ -131,19 +131,19 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("5"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 2);
-        clock->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
-        QVERIFY(!clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("5s"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 5);
-        QVERIFY(isRed(clock->findChild<QLabel *>(QStringLiteral("Label2"))));
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 2);
+        child<QPushButton>(clock, QStringLiteral("Command4"))->click();
+        QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral("5s"));
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 5);
+        QVERIFY(isRed(child<QLabel>(clock, QStringLiteral("Label2"))));
         // What the stages page says now does not matter; the hand-over does.
-        clock->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("5s"));
-        QCOMPARE(textColour(clock->findChild<QLabel *>(QStringLiteral("Label2"))), QColor(0, 0, 0));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->font().pointSize(), 120);
+        child<QPushButton>(clock, QStringLiteral("Command4"))->click();
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral("5s"));
+        QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label2"))), QColor(0, 0, 0));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->font().pointSize(), 120);
         QCOMPARE(clock->remainingSeconds(), 5);
     }
 
@@ -168,22 +168,21 @@ private slots:
         ScriptedPlatform &p = t.platform();
         SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("122"));
         // The second press leaves the running interval alone.
-        startTwiceThenStep(p, clock->findChild<QPushButton *>(QStringLiteral("Command3")),
-                           clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        startTwiceThenStep(p, child<QPushButton>(clock, QStringLiteral("Command3")),
+                           child<QTimer>(clock, QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), 121);
-        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 997);
+        QCOMPARE(child<QTimer>(clock, QStringLiteral("Timer1"))->interval(), 997);
 
         p.nowMs = resumedAt;
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), remaining);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
-                 QString::number(remaining) + QLatin1Char('s'));
-        QVERIFY(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(clock->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), interval);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QString::number(remaining) + QLatin1Char('s'));
+        QVERIFY(child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(child<QTimer>(clock, QStringLiteral("Timer1"))->interval(), interval);
         QVERIFY(p.sounds.isEmpty());
         // From there one step a deadline again.
         p.nowMs = resumedAt + interval;
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
         QCOMPARE(clock->remainingSeconds(), remaining - 1);
     }
 
@@ -193,14 +192,14 @@ private slots:
         t.writeSoundSet();
         ScriptedPlatform &p = t.platform();
         SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("33"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
         // Hold-ups of 4.9 s, each just short of a suspend: every missed step is charged, each alert sounds once.
-        while (clock->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive()) {
+        while (child<QTimer>(clock, QStringLiteral("Timer1"))->isActive()) {
             p.nowMs += 4'900;
-            tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
+            tick(child<QTimer>(clock, QStringLiteral("Timer1")));
         }
         QCOMPARE(clock->remainingSeconds(), 0);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(p.sounds.size(), 2);
         QVERIFY(p.sounds.at(0).contains(QStringLiteral("30Warn")));
         QVERIFY(p.sounds.at(1).contains(QStringLiteral("TimeOut")));
@@ -214,14 +213,14 @@ private slots:
                                  QStringLiteral("分秒")});
         t.platform().devices = 0;
         SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("31"));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")));
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QString());
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")));
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QString());
         QCOMPARE(t.platform().messageTexts(), QStringList{QStringLiteral("检测声音设备出错")});
         QCOMPARE(clock->remainingSeconds(), 30);
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 30);
-        QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 30);
+        QCOMPARE(child<QLabel>(clock, QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(t.platform().messages.size(), 2);
         QVERIFY(t.platform().sounds.isEmpty());
     }
@@ -231,11 +230,10 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         SingleSideClock *clock = openSingleSideClock(t, QStringLiteral("90"));
-        clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        tick(clock->findChild<QTimer *>(QStringLiteral("Timer1")), 10);
-        closeToMenu(t, clock, {clock->findChild<QTimer *>(QStringLiteral("Timer1"))});
-        QCOMPARE(t.screen<SingleSideClock>()->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
-                 QStringLiteral("90s"));
+        child<QPushButton>(clock, QStringLiteral("Command3"))->click();
+        tick(child<QTimer>(clock, QStringLiteral("Timer1")), 10);
+        closeToMenu(t, clock, {child<QTimer>(clock, QStringLiteral("Timer1"))});
+        QCOMPARE(child<QLabel>(t.screen<SingleSideClock>(), QStringLiteral("Label2"))->text(), QStringLiteral("90s"));
     }
 };
 

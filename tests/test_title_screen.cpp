@@ -8,6 +8,7 @@
 #include "support/files.h"
 #include "support/screens.h"
 #include "support/test_app.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QFile>
@@ -59,21 +60,21 @@ private slots:
     {
         TestApp t;
         TitleScreen *title = t.screen<TitleScreen>();
-        QLabel *note = title->findChild<QLabel *>(QStringLiteral("Label3"));
+        QLabel *note = child<QLabel>(title, QStringLiteral("Label3"));
         QCOMPARE(note->x(), 352);
-        tick(title->findChild<QTimer *>(QStringLiteral("Timer1")), 3); // 30 twips: two pixels
+        tick(child<QTimer>(title, QStringLiteral("Timer1")), 3); // 30 twips: two pixels
         QCOMPARE(note->x(), 350);
         int before = note->x();
         for (int steps = 0; note->x() <= before && steps < 5000; ++steps) {
             before = note->x();
-            tick(title->findChild<QTimer *>(QStringLiteral("Timer1")));
+            tick(child<QTimer>(title, QStringLiteral("Timer1")));
         }
         // The step before re-entering it had just left the screen completely.
         QVERIFY2(before == -note->width() || before == -note->width() - 1, qPrintable(QString::number(before)));
         const int outer = static_cast<int>(pixelsToTwips(title->frameGeometry().width()));
         QCOMPARE(note->x(), twipsToPixels(outer - 10));
         // 500 twips a second: about 24 seconds across a design-size screen.
-        tick(title->findChild<QTimer *>(QStringLiteral("Timer1")), (outer - 10) / 10);
+        tick(child<QTimer>(title, QStringLiteral("Timer1")), (outer - 10) / 10);
         QCOMPARE(note->x(), 0);
     }
 
@@ -105,10 +106,10 @@ private slots:
             QVERIFY(t.writeConfigBytes(NameSet, file));
         TitleScreen *title = openScreen<TitleScreen>(t);
         const TitleStyle &style = title->titleStyle();
-        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), style.zoneOne.fontName);
-        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF(), *style.zoneOne.fontSize);
-        QCOMPARE(textColour(title->findChild<QLabel *>(QStringLiteral("Label1"))), storedColour(*style.zoneOne.colour));
-        QCOMPARE(textColour(title->findChild<QLabel *>(QStringLiteral("Label2"))), storedColour(*style.zoneTwo.colour));
+        QCOMPARE(child<QLabel>(title, QStringLiteral("Label1"))->font().family(), style.zoneOne.fontName);
+        QCOMPARE(child<QLabel>(title, QStringLiteral("Label1"))->font().pointSizeF(), *style.zoneOne.fontSize);
+        QCOMPARE(textColour(child<QLabel>(title, QStringLiteral("Label1"))), storedColour(*style.zoneOne.colour));
+        QCOMPARE(textColour(child<QLabel>(title, QStringLiteral("Label2"))), storedColour(*style.zoneTwo.colour));
         QCOMPARE(backColour(title), storedColour(*style.background));
         closeScreen(title);
         QCOMPARE(t.readConfigBytes(NameSet), written);
@@ -124,14 +125,14 @@ private slots:
         italic.setItalic(true);
         t.platform().fontAnswers = {italic, std::nullopt};
         t.platform().colourAnswers = {QColor(10, 20, 30), QColor(200, 0, 0), std::nullopt};
-        title->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        title->findChild<QPushButton *>(QStringLiteral("Command3"))->click(); // cancelled
-        title->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
-        title->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
-        title->findChild<QPushButton *>(QStringLiteral("Command2"))->click(); // cancelled
-        title->findChild<QAction *>(QStringLiteral("bj1"))->trigger();
+        child<QPushButton>(title, QStringLiteral("Command1"))->click();
+        child<QPushButton>(title, QStringLiteral("Command3"))->click(); // cancelled
+        child<QPushButton>(title, QStringLiteral("Command5"))->click();
+        child<QPushButton>(title, QStringLiteral("Command4"))->click();
+        child<QPushButton>(title, QStringLiteral("Command2"))->click(); // cancelled
+        child<QAction>(title, QStringLiteral("bj1"))->trigger();
         QVERIFY(hasPicture(title));
-        title->findChild<QAction *>(QStringLiteral("zdy"))->trigger();
+        child<QAction>(title, QStringLiteral("zdy"))->trigger();
         QCOMPARE(t.platform().openRequests.value(0).filter, QStringLiteral("JPG文件(.JPG)|*.JPG"));
         closeScreen(title);
         QCOMPARE(t.readConfigBytes(NameSet),
@@ -139,12 +140,12 @@ private slots:
                           QStringLiteral("24"), QStringLiteral("200"), QStringLiteral("1971210")}));
 
         TitleScreen *again = openScreen<TitleScreen>(t);
-        QCOMPARE(again->findChild<QLabel *>(QStringLiteral("Label1"))->font().family(), QStringLiteral("隶书"));
-        QVERIFY(!again->findChild<QLabel *>(QStringLiteral("Label1"))->font().italic());
+        QCOMPARE(child<QLabel>(again, QStringLiteral("Label1"))->font().family(), QStringLiteral("隶书"));
+        QVERIFY(!child<QLabel>(again, QStringLiteral("Label1"))->font().italic());
         QCOMPARE(backColour(again), QColor(10, 20, 30));
         QVERIFY(!hasPicture(again));
-        again->findChild<QAction *>(QStringLiteral("bj1"))->trigger();
-        again->findChild<QAction *>(QStringLiteral("w"))->trigger();
+        child<QAction>(again, QStringLiteral("bj1"))->trigger();
+        child<QAction>(again, QStringLiteral("w"))->trigger();
         QVERIFY(!hasPicture(again));
     }
 
@@ -152,46 +153,45 @@ private slots:
     {
         TestApp t;
         ContestDetailsPage *details = t.screen<ContestDetailsPage>();
-        details->findChild<QLineEdit *>(QStringLiteral("Text1"))
-            ->setText(QStringLiteral("第十二届明理杯大学生辩论赛决赛"));
-        details->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("明理大学学生会"));
+        child<QLineEdit>(details, QStringLiteral("Text1"))->setText(QStringLiteral("第十二届明理杯大学生辩论赛决赛"));
+        child<QLineEdit>(details, QStringLiteral("Text2"))->setText(QStringLiteral("明理大学学生会"));
         // Presentation, as the main menu opens it: loaded unseen, the design controls hidden, then shown.
         TitleScreen *title = t.screen<TitleScreen>();
-        const QList<QWidget *> design = {title->findChild<QLabel *>(QStringLiteral("Label3")),
-                                         title->findChild<QPushButton *>(QStringLiteral("Command1")),
-                                         title->findChild<QPushButton *>(QStringLiteral("Command2")),
-                                         title->findChild<QPushButton *>(QStringLiteral("Command3")),
-                                         title->findChild<QPushButton *>(QStringLiteral("Command4")),
-                                         title->findChild<QPushButton *>(QStringLiteral("Command5"))};
+        const QList<QWidget *> design = {child<QLabel>(title, QStringLiteral("Label3")),
+                                         child<QPushButton>(title, QStringLiteral("Command1")),
+                                         child<QPushButton>(title, QStringLiteral("Command2")),
+                                         child<QPushButton>(title, QStringLiteral("Command3")),
+                                         child<QPushButton>(title, QStringLiteral("Command4")),
+                                         child<QPushButton>(title, QStringLiteral("Command5"))};
         for (QWidget *control : design)
             control->hide();
         title->show();
         QCOMPARE(title->windowTitle(), QStringLiteral("Dovrel"));
-        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+        QCOMPARE(child<QLabel>(title, QStringLiteral("Label1"))->text(),
                  QStringLiteral("第十二届明理杯大学生辩论赛决赛"));
-        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("明理大学学生会"));
+        QCOMPARE(child<QLabel>(title, QStringLiteral("Label2"))->text(), QStringLiteral("明理大学学生会"));
         for (QWidget *control : design)
             QVERIFY(!control->isVisible());
         // The menu opens on the surface only, never on a zone.
-        QTest::mousePress(title->findChild<QLabel *>(QStringLiteral("Label1")), Qt::RightButton, {}, QPoint(10, 10));
-        QTest::mousePress(title->findChild<QLabel *>(QStringLiteral("Label2")), Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mousePress(child<QLabel>(title, QStringLiteral("Label1")), Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mousePress(child<QLabel>(title, QStringLiteral("Label2")), Qt::RightButton, {}, QPoint(10, 10));
         QTest::mousePress(title, Qt::LeftButton, {}, Bare);
-        QVERIFY(!title->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
+        QVERIFY(!child<QMenu>(title, QStringLiteral("menu"))->isVisible());
         QTest::mousePress(title, Qt::RightButton, {}, Bare);
-        QVERIFY(title->findChild<QMenu *>(QStringLiteral("menu"))->isVisible());
-        title->findChild<QMenu *>(QStringLiteral("menu"))->hide();
+        QVERIFY(child<QMenu>(title, QStringLiteral("menu"))->isVisible());
+        child<QMenu>(title, QStringLiteral("menu"))->hide();
         // Hidden, the reminder still scrolls; a resize puts it back to its scaled design place, it goes on from there.
         title->resize(1584, 1132);
-        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label3"))->x(), 704);
-        tick(title->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
-        QCOMPARE(title->findChild<QLabel *>(QStringLiteral("Label3"))->x(), 702);
+        QCOMPARE(child<QLabel>(title, QStringLiteral("Label3"))->x(), 704);
+        tick(child<QTimer>(title, QStringLiteral("Timer1")), 3);
+        QCOMPARE(child<QLabel>(title, QStringLiteral("Label3"))->x(), 702);
         closeScreen(title);
 
         // Design: every opening starts from the design again.
         TitleScreen *designing = openScreen<TitleScreen>(t);
-        for (QWidget *control : QList<QWidget *>{designing->findChild<QLabel *>(QStringLiteral("Label3")),
-                                                 designing->findChild<QPushButton *>(QStringLiteral("Command1")),
-                                                 designing->findChild<QPushButton *>(QStringLiteral("Command5"))})
+        for (QWidget *control : QList<QWidget *>{child<QLabel>(designing, QStringLiteral("Label3")),
+                                                 child<QPushButton>(designing, QStringLiteral("Command1")),
+                                                 child<QPushButton>(designing, QStringLiteral("Command5"))})
             QVERIFY(control->isVisible());
     }
 
@@ -213,7 +213,7 @@ private slots:
         }
         TitleScreen *title = openScreen<TitleScreen>(t);
         t.platform().colourAnswers = {QColor(1, 2, 3)};
-        title->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
+        child<QPushButton>(title, QStringLiteral("Command5"))->click();
         closeToMenu(t, title);
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages[0].text.contains(NameSet));

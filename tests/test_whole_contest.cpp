@@ -164,42 +164,42 @@ private slots:
         runTheWizard(t, menu);
         // Short stages, typed on the stages page and kept unsaved while the page stays loaded.
         StagesPage *stages = t.screen<StagesPage>();
-        stages->findChild<QLineEdit *>(QStringLiteral("Text17"))->setText(QStringLiteral("32"));
-        stages->findChild<QLineEdit *>(QStringLiteral("Text18"))->setText(QStringLiteral("3"));
-        stages->findChild<QLineEdit *>(QStringLiteral("Text20"))->setText(QStringLiteral("2"));
+        child<QLineEdit>(stages, QStringLiteral("Text17"))->setText(QStringLiteral("32"));
+        child<QLineEdit>(stages, QStringLiteral("Text18"))->setText(QStringLiteral("3"));
+        child<QLineEdit>(stages, QStringLiteral("Text20"))->setText(QStringLiteral("2"));
 
         // Opening statements, negative side, to time-up with both alerts.
         auto *single = static_cast<SingleSideClock *>(
             openFromMenu(t, menu, QStringLiteral("Command37"), QStringLiteral("Form17")));
         click(single, QStringLiteral("Command2"));
-        QCOMPARE(single->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("反方开篇陈词"));
+        QCOMPARE(child<QLabel>(single, QStringLiteral("Label1"))->text(), QStringLiteral("反方开篇陈词"));
         click(single, QStringLiteral("Command3"));
-        tick(single->findChild<QTimer *>(QStringLiteral("Timer1")), 32);
-        QCOMPARE(single->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
+        tick(child<QTimer>(single, QStringLiteral("Timer1")), 32);
+        QCOMPARE(child<QLabel>(single, QStringLiteral("Label2"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(t.platform().sounds.size(), 2);
         closeToMenu(t, single);
 
         // A cross-examination pairing.
         auto *cross = static_cast<CrossExaminationClock *>(
             openFromMenu(t, menu, QStringLiteral("Command38"), QStringLiteral("Form18")));
-        QTest::mouseClick(cross->findChild<QLabel *>(QStringLiteral("Label6")), Qt::LeftButton);
-        QCOMPARE(cross->findChild<QLabel *>(QStringLiteral("Label9"))->text(), QStringLiteral("反方二辩选择正方三辩"));
+        QTest::mouseClick(child<QLabel>(cross, QStringLiteral("Label6")), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(cross, QStringLiteral("Label9"))->text(), QStringLiteral("反方二辩选择正方三辩"));
         click(cross, QStringLiteral("Command3"));
-        tick(cross->findChild<QTimer *>(QStringLiteral("Timer1")), 3);
-        QCOMPARE(cross->findChild<QLabel *>(QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
+        tick(child<QTimer>(cross, QStringLiteral("Timer1")), 3);
+        QCOMPARE(child<QLabel>(cross, QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
         closeToMenu(t, cross);
 
         // Free debate: the turn passes by the arrow keys until both sides are out of time.
         auto *dual =
             static_cast<DualClock *>(openFromMenu(t, menu, QStringLiteral("Command40"), QStringLiteral("Form6")));
         QTest::keyClick(dual, Qt::Key_Left);
-        tick(dual->findChild<QTimer *>(QStringLiteral("Timer1")), 1);
+        tick(child<QTimer>(dual, QStringLiteral("Timer1")), 1);
         QTest::keyClick(dual, Qt::Key_Right);
-        tick(dual->findChild<QTimer *>(QStringLiteral("Timer2")), 2);
-        QCOMPARE(dual->findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral(" 时间到！"));
+        tick(child<QTimer>(dual, QStringLiteral("Timer2")), 2);
+        QCOMPARE(child<QLabel>(dual, QStringLiteral("Label5"))->text(), QStringLiteral(" 时间到！"));
         QTest::keyClick(dual, Qt::Key_Left);
-        tick(dual->findChild<QTimer *>(QStringLiteral("Timer1")), 1);
-        QCOMPARE(dual->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
+        tick(child<QTimer>(dual, QStringLiteral("Timer1")), 1);
+        QCOMPARE(child<QLabel>(dual, QStringLiteral("Label4"))->text(), QStringLiteral(" 时间到！"));
         closeToMenu(t, dual);
 
         // Scores typed twice; the first try disagrees.

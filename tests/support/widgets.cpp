@@ -11,16 +11,33 @@
 
 namespace Dovrel::Testing {
 
-QLineEdit *textBox(QObject *screen, int number)
+void missingChild(const QObject *parent, const QString &name, const char *type, const std::source_location &where)
 {
-    return child<QLineEdit>(screen, QStringLiteral("Text%1").arg(number));
+    const QString message =
+        QStringLiteral("%1 has no child %2 named \"%3\"")
+            .arg(parent ? parent->objectName() : QStringLiteral("(nothing)"), QString::fromLatin1(type), name);
+    QTest::qFail(qPrintable(message), where.file_name(), int(where.line()));
 }
 
-void click(QObject *screen, const QString &name)
+QWidget *standInWidgetParent()
 {
-    auto *button = child<QAbstractButton>(screen, name);
-    QVERIFY2(button, qPrintable(name));
-    button->click();
+    static QWidget *parent = new QWidget;
+    return parent;
+}
+
+QObject *standInParent()
+{
+    return standInWidgetParent();
+}
+
+QLineEdit *textBox(QObject *screen, int number, std::source_location where)
+{
+    return child<QLineEdit>(screen, QStringLiteral("Text%1").arg(number), where);
+}
+
+void click(QObject *screen, const QString &name, std::source_location where)
+{
+    child<QAbstractButton>(screen, name, where)->click();
 }
 
 void moveOver(QWidget *widget, QPoint pos)

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QObject>
 #include <QPoint>
+#include <QPushButton>
 #include <QString>
+#include <QWidget>
+
+#include <source_location>
+#include <type_traits>
 
 class QLineEdit;
 class QWidget;
@@ -14,16 +20,43 @@ namespace Dovrel::Testing {
 inline const QColor Red(255, 0, 0);
 inline const QColor Black(0, 0, 0);
 
-template <class T = QObject> T *child(QObject *parent, const QString &name)
+// Records a failure naming the child that is missing (or is not of the type asked for); the test goes on until its
+// next check stops it.
+void missingChild(const QObject *parent, const QString &name, const char *type, const std::source_location &where);
+// What stand-ins for missing children belong to, for the rest of the run.
+QWidget *standInWidgetParent();
+QObject *standInParent();
+
+// Something of the type asked for in place of a missing child, so that a misspelt name fails the test rather than
+// crashing it.
+template <class T> T *standIn()
 {
-    return parent->findChild<T *>(name);
+    if constexpr (std::is_base_of_v<QAbstractButton, T> && std::is_abstract_v<T>)
+        return new QPushButton(standInWidgetParent());
+    else if constexpr (std::is_constructible_v<T, QWidget *> && std::is_base_of_v<QWidget, T>)
+        return new T(standInWidgetParent());
+    else if constexpr (std::is_constructible_v<T, QObject *>)
+        return new T(standInParent());
+    else
+        return nullptr;
+}
+
+// The child of `parent` named `name`, at any depth. A missing one fails the test, naming it and the place of the
+// call, and a stand-in is given rather than a null pointer.
+template <class T = QObject>
+T *child(const QObject *parent, const QString &name, std::source_location where = std::source_location::current())
+{
+    if (T *found = parent ? parent->findChild<T *>(name) : nullptr)
+        return found;
+    missingChild(parent, name, T::staticMetaObject.className(), where);
+    return standIn<T>();
 }
 
 // The box "Text<number>" of a page or screen.
-QLineEdit *textBox(QObject *screen, int number);
+QLineEdit *textBox(QObject *screen, int number, std::source_location where = std::source_location::current());
 
 // Clicks the named button, option or check box of a screen.
-void click(QObject *screen, const QString &name);
+void click(QObject *screen, const QString &name, std::source_location where = std::source_location::current());
 
 // Moves the pointer over a widget with no button held, straight to the widget and not through the window system.
 void moveOver(QWidget *widget, QPoint pos);
