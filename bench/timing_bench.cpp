@@ -114,7 +114,7 @@ void report(const char *name, const Steps &steps, int seconds, bool verbose)
 // The real clock screen counting down from the handed-over limit, as the timekeeper starts it.
 Steps runStageClock(Dovrel::Application &app, int seconds)
 {
-    app.screens().screen<Dovrel::StageHandover>()->handOverLimit(QString::number(seconds));
+    app.contest().handOverLimit(QString::number(seconds));
     Dovrel::SingleSideClock *clock = app.screens().screen<Dovrel::SingleSideClock>();
     clock->show();
     QEventLoop settle;

@@ -6,13 +6,13 @@ set(DOVREL_LAYERS core platform shell settings clocks displays scores about chec
 set(DOVREL_USES_core "")
 set(DOVREL_USES_platform core)
 set(DOVREL_USES_shell core platform)
-# The settings pages are the live store every other screen reads.
+# The screens read the contest's values from the program (core/contest.h); only the settings pages edit them, and
+# no screen below the menu knows another screen's widgets.
 set(DOVREL_USES_settings core platform shell)
-set(DOVREL_USES_clocks core platform shell settings)
-set(DOVREL_USES_displays core platform shell settings)
-set(DOVREL_USES_scores core platform shell settings)
+set(DOVREL_USES_clocks core platform shell)
+set(DOVREL_USES_displays core platform shell)
+set(DOVREL_USES_scores core platform shell)
 set(DOVREL_USES_about core platform shell)
-# The check before a contest reads the settings pages' live values.
-set(DOVREL_USES_check core platform shell settings)
+set(DOVREL_USES_check core platform shell)
 set(DOVREL_USES_menu core platform shell settings clocks displays scores about check)
 set(DOVREL_USES_app ${DOVREL_LAYERS})

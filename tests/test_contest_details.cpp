@@ -67,18 +67,18 @@ private slots:
         t.writeConfig(NumSet, lines);
         ContestDetailsPage *page = t.screen<ContestDetailsPage>();
         for (int i = 1; i <= 23; ++i)
-            QCOMPARE(page->detail(ContestDetail(i - 1)), lines[i - 1]);
+            QCOMPARE(t.app().contest().details()[ContestDetail(i - 1)], lines[i - 1]);
 
         // Clear asks first; Cancel keeps everything, and the file is untouched either way.
         t.platform().messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
         child<QPushButton>(page, QStringLiteral("Command3"))->click();
-        QCOMPARE(page->detail(ContestDetail::ContestName), lines[0]);
+        QCOMPARE(t.app().contest().details()[ContestDetail::ContestName], lines[0]);
         QCOMPARE(t.platform().messages.at(0).text, QStringLiteral("是否清空设置？"));
         QCOMPARE(t.platform().messages.at(0).title, QStringLiteral("提示"));
         QCOMPARE(t.platform().messages.at(0).icon, MessageIcon::Question);
         child<QPushButton>(page, QStringLiteral("Command3"))->click();
         for (int i = 1; i <= 23; ++i)
-            QVERIFY(page->detail(ContestDetail(i - 1)).isEmpty());
+            QVERIFY(t.app().contest().details()[ContestDetail(i - 1)].isEmpty());
         QCOMPARE(t.readConfigBytes(NumSet), gbBytes(lines));
 
         // Saving every box empty writes 23 empty lines.
@@ -92,7 +92,7 @@ private slots:
         child<QPushButton>(page, QStringLiteral("Command1"))->click();
         QCOMPARE(t.readConfigBytes(NumSet).count("\r\n"), 23);
         closeScreen(page);
-        QCOMPARE(t.screen<ContestDetailsPage>()->detail(ContestDetail::NegativeMotion),
+        QCOMPARE(t.app().contest().details()[ContestDetail::NegativeMotion],
                  QStringLiteral("  反方：网络使人更疏远 😀 "));
     }
 
@@ -148,14 +148,14 @@ private slots:
         TestApp t(TestApp::Config::Missing);
         ContestDetailsPage *page = t.screen<ContestDetailsPage>();
         for (int i = 1; i <= 23; ++i)
-            QVERIFY(page->detail(ContestDetail(i - 1)).isEmpty());
+            QVERIFY(t.app().contest().details()[ContestDetail(i - 1)].isEmpty());
         // Without a config folder nothing is saved and success is never claimed.
         child<QLineEdit>(page, QStringLiteral("Text1"))->setText(QStringLiteral("赛"));
         child<QPushButton>(page, QStringLiteral("Command1"))->click();
         QCOMPARE(t.platform().messages.size(), 1);
         QVERIFY(t.platform().messages.at(0).text.contains(systemSeparators(QStringLiteral("config\\NumSet.ini"))));
         QVERIFY(!QFile::exists(t.configPath(NumSet)));
-        QCOMPARE(page->detail(ContestDetail::ContestName), QStringLiteral("赛"));
+        QCOMPARE(t.app().contest().details()[ContestDetail::ContestName], QStringLiteral("赛"));
     }
 
     void theWizardIsWalkedWithItsButtons()
@@ -184,7 +184,7 @@ private slots:
         flushDeletes();
         QVERIFY(menu->isVisible());
         QCOMPARE(t.screen<ContestDetailsPage>(), details);
-        QCOMPARE(details->detail(ContestDetail::AffirmativeTeam), QStringLiteral("复旦大学"));
+        QCOMPARE(t.app().contest().details()[ContestDetail::AffirmativeTeam], QStringLiteral("复旦大学"));
 
         // Its own "返回主菜单" drops the edit; the next reader loads the file again.
         details->show();
@@ -192,7 +192,7 @@ private slots:
         flushDeletes();
         QVERIFY(menu->isVisible());
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form2")));
-        QCOMPARE(t.screen<ContestDetailsPage>()->detail(ContestDetail::AffirmativeTeam), contestDetails()[4]);
+        QCOMPARE(t.app().contest().details()[ContestDetail::AffirmativeTeam], contestDetails()[4]);
 
         // The pop-up entry opens the page as the button does.
         child<QAction>(menu, QStringLiteral("set"))->trigger();

@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(child<QLabel>(clock, QStringLiteral("Label10"))->text(), QStringLiteral(" 时间到！"));
         QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label10"))), Red);
 
-        t.screen<StageHandover>()->handOverLimit(QStringLiteral("90"));
+        t.app().contest().handOverLimit(QStringLiteral("90"));
         child<QPushButton>(clock, QStringLiteral("Command1"))->click();
         QCOMPARE(textColour(child<QLabel>(clock, QStringLiteral("Label10"))), Black);
         QCOMPARE(clock->remainingSeconds(), 90);

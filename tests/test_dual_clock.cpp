@@ -101,7 +101,7 @@ private slots:
         TestApp t;
         t.writeSoundSet();
         // Custom stage eight gives no title but hands its name over.
-        t.screen<StageHandover>()->handOverName(QStringLiteral("第二轮自由辩论"));
+        t.app().contest().handOverName(QStringLiteral("第二轮自由辩论"));
         DualClock *clock = openDualClock(t, QStringLiteral("60"), QString());
         QCOMPARE(child<QLabel>(clock, QStringLiteral("Label1"))->text(), QStringLiteral("第二轮自由辩论"));
         QTest::keyClick(clock, Qt::Key_Left);
@@ -109,7 +109,7 @@ private slots:
         closeScreen(clock);
 
         // The free-debate buttons leave an older stage's name in the hand-over; their title wins.
-        t.screen<StageHandover>()->handOverName(QStringLiteral("总结陈词"));
+        t.app().contest().handOverName(QStringLiteral("总结陈词"));
         QCOMPARE(child<QLabel>(openDualClock(t, QStringLiteral("60")), QStringLiteral("Label1"))->text(),
                  QStringLiteral("自由辩论"));
     }

@@ -155,7 +155,7 @@ private slots:
         t.writeSoundSet();
         t.writeConfig(TimeSet, numberedTimeSet());
         MainMenu *menu = openScreen<MainMenu>(t);
-        t.screen<StageHandover>()->handOverName(QStringLiteral("前一环节"));
+        t.app().contest().handOverName(QStringLiteral("前一环节"));
         child<QPushButton>(menu, button)->click();
 
         StageHandover *handover = t.screen<StageHandover>();

@@ -1,5 +1,7 @@
+#include "clocks/cross_examination_clock.h"
 #include "clocks/single_side_clock.h"
 #include "core/design_faces.h"
+#include "displays/motions_screen.h"
 #include "menu/main_menu.h"
 #include "menu/program.h"
 #include "platform/qt_platform.h"
@@ -228,9 +230,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, held);
         TestApp t;
-        Screen screen(t.app());
-        screen.setObjectName(name);
-        screen.show();
+        Screen *screen = loadScreen(t, name);
+        QCOMPARE(screen->objectName(), name);
+        screen->show();
         QCOMPARE(t.platform().displayAwakeCalls, held ? QList<bool>{true} : QList<bool>());
         QCOMPARE(t.app().displayKeptAwake(), held);
     }
@@ -248,9 +250,7 @@ private slots:
         menu->hide();
         clock->hide();
         clock->show();
-        Screen info(t.app());
-        info.setObjectName(QStringLiteral("Form7"));
-        info.show();
+        t.screen<MotionsScreen>()->show();
         QCOMPARE(t.platform().displayAwakeCalls, QList<bool>{true});
 
         // Closing the clock brings the menu back, and the display may sleep again.
@@ -274,9 +274,7 @@ private slots:
         ScriptedPlatform platform;
         {
             Program app(dir.path(), platform);
-            Screen clock(app);
-            clock.setObjectName(QStringLiteral("Form18"));
-            clock.show();
+            app.screens().screen<CrossExaminationClock>()->show();
             QVERIFY(platform.displayAwake);
         }
         QCOMPARE(platform.displayAwakeCalls, (QList<bool>{true, false}));

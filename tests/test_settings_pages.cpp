@@ -83,11 +83,11 @@ private slots:
             t.writeConfig(SoundSet, lines);
         SoundPage *page = t.screen<SoundPage>();
 
-        QCOMPARE(page->warningChoice(), warning);
-        QCOMPARE(page->timeUpChoice(), timeUp);
-        QCOMPARE(page->countdownFormat(), format);
+        QCOMPARE(t.app().contest().alerts().warningChoice(), warning);
+        QCOMPARE(t.app().contest().alerts().timeUpChoice(), timeUp);
+        QCOMPARE(t.app().contest().alerts().format(), format);
         QCOMPARE(child<QCheckBox>(page, QStringLiteral("Check2"))->isChecked(), timeShown);
-        QCOMPARE(page->systemTimeShown(), timeShown);
+        QCOMPARE(t.app().contest().alerts().timeShown(), timeShown);
         QCOMPARE(child<QLabel>(page, QStringLiteral("Label4"))->isVisibleTo(page), timeShown);
         QCOMPARE(child<QLabel>(page, QStringLiteral("Label6"))->text(), sample);
         QVERIFY(!child<QCheckBox>(page, QStringLiteral("Check1"))->isChecked());
@@ -109,7 +109,7 @@ private slots:
 
         click(page, QStringLiteral("Option1_2"));
         QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text1"))->text(), QStringLiteral("声音二"));
-        QCOMPARE(page->warningChoice(), 2);
+        QCOMPARE(t.app().contest().alerts().warningChoice(), 2);
         QVERIFY(t.platform().sounds.isEmpty());
 
         click(page, QStringLiteral("Check1"));
@@ -118,8 +118,8 @@ private slots:
         click(page, QStringLiteral("Option1_1"));
         QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text2"))->text(), QStringLiteral("声音三"));
         QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text1"))->text(), QStringLiteral("声音一"));
-        QCOMPARE(page->timeUpChoice(), 3);
-        QCOMPARE(page->warningChoice(), 1);
+        QCOMPARE(t.app().contest().alerts().timeUpChoice(), 3);
+        QCOMPARE(t.app().contest().alerts().warningChoice(), 1);
         // The page's "Sound\TimeOut\" finds the folder the clocks call "sound\TimeOut\".
         QCOMPARE(t.platform().sounds, (QStringList{t.dir() + QStringLiteral("/sound/TimeOut/声音三.wav"),
                                                    t.dir() + QStringLiteral("/sound/30Warn/声音一.wav"),
@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(t.platform().messages.first().title, QStringLiteral("Dovrel"));
         QVERIFY(t.platform().sounds.isEmpty());
         QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text2"))->text(), QStringLiteral("默认声音"));
-        QCOMPARE(page->timeUpChoice(), 0);
+        QCOMPARE(t.app().contest().alerts().timeUpChoice(), 0);
     }
 
     void formatAndTimeSwitchFollowClicks()
@@ -155,7 +155,7 @@ private slots:
         click(page, QStringLiteral("Option3_0"));
         QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text4"))->text(), QStringLiteral("秒"));
         QCOMPARE(child<QLabel>(page, QStringLiteral("Label6"))->text(), QStringLiteral("122s"));
-        QCOMPARE(page->countdownFormat(), CountdownFormat::Seconds);
+        QCOMPARE(t.app().contest().alerts().format(), CountdownFormat::Seconds);
 
         click(page, QStringLiteral("Check2"));
         QVERIFY(child<QLabel>(page, QStringLiteral("Label4"))->isVisibleTo(page));
@@ -163,7 +163,7 @@ private slots:
         click(page, QStringLiteral("Check2"));
         QVERIFY(!child<QLabel>(page, QStringLiteral("Label4"))->isVisibleTo(page));
         QCOMPARE(child<QLineEdit>(page, QStringLiteral("Text3"))->text(), QStringLiteral("不显示"));
-        QVERIFY(!page->systemTimeShown());
+        QVERIFY(!t.app().contest().alerts().timeShown());
         QVERIFY(t.platform().sounds.isEmpty());
     }
 
@@ -213,12 +213,12 @@ private slots:
         QVERIFY(t.screen<StagesPage>()->isVisible());
         QVERIFY(page->isHidden());
         QCOMPARE(t.screen<SoundPage>(), page);
-        QCOMPARE(page->countdownFormat(), CountdownFormat::MinutesSeconds);
+        QCOMPARE(t.app().contest().alerts().format(), CountdownFormat::MinutesSeconds);
 
         click(page, QStringLiteral("Command5"));
         flushDeletes();
         QVERIFY(!t.app().screens().isLoaded(QStringLiteral("Form9")));
-        QCOMPARE(t.screen<SoundPage>()->countdownFormat(), CountdownFormat::Seconds);
+        QCOMPARE(t.app().contest().alerts().format(), CountdownFormat::Seconds);
     }
 
     void stagesPageLoadsAndSavesEveryLine()

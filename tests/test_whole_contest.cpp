@@ -35,7 +35,7 @@ using namespace Dovrel::Testing;
 namespace {
 
 // What the timekeeper types on the contest details page, box by box.
-const QStringList Contest = {
+const QStringList ContestLines = {
     QStringLiteral("第五届“明理杯”大学生辩论邀请赛"),
     QStringLiteral("明理大学学生会"),
     QStringLiteral("网络使人更亲近"),
@@ -90,7 +90,7 @@ void runTheWizard(TestApp &t, MainMenu *menu)
     ContestDetailsPage *details = t.screen<ContestDetailsPage>();
     QVERIFY(details->isVisible());
     for (int i = 0; i < ContestDetailCount; ++i)
-        type(control<QLineEdit>(details, QStringLiteral("Text%1").arg(i + 1)), Contest[i]);
+        type(control<QLineEdit>(details, QStringLiteral("Text%1").arg(i + 1)), ContestLines[i]);
     click(details, QStringLiteral("Command1"));
     QCOMPARE(t.platform().messageTexts().last(), QStringLiteral("数据保存成功！"));
     click(details, QStringLiteral("Command2"));
@@ -126,7 +126,7 @@ private slots:
         TestApp t;
         MainMenu *menu = openScreen<MainMenu>(t);
         runTheWizard(t, menu);
-        QCOMPARE(t.readConfigBytes(NumSet), gbBytes(Contest));
+        QCOMPARE(t.readConfigBytes(NumSet), gbBytes(ContestLines));
 
         const struct
         {
@@ -142,7 +142,7 @@ private slots:
         for (const auto &display : displays) {
             Screen *screen = openFromMenu(t, menu, QLatin1String(display.button), QLatin1String(display.screen));
             for (const auto &[label, box] : display.labels)
-                QCOMPARE(text(screen, QLatin1String(label)), Contest[box - 1]);
+                QCOMPARE(text(screen, QLatin1String(label)), ContestLines[box - 1]);
             closeToMenu(t, screen);
         }
         // Presentation use hides the design controls of the title screen.
@@ -153,7 +153,7 @@ private slots:
         Screen *design = openFromMenu(t, menu, QStringLiteral("Command20"), QStringLiteral("Form13"));
         QVERIFY(control<QWidget>(design, QStringLiteral("Label3"))->isVisible());
         closeToMenu(t, design);
-        QCOMPARE(t.readConfigBytes(NumSet), gbBytes(Contest));
+        QCOMPARE(t.readConfigBytes(NumSet), gbBytes(ContestLines));
     }
 
     void aWholeContestFromTheSettingsToTheSavedReport()
@@ -254,22 +254,23 @@ private slots:
         const QString expected =
             QStringLiteral("\r\n") + QString(35, u' ') + QStringLiteral("辩论赛报表\r\n\r\n") + QString(55, u' ') +
             QStringLiteral("<date>-<time>\r\n") + QString(76, u'_') + QStringLiteral("\r\n\r\n") +
-            QStringLiteral("比赛名称：") + Contest[0] + QStringLiteral("\r\n组织单位名称：") + Contest[1] +
-            QStringLiteral("\r\n\r\n正方辩题：") + Contest[2] + QStringLiteral("\r\n反方辩题：") + Contest[3] +
-            QStringLiteral("\r\n\r\n正方代表队名称：") + Contest[4] + QStringLiteral("\r\n反方代表队名称：") +
-            Contest[5] + QStringLiteral("\r\n\r\n正方队员\r\n\r\n") + blanks7 + QStringLiteral("一辩：") + Contest[6] +
-            blanks4 + QStringLiteral("二辩：") + Contest[7] + blanks4 + QStringLiteral("三辩：") + Contest[8] +
-            blanks4 + QStringLiteral("四辩：") + Contest[9] + QStringLiteral("\r\n\r\n反方队员\r\n\r\n") + blanks7 +
-            QStringLiteral("一辩：") + Contest[10] + blanks4 + QStringLiteral("二辩：") + Contest[11] + blanks4 +
-            QStringLiteral("三辩：") + Contest[12] + blanks4 + QStringLiteral("四辩：") + Contest[13] +
-            QStringLiteral("\r\n\r\n评 委\r\n\r\n") + blanks7 + QStringLiteral("评委一：") + Contest[14] + blanks4 +
-            QStringLiteral("评委二：") + Contest[15] + blanks4 + QStringLiteral("评委三：") + Contest[16] + blanks4 +
-            QStringLiteral("评委四：") + Contest[17] + QStringLiteral("\r\n\r\n") + blanks7 +
-            QStringLiteral("评委五：") + Contest[18] + blanks4 + QStringLiteral("评委六：") + blanks4 +
-            QStringLiteral("评委七：") + blanks4 + QStringLiteral("评委八：") + QStringLiteral("\r\n\r\n") + blanks7 +
-            QStringLiteral("评委九：") + QStringLiteral("\r\n\r\n双方最终得分\r\n") + QString(12, u' ') +
-            QStringLiteral("正方总成绩： 87.5分\r\n") + QString(12, u' ') +
-            QStringLiteral("反方总成绩： 86分\r\n\r\n比赛获胜方：明理大学代表队\r\n\r\n");
+            QStringLiteral("比赛名称：") + ContestLines[0] + QStringLiteral("\r\n组织单位名称：") + ContestLines[1] +
+            QStringLiteral("\r\n\r\n正方辩题：") + ContestLines[2] + QStringLiteral("\r\n反方辩题：") +
+            ContestLines[3] + QStringLiteral("\r\n\r\n正方代表队名称：") + ContestLines[4] +
+            QStringLiteral("\r\n反方代表队名称：") + ContestLines[5] + QStringLiteral("\r\n\r\n正方队员\r\n\r\n") +
+            blanks7 + QStringLiteral("一辩：") + ContestLines[6] + blanks4 + QStringLiteral("二辩：") +
+            ContestLines[7] + blanks4 + QStringLiteral("三辩：") + ContestLines[8] + blanks4 +
+            QStringLiteral("四辩：") + ContestLines[9] + QStringLiteral("\r\n\r\n反方队员\r\n\r\n") + blanks7 +
+            QStringLiteral("一辩：") + ContestLines[10] + blanks4 + QStringLiteral("二辩：") + ContestLines[11] +
+            blanks4 + QStringLiteral("三辩：") + ContestLines[12] + blanks4 + QStringLiteral("四辩：") +
+            ContestLines[13] + QStringLiteral("\r\n\r\n评 委\r\n\r\n") + blanks7 + QStringLiteral("评委一：") +
+            ContestLines[14] + blanks4 + QStringLiteral("评委二：") + ContestLines[15] + blanks4 +
+            QStringLiteral("评委三：") + ContestLines[16] + blanks4 + QStringLiteral("评委四：") + ContestLines[17] +
+            QStringLiteral("\r\n\r\n") + blanks7 + QStringLiteral("评委五：") + ContestLines[18] + blanks4 +
+            QStringLiteral("评委六：") + blanks4 + QStringLiteral("评委七：") + blanks4 + QStringLiteral("评委八：") +
+            QStringLiteral("\r\n\r\n") + blanks7 + QStringLiteral("评委九：") +
+            QStringLiteral("\r\n\r\n双方最终得分\r\n") + QString(12, u' ') + QStringLiteral("正方总成绩： 87.5分\r\n") +
+            QString(12, u' ') + QStringLiteral("反方总成绩： 86分\r\n\r\n比赛获胜方：明理大学代表队\r\n\r\n");
         QCOMPARE(decodeAnsi(bytes), expected);
         QCOMPARE(bytes, encodeAnsi(expected));
         closeToMenu(t, report);

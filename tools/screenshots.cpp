@@ -166,9 +166,8 @@ int main(int argc, char *argv[])
     shoot(screens.screen<Dovrel::StagesPage>(), QStringLiteral("Form3"));
     shoot(screens.screen<Dovrel::SoundPage>(), QStringLiteral("Form9"));
 
-    Dovrel::StageHandover *handover = screens.screen<Dovrel::StageHandover>();
-    handover->handOverLimit(QStringLiteral("122"));
-    handover->handOverName(QStringLiteral("开篇陈词"));
+    app.contest().handOverLimit(QStringLiteral("122"));
+    app.contest().handOverName(QStringLiteral("开篇陈词"));
     Dovrel::SingleSideClock *single = screens.screen<Dovrel::SingleSideClock>();
     single->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
     shoot(single, QStringLiteral("Form17"));
@@ -222,7 +221,7 @@ int main(int argc, char *argv[])
     // What the check and the stages page show when the hall would notice something: a time-up sound gone from its
     // folder and a limit typed as minutes and seconds.
     QFile::remove(dir.path() + QStringLiteral("/sound/TimeOut/") +
-                  Dovrel::alertFileName(screens.screen<Dovrel::SoundPage>()->timeUpChoice()));
+                  Dovrel::alertFileName(app.contest().alerts().timeUpChoice()));
     Dovrel::StagesPage *stages = screens.screen<Dovrel::StagesPage>();
     stages->findChild<QLineEdit *>(QStringLiteral("Text17"))->setText(QStringLiteral("1:30"));
     shoot(stages, QStringLiteral("Form3-unreadable-limit"));

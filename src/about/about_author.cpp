@@ -28,7 +28,7 @@ AboutAuthor::AboutAuthor(Application &app) : Screen(app)
     setDesignClientSize(5880, 3510);
     setFont(designFont(QStringLiteral("宋体"), 10.5));
     fixSmallWindow(this);
-    centreOnScreen(this);
+    setShown(Shown::Centred);
     setMouseTracking(true);
 
     Label1 = makeSmallWindowHeading(this, QStringLiteral("作者信息"), 5880);

@@ -35,7 +35,7 @@ AboutSoftware::AboutSoftware(Application &app) : Screen(app)
     // The longest line of the text just fits at 10 points.
     setFont(designFont(QStringLiteral("宋体"), 10));
     fixSmallWindow(this);
-    centreOnScreen(this);
+    setShown(Shown::Centred);
 
     Label1 = makeSmallWindowHeading(this, QStringLiteral("关于该软件"), Width);
     Label2 = makeLine(this, 2, 840, QStringLiteral("软件版本：") + programVersion());

@@ -6,9 +6,6 @@
 #include "core/layout_tag.h"
 #include "core/pre_contest_check.h"
 #include "platform/platform.h"
-#include "settings/contest_details_page.h"
-#include "settings/sound_page.h"
-#include "settings/stages_page.h"
 #include "shell/alert_player.h"
 #include "shell/application.h"
 #include "shell/controls.h"
@@ -24,7 +21,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShowEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -60,6 +56,8 @@ CheckScreen::CheckScreen(Application &app) : Screen(app)
     setDesignClientSize(Width, Height);
     setFont(designFont(QStringLiteral("宋体"), 10.5));
     fixSmallWindow(this);
+    // Over the menu it was opened from, so the timekeeper can put right what it finds and check again.
+    setShown(Shown::OverMenu);
 
     Label1 = makeSmallWindowHeading(this, caption(), Width);
 
@@ -97,44 +95,31 @@ void CheckScreen::load()
     runCheck();
 }
 
-void CheckScreen::showEvent(QShowEvent *event)
-{
-    Screen::showEvent(event);
-    if (event->spontaneous())
-        return;
-    // Over the menu it was opened from, or in the middle of the timekeeper's display when the menu is not up.
-    const Screen *menu = app().screens().loaded(QStringLiteral("Form4"));
-    if (menu && menu->isVisible())
-        move(menu->frameGeometry().center() - frameGeometry().center() + pos());
-    else
-        centreOnScreen(this);
-}
-
 void CheckScreen::runCheck()
 {
-    ScreenRegistry &screens = app().screens();
-    const SoundPage *sounds = screens.screen<SoundPage>();
-    const StagesPage *stages = screens.screen<StagesPage>();
-    const ContestDetailsPage *details = screens.screen<ContestDetailsPage>();
+    Contest &contest = app().contest();
+    const AlertSettings sounds = contest.alerts();
+    const StageSettings stages = contest.stages();
+    const ContestDetails details = contest.details();
 
     CheckFacts facts;
     facts.soundDevices = app().platform().soundDeviceCount();
     facts.soundOutputOpens = facts.soundDevices > 0 && app().platform().soundOutputOpens();
-    const std::pair<Alert, int> alerts[] = {{Alert::Warning, sounds->warningChoice()},
-                                            {Alert::TimeUp, sounds->timeUpChoice()}};
+    const std::pair<Alert, int> alerts[] = {{Alert::Warning, sounds.warningChoice()},
+                                            {Alert::TimeUp, sounds.timeUpChoice()}};
     for (const auto &[alert, choice] : alerts) {
         const QString path = alertSoundPath(alert, choice);
         const WaveStatus status = path.isEmpty() ? WaveStatus::Missing : checkWaveFile(app().paths().dataPath(path));
         facts.sounds.append({alert, choice, status});
     }
-    facts.format = sounds->countdownFormat();
+    facts.format = sounds.format();
     for (const StageBoxes &stage : checkedStages()) {
-        const QString name = stage.nameBox ? stages->stageName(*stage.nameBox) : QString();
-        facts.stages.append({stageTitle(stage, name), stages->stageLimit(stage.limitBox)});
+        const QString name = stage.nameBox ? stages.name(*stage.nameBox) : QString();
+        facts.stages.append({stageTitle(stage, name), stages.limit(stage.limitBox)});
     }
     facts.configWritable = folderWritable(app().paths().dataPath(QStringLiteral("config")));
     for (const ShownDetail &detail : ShownDetails)
-        facts.details.append({QString::fromUtf16(detail.caption), details->detail(detail.detail)});
+        facts.details.append({QString::fromUtf16(detail.caption), details[detail.detail]});
     for (const QString &face : designFaces())
         facts.faces.append({face, QFontInfo(QFont(face)).family()});
     facts.hallScale = hallScale();
@@ -173,13 +158,13 @@ void CheckScreen::scaleHallText(bool on)
 
 void CheckScreen::playChosenSounds()
 {
-    const SoundPage *sounds = app().screens().screen<SoundPage>();
+    const AlertSettings sounds = app().contest().alerts();
     Timer2->stop();
     m_timeUpSound.clear();
     QStringList playable;
     QStringList missing;
-    for (const QString &sound : {alertSoundPath(Alert::Warning, sounds->warningChoice()),
-                                 alertSoundPath(Alert::TimeUp, sounds->timeUpChoice())}) {
+    for (const QString &sound : {alertSoundPath(Alert::Warning, sounds.warningChoice()),
+                                 alertSoundPath(Alert::TimeUp, sounds.timeUpChoice())}) {
         if (sound.isEmpty())
             continue;
         const QFileInfo file(app().paths().dataPath(sound));

@@ -26,9 +26,6 @@ public:
 
     static QString caption();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private slots:
     void runCheck();
     void playChosenSounds();

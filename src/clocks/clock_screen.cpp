@@ -1,6 +1,5 @@
 #include "clocks/clock_screen.h"
 
-#include "clocks/stage_handover.h"
 #include "core/countdown.h"
 #include "shell/application.h"
 #include "shell/colours.h"
@@ -10,7 +9,7 @@ namespace Dovrel {
 
 ClockScreen::ClockScreen(Application &app) : Screen(app)
 {
-    setUpFullSize(Colours::Clock, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
+    setUpFullSize(Colours::Clock, designFont(QStringLiteral("宋体"), 9), Shown::HallScreen);
 }
 
 CountdownClock *ClockScreen::makeCountdown(QTimer *timer, QLabel *display, UnsetFormat unset)
@@ -20,12 +19,12 @@ CountdownClock *ClockScreen::makeCountdown(QTimer *timer, QLabel *display, Unset
 
 int ClockScreen::handedOverLimit() const
 {
-    return readLimit(app().screens().screen<StageHandover>()->stage().limit);
+    return readLimit(app().contest().handedOver().limit);
 }
 
 QString ClockScreen::handedOverName() const
 {
-    return app().screens().screen<StageHandover>()->stage().name;
+    return app().contest().handedOver().name;
 }
 
 } // namespace Dovrel

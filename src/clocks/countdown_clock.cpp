@@ -2,7 +2,6 @@
 
 #include "core/alert_sounds.h"
 #include "platform/platform.h"
-#include "settings/sound_page.h"
 #include "shell/alert_player.h"
 #include "shell/application.h"
 #include "shell/colours.h"
@@ -18,10 +17,10 @@ namespace {
 constexpr int ClockPoints = 120;
 constexpr int StepMs = 1000;
 
-// The countdown format chosen on the sound page, read afresh each time (loading the page unseen if needed).
+// The countdown format chosen on the sound page, read afresh each time.
 CountdownFormat chosenFormat(Screen *screen)
 {
-    return screen->app().screens().screen<SoundPage>()->countdownFormat();
+    return screen->app().contest().alerts().format();
 }
 
 } // namespace
@@ -42,8 +41,8 @@ void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset
 
 void playAlert(Screen *screen, Alert alert)
 {
-    SoundPage *page = screen->app().screens().screen<SoundPage>();
-    const int index = alert == Alert::Warning ? page->warningChoice() : page->timeUpChoice();
+    const AlertSettings chosen = screen->app().contest().alerts();
+    const int index = alert == Alert::Warning ? chosen.warningChoice() : chosen.timeUpChoice();
     if (index < 0)
         return;
     playAlertFile(screen, alertSoundPath(alert, index));

@@ -1,8 +1,8 @@
 #include "clocks/stage_handover.h"
 
+#include "shell/application.h"
 #include "shell/controls.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 namespace Dovrel {
@@ -10,24 +10,24 @@ namespace Dovrel {
 StageHandover::StageHandover(Application &app) : Screen(app)
 {
     setDesignClientSize(4680, 3195);
-    Label1 = makeLabel(this, QStringLiteral("Label1"), 360, 240, 1215, 255, QStringLiteral("数据传递"));
+    makeLabel(this, QStringLiteral("Label1"), 360, 240, 1215, 255, QStringLiteral("数据传递"));
     Text1 = makeControl<QLineEdit>(this, QStringLiteral("Text1"), 360, 720, 3855, 375);
     Text2 = makeControl<QLineEdit>(this, QStringLiteral("Text2"), 360, 1320, 3855, 375);
+    for (QLineEdit *box : {Text1, Text2})
+        box->setReadOnly(true);
+    connect(&app.contest(), &Contest::handedOverChanged, this, &StageHandover::showHandedOver);
 }
 
-StageHandover::Stage StageHandover::stage() const
+void StageHandover::load()
 {
-    return {Text1->text(), Text2->text()};
+    showHandedOver();
 }
 
-void StageHandover::handOverLimit(const QString &limit)
+void StageHandover::showHandedOver()
 {
-    Text1->setText(limit);
-}
-
-void StageHandover::handOverName(const QString &name)
-{
-    Text2->setText(name);
+    const HandedOverStage stage = app().contest().handedOver();
+    Text1->setText(stage.limit);
+    Text2->setText(stage.name);
 }
 
 } // namespace Dovrel

@@ -2,13 +2,12 @@
 
 #include "shell/screen.h"
 
-class QLabel;
 class QLineEdit;
 
 namespace Dovrel {
 
-// The stage hand-over, never shown: the main menu writes the current stage's limit and name here and the clocks
-// read them.
+// The stage hand-over, never shown: a view of the current stage the main menu hands the clocks (the contest's
+// value, see Contest::handedOver), its time limit text in `Text1` and its name in `Text2`.
 class StageHandover final : public Screen
 {
     Q_OBJECT
@@ -17,20 +16,11 @@ public:
     static constexpr char ScreenName[] = "Form5";
 
     explicit StageHandover(Application &app);
-
-    // The current stage: its time limit text and its name, each as last handed over.
-    struct Stage
-    {
-        QString limit;
-        QString name;
-    };
-    Stage stage() const;
-
-    void handOverLimit(const QString &limit);
-    void handOverName(const QString &name);
+    void load() override;
 
 private:
-    QLabel *Label1 = nullptr;
+    void showHandedOver();
+
     QLineEdit *Text1 = nullptr; // time limit text
     QLineEdit *Text2 = nullptr; // stage name
 };

@@ -1,12 +1,13 @@
 #include "displays/audience_screen.h"
 
 #include "core/elapsed_time.h"
-#include "settings/settings_save.h"
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/menus.h"
+#include "shell/settings_save.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -17,7 +18,7 @@ namespace Dovrel {
 AudienceScreen::AudienceScreen(Application &app) : Screen(app), m_styling(*this)
 {
     // Shown to the whole hall like the other display screens, so it fills the screen.
-    setUpFullSize(Colours::Display, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
+    setUpFullSize(Colours::Display, designFont(QStringLiteral("宋体"), 9), Shown::HallScreen);
     setTextColour(this, Colours::Purple);
 
     Label1 = makeLabel(this, QStringLiteral("Label1"), 2640, 1320, 6615, 1695, QStringLiteral("观众提问"));
@@ -35,7 +36,7 @@ AudienceScreen::AudienceScreen(Application &app) : Screen(app), m_styling(*this)
     setTextColour(Label2, Colours::Black);
     setBackColour(Label2, Colours::TimeBox);
 
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
+    makeCaptionTimer(QStringLiteral("Timer1"));
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), 1000, false);
 
     createMenu();
@@ -47,26 +48,17 @@ void AudienceScreen::createMenu()
 {
     menu = new QMenu(QStringLiteral("菜单"), this);
     menu->setObjectName(QStringLiteral("menu"));
-    s = addSubmenu(menu, QStringLiteral("s"), QStringLiteral("字体设置"));
-    zt = addEntry(s, QStringLiteral("zt"), QStringLiteral("字体"));
-    ztys = addEntry(s, QStringLiteral("ztys"), QStringLiteral("字体颜色"));
-    const PictureMenu pictures = addPictureMenu(menu, m_styling, this, QStringLiteral("j"));
-    bj = pictures.menu;
-    bj1 = pictures.stock[0];
-    bj2 = pictures.stock[1];
-    bj3 = pictures.stock[2];
-    bj4 = pictures.stock[3];
-    bj5 = pictures.stock[4];
-    j = pictures.separator;
-    zdy = pictures.custom;
-    a = addSeparator(menu, QStringLiteral("a"));
-    bjys = addEntry(menu, QStringLiteral("bjys"), QStringLiteral("背景颜色"));
-    wbj = addEntry(menu, QStringLiteral("wbj"), QStringLiteral("无背景桌面"));
-
-    connect(zt, &QAction::triggered, this, &AudienceScreen::chooseHeadingFont);
-    connect(ztys, &QAction::triggered, this, &AudienceScreen::chooseHeadingColour);
-    connect(bjys, &QAction::triggered, this, &AudienceScreen::chooseBackgroundColour);
-    connect(wbj, &QAction::triggered, this, [this] { m_styling.noBackground(this); });
+    QMenu *font = addSubmenu(menu, QStringLiteral("s"), QStringLiteral("字体设置"));
+    connect(addEntry(font, QStringLiteral("zt"), QStringLiteral("字体")), &QAction::triggered, this,
+            [this] { m_styling.styleFont(Label1, m_style.text); });
+    connect(addEntry(font, QStringLiteral("ztys"), QStringLiteral("字体颜色")), &QAction::triggered, this,
+            [this] { m_styling.styleTextColour(Label1, m_style.text); });
+    addPictureMenu(menu, m_styling, this, QStringLiteral("j"));
+    addSeparator(menu, QStringLiteral("a"));
+    connect(addEntry(menu, QStringLiteral("bjys"), QStringLiteral("背景颜色")), &QAction::triggered, this,
+            [this] { m_styling.styleBackColour(this, m_style.background); });
+    connect(addEntry(menu, QStringLiteral("wbj"), QStringLiteral("无背景桌面")), &QAction::triggered, this,
+            [this] { m_styling.noBackground(this); });
 }
 
 AudienceScreen::Variables &AudienceScreen::variables() const
@@ -114,24 +106,6 @@ void AudienceScreen::closing()
 void AudienceScreen::mousePressEvent(QMouseEvent *event)
 {
     popUpOnSurface(this, menu, event);
-}
-
-void AudienceScreen::chooseHeadingFont()
-{
-    if (m_styling.chooseFont(Label1))
-        storeFont(m_style.text, Label1);
-}
-
-void AudienceScreen::chooseHeadingColour()
-{
-    if (m_styling.chooseTextColour(Label1))
-        storeTextColour(m_style.text, Label1);
-}
-
-void AudienceScreen::chooseBackgroundColour()
-{
-    if (m_styling.chooseBackColour(this))
-        m_style.background = static_cast<qint32>(colourValue(backColour(this)));
 }
 
 } // namespace Dovrel

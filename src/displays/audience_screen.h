@@ -4,7 +4,6 @@
 #include "displays/styling.h"
 #include "shell/screen.h"
 
-class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -38,24 +37,8 @@ public:
 private:
     QLabel *Label1 = nullptr; // heading
     QLabel *Label2 = nullptr; // elapsed time
-    QTimer *Timer1 = nullptr; // caption
     QTimer *Timer2 = nullptr; // elapsed time
-
     QMenu *menu = nullptr;
-    QMenu *s = nullptr;
-    QAction *zt = nullptr;
-    QAction *ztys = nullptr;
-    QMenu *bj = nullptr;
-    QAction *bj1 = nullptr;
-    QAction *bj2 = nullptr;
-    QAction *bj3 = nullptr;
-    QAction *bj4 = nullptr;
-    QAction *bj5 = nullptr;
-    QAction *j = nullptr;
-    QAction *zdy = nullptr;
-    QAction *a = nullptr;
-    QAction *bjys = nullptr;
-    QAction *wbj = nullptr;
 
 protected:
     void closing() override;
@@ -63,9 +46,6 @@ protected:
 
 private slots:
     void countSecond();
-    void chooseHeadingFont();
-    void chooseHeadingColour();
-    void chooseBackgroundColour();
 
 private:
     void createMenu();

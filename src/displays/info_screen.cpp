@@ -1,6 +1,5 @@
 #include "displays/info_screen.h"
 
-#include "settings/contest_details_page.h"
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
@@ -8,7 +7,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTextOption>
-#include <QTimer>
 
 #include <utility>
 
@@ -36,21 +34,19 @@ protected:
 
 } // namespace
 
-InfoScreen::InfoScreen(Application &app, QList<InfoCopy> copies) : Screen(app), m_copies(std::move(copies))
+InfoScreen::InfoScreen(Application &app) : Screen(app)
 {
-    setUpFullSize(Colours::Display, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
+    setUpFullSize(Colours::Display, designFont(QStringLiteral("宋体"), 9), Shown::HallScreen);
+    makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
 void InfoScreen::load()
 {
     recordDesign();
-    // The page's boxes as they are now, saved or not; reading them loads the page unseen if need be.
-    const ContestDetailsPage *details = app().screens().screen<ContestDetailsPage>();
-    for (const InfoCopy &copy : std::as_const(m_copies)) {
-        if (auto *label = findChild<QLabel *>(copy.label, Qt::FindDirectChildrenOnly))
-            setLabelText(label, details->detail(copy.detail));
-    }
+    // The details as they are now, saved or not.
+    const ContestDetails details = app().contest().details();
+    for (const auto &[label, detail] : std::as_const(m_copies))
+        setLabelText(label, details[detail]);
 }
 
 QLabel *InfoScreen::makeSizedLabel(const QString &name, int left, int top, int width, int height, const QString &text,
@@ -64,18 +60,23 @@ QLabel *InfoScreen::makeSizedLabel(const QString &name, int left, int top, int w
     return label;
 }
 
-QLabel *InfoScreen::makeBoxLabel(const QString &name, int left, int top, int width, int height, const QFont &font,
-                                 const QColor &colour)
+void InfoScreen::makeSizedCopy(const DetailLabel &copy, const QFont &font)
 {
-    // Until the load fills it, a value label shows its own name.
-    auto *label = makeControl<BoxLabel>(this, name, left, top, width, height);
+    const QString name = QLatin1String(copy.name);
+    m_copies.append({makeSizedLabel(name, copy.left, copy.top, copy.width, copy.height, name, font), copy.detail});
+}
+
+void InfoScreen::makeBoxCopy(const DetailLabel &copy, const QFont &font, const QColor &colour)
+{
+    const QString name = QLatin1String(copy.name);
+    auto *label = makeControl<BoxLabel>(this, name, copy.left, copy.top, copy.width, copy.height);
     label->setTextFormat(Qt::PlainText);
     label->setText(name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(font);
     setTextColour(label, colour);
-    return label;
+    m_copies.append({label, copy.detail});
 }
 
 } // namespace Dovrel

@@ -13,18 +13,6 @@ public:
     static constexpr char ScreenName[] = "Form15";
 
     explicit JudgesScreen(Application &app);
-
-private:
-    QLabel *Label10 = nullptr;
-    QLabel *Label1 = nullptr; // judges one to nine
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *Label9 = nullptr;
 };
 
 } // namespace Dovrel

@@ -14,7 +14,7 @@ namespace Dovrel {
 
 RulesScreen::RulesScreen(Application &app) : Screen(app), m_styling(*this)
 {
-    setUpFullSize(Colours::Clock, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
+    setUpFullSize(Colours::Clock, designFont(QStringLiteral("宋体"), 9), Shown::HallScreen);
 
     Text1 = makeControl<QPlainTextEdit>(this, QStringLiteral("Text1"), 120, 120, 11655, 8295);
     Text1->setFont(designFont(QStringLiteral("宋体"), 30));

@@ -2,11 +2,11 @@
 
 #include "core/settings_files.h"
 #include "platform/platform.h"
-#include "settings/system_colour.h"
 #include "shell/application.h"
 #include "shell/controls.h"
 #include "shell/menus.h"
 #include "shell/screen.h"
+#include "shell/system_colour.h"
 #include "shell/text_scale.h"
 
 #include <QAction>
@@ -211,6 +211,24 @@ bool StylingCommands::chooseBackColour(QWidget *target)
     if (colour)
         setBackColour(target, *colour);
     return colour.has_value();
+}
+
+void StylingCommands::styleFont(QWidget *target, TextStyle &style)
+{
+    if (chooseFont(target))
+        storeFont(style, target);
+}
+
+void StylingCommands::styleTextColour(QWidget *target, TextStyle &style)
+{
+    if (chooseTextColour(target))
+        storeTextColour(style, target);
+}
+
+void StylingCommands::styleBackColour(QWidget *surface, std::optional<qint32> &colour)
+{
+    if (chooseBackColour(surface))
+        colour = static_cast<qint32>(colourValue(backColour(surface)));
 }
 
 QString StylingCommands::lastFileName() const

@@ -52,6 +52,11 @@ public:
     bool chooseTextColour(QWidget *target);
     bool chooseBackColour(QWidget *target);
 
+    // The same commands on a styled screen, each taking what it changed into the style its settings file keeps.
+    void styleFont(QWidget *target, TextStyle &style);
+    void styleTextColour(QWidget *target, TextStyle &style);
+    void styleBackColour(QWidget *surface, std::optional<qint32> &colour);
+
     // Shows `fileName` on the target; a file that cannot be read leaves the target's picture as it was.
     static bool loadPicture(QWidget *target, const QString &fileName);
 

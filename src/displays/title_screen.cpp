@@ -2,13 +2,13 @@
 
 #include "core/layout_tag.h"
 #include "core/scrolling_note.h"
-#include "settings/contest_details_page.h"
-#include "settings/settings_save.h"
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/menus.h"
+#include "shell/settings_save.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 
 namespace Dovrel {
 
@@ -25,7 +26,7 @@ constexpr int NoteLeft = 5280;
 
 TitleScreen::TitleScreen(Application &app) : Screen(app), m_styling(*this), m_noteLeft(NoteLeft)
 {
-    setUpFullSize(Colours::Menu, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
+    setUpFullSize(Colours::Menu, designFont(QStringLiteral("宋体"), 9), Shown::HallScreen);
 
     // The zones' font until NameSet.ini gives one: a plain 宋体, large enough to be read from the back of a hall.
     Label1 = makeLabel(this, QStringLiteral("Label1"), 120, 1440, 11625, 4620);
@@ -45,52 +46,45 @@ TitleScreen::TitleScreen(Application &app) : Screen(app), m_styling(*this), m_no
     setTextColour(Label3, Colours::Black);
     setSizedToText(Label3);
 
-    const auto stylingButton = [this](const QString &name, int left, int width, const QString &caption) {
-        return makeButton(this, name, left, 7920, width, caption, ButtonFace::Screen);
+    m_designControls.append(Label3);
+    // The styling buttons: each styles a zone or the background and keeps it for NameSet.ini.
+    const struct
+    {
+        const char *name;
+        int left;
+        int width;
+        const char16_t *caption;
+        std::function<void()> style;
+    } stylingButtons[] = {
+        {"Command1", 1200, 1335, u"一区文字字体", [this] { m_styling.styleFont(Label1, m_style.zoneOne); }},
+        {"Command2", 2640, 1335, u"一区文字颜色", [this] { m_styling.styleTextColour(Label1, m_style.zoneOne); }},
+        {"Command3", 4680, 1215, u"二区文字字体", [this] { m_styling.styleFont(Label2, m_style.zoneTwo); }},
+        {"Command4", 6000, 1215, u"二区文字颜色", [this] { m_styling.styleTextColour(Label2, m_style.zoneTwo); }},
+        {"Command5", 8880, 1335, u"背景颜色", [this] { m_styling.styleBackColour(this, m_style.background); }},
     };
-    Command1 = stylingButton(QStringLiteral("Command1"), 1200, 1335, QStringLiteral("一区文字字体"));
-    Command2 = stylingButton(QStringLiteral("Command2"), 2640, 1335, QStringLiteral("一区文字颜色"));
-    Command3 = stylingButton(QStringLiteral("Command3"), 4680, 1215, QStringLiteral("二区文字字体"));
-    Command4 = stylingButton(QStringLiteral("Command4"), 6000, 1215, QStringLiteral("二区文字颜色"));
-    Command5 = stylingButton(QStringLiteral("Command5"), 8880, 1335, QStringLiteral("背景颜色"));
+    for (const auto &button : stylingButtons) {
+        QPushButton *styling = makeButton(this, QLatin1String(button.name), button.left, 7920, button.width,
+                                          QString::fromUtf16(button.caption), ButtonFace::Screen);
+        connect(styling, &QPushButton::clicked, this, button.style);
+        m_designControls.append(styling);
+    }
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 20, true);
-    Timer2 = makeCaptionTimer(QStringLiteral("Timer2"));
+    connect(makeTimer(this, QStringLiteral("Timer1"), 20, true), &QTimer::timeout, this, &TitleScreen::scrollNote);
+    makeCaptionTimer(QStringLiteral("Timer2"));
 
-    createMenu();
-
-    connect(Timer1, &QTimer::timeout, this, &TitleScreen::scrollNote);
-    connect(Command1, &QPushButton::clicked, this, &TitleScreen::chooseZoneOneFont);
-    connect(Command2, &QPushButton::clicked, this, &TitleScreen::chooseZoneOneColour);
-    connect(Command3, &QPushButton::clicked, this, &TitleScreen::chooseZoneTwoFont);
-    connect(Command4, &QPushButton::clicked, this, &TitleScreen::chooseZoneTwoColour);
-    connect(Command5, &QPushButton::clicked, this, &TitleScreen::chooseBackgroundColour);
-}
-
-void TitleScreen::createMenu()
-{
     menu = new QMenu(QStringLiteral("菜单"), this);
     menu->setObjectName(QStringLiteral("menu"));
-    const PictureMenu pictures = addPictureMenu(menu, m_styling, this, QStringLiteral("s"));
-    bj = pictures.menu;
-    bj1 = pictures.stock[0];
-    bj2 = pictures.stock[1];
-    bj3 = pictures.stock[2];
-    bj4 = pictures.stock[3];
-    bj5 = pictures.stock[4];
-    s = pictures.separator;
-    zdy = pictures.custom;
-    w = addEntry(menu, QStringLiteral("w"), QStringLiteral("无背景桌面"));
-
-    connect(w, &QAction::triggered, this, [this] { m_styling.noBackground(this); });
+    addPictureMenu(menu, m_styling, this, QStringLiteral("s"));
+    connect(addEntry(menu, QStringLiteral("w"), QStringLiteral("无背景桌面")), &QAction::triggered, this,
+            [this] { m_styling.noBackground(this); });
 }
 
 void TitleScreen::load()
 {
     recordDesign();
-    ContestDetailsPage *details = app().screens().screen<ContestDetailsPage>();
-    Label1->setText(details->detail(ContestDetail::ContestName));
-    Label2->setText(details->detail(ContestDetail::Organiser));
+    const ContestDetails details = app().contest().details();
+    Label1->setText(details[ContestDetail::ContestName]);
+    Label2->setText(details[ContestDetail::Organiser]);
     m_style = readTitleStyle(app().paths());
     applyStoredStyle(Label1, m_style.zoneOne);
     applyStoredStyle(Label2, m_style.zoneTwo);
@@ -99,19 +93,14 @@ void TitleScreen::load()
 
 void TitleScreen::presentForHall()
 {
-    for (QWidget *designOnly : designControls())
+    for (QWidget *designOnly : std::as_const(m_designControls))
         designOnly->hide();
 }
 
 void TitleScreen::presentForDesign()
 {
-    for (QWidget *designOnly : designControls())
+    for (QWidget *designOnly : std::as_const(m_designControls))
         designOnly->show();
-}
-
-QList<QWidget *> TitleScreen::designControls() const
-{
-    return {Label3, Command1, Command2, Command3, Command4, Command5};
 }
 
 const TitleStyle &TitleScreen::titleStyle() const
@@ -140,36 +129,6 @@ void TitleScreen::scrollNote()
     m_noteLeft = nextNoteLeft(m_noteLeft, static_cast<int>(pixelsToTwips(Label3->width())),
                               static_cast<int>(pixelsToTwips(frameGeometry().width())));
     Label3->move(twipsToPixels(m_noteLeft), Label3->y());
-}
-
-void TitleScreen::chooseZoneOneFont()
-{
-    if (m_styling.chooseFont(Label1))
-        storeFont(m_style.zoneOne, Label1);
-}
-
-void TitleScreen::chooseZoneOneColour()
-{
-    if (m_styling.chooseTextColour(Label1))
-        storeTextColour(m_style.zoneOne, Label1);
-}
-
-void TitleScreen::chooseZoneTwoFont()
-{
-    if (m_styling.chooseFont(Label2))
-        storeFont(m_style.zoneTwo, Label2);
-}
-
-void TitleScreen::chooseZoneTwoColour()
-{
-    if (m_styling.chooseTextColour(Label2))
-        storeTextColour(m_style.zoneTwo, Label2);
-}
-
-void TitleScreen::chooseBackgroundColour()
-{
-    if (m_styling.chooseBackColour(this))
-        m_style.background = static_cast<qint32>(colourValue(backColour(this)));
 }
 
 } // namespace Dovrel

@@ -6,11 +6,8 @@
 
 #include <QList>
 
-class QAction;
 class QLabel;
 class QMenu;
-class QPushButton;
-class QTimer;
 
 namespace Dovrel {
 
@@ -38,24 +35,9 @@ private:
     QLabel *Label1 = nullptr; // zone one: the contest name
     QLabel *Label2 = nullptr; // zone two: the organiser
     QLabel *Label3 = nullptr; // the scrolling reminder
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command5 = nullptr;
-    QTimer *Timer1 = nullptr; // reminder scrolling
-    QTimer *Timer2 = nullptr; // caption
-
     QMenu *menu = nullptr;
-    QMenu *bj = nullptr;
-    QAction *bj1 = nullptr;
-    QAction *bj2 = nullptr;
-    QAction *bj3 = nullptr;
-    QAction *bj4 = nullptr;
-    QAction *bj5 = nullptr;
-    QAction *s = nullptr;
-    QAction *zdy = nullptr;
-    QAction *w = nullptr;
+    // The reminder and the styling buttons.
+    QList<QWidget *> m_designControls;
 
 protected:
     void closing() override;
@@ -64,17 +46,8 @@ protected:
 
 private slots:
     void scrollNote();
-    void chooseZoneOneFont();
-    void chooseZoneOneColour();
-    void chooseZoneTwoFont();
-    void chooseZoneTwoColour();
-    void chooseBackgroundColour();
 
 private:
-    void createMenu();
-    // The reminder and the styling buttons.
-    QList<QWidget *> designControls() const;
-
     StylingCommands m_styling;
     TitleStyle m_style;
     // The reminder's left edge in twips: a step is less than a pixel, so the pixel position cannot hold it.

@@ -10,7 +10,6 @@
 #include "clocks/stage_handover.h"
 #include "core/layout_tag.h"
 #include "core/program_identity.h"
-#include "core/stage_buttons.h"
 #include "core/system_time.h"
 #include "displays/audience_screen.h"
 #include "displays/judges_screen.h"
@@ -24,8 +23,6 @@
 #include "scores/report_screen.h"
 #include "scores/score_entry.h"
 #include "settings/contest_details_page.h"
-#include "settings/sound_page.h"
-#include "settings/stages_page.h"
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
@@ -44,7 +41,20 @@
 #include <QTime>
 #include <QTimer>
 
+#include <optional>
+#include <utility>
+
 namespace Dovrel {
+
+template <class ShownScreen> void MainMenu::open()
+{
+    openInPlace(app().screens().screen<ShownScreen>());
+}
+
+template <class SmallWindow> void MainMenu::openOver()
+{
+    showInFront(app().screens().screen<SmallWindow>());
+}
 
 namespace {
 
@@ -57,21 +67,262 @@ constexpr int RightColumn = 6720;
 constexpr int LeftSettings = 4680;
 constexpr int RightSettings = 9840;
 
+// A button of the menu that opens something: where it stands, its caption and what it does.
+struct MenuButton
+{
+    const char *name = nullptr;
+    int left = LeftColumn;
+    int top = 0;
+    int width = LargeWidth;
+    const char16_t *caption = nullptr;
+    void (MainMenu::*action)() = nullptr;
+};
+
+const MenuButton MenuButtons[] = {
+    {.name = "Command4", .top = 1320, .caption = u"辩论赛名称", .action = &MainMenu::presentTitle},
+    {.name = "Command20",
+     .left = LeftSettings,
+     .top = 1320,
+     .width = SettingsWidth,
+     .caption = u"设置",
+     .action = &MainMenu::presentTitleDesign},
+    {.name = "Command5",
+     .left = RightColumn,
+     .top = 1200,
+     .caption = u"辩题",
+     .action = &MainMenu::open<MotionsScreen>},
+    {.name = "Command6", .top = 1800, .caption = u"代表对及所持立场", .action = &MainMenu::open<TeamsScreen>},
+    {.name = "Command7",
+     .left = RightColumn,
+     .top = 1680,
+     .caption = u"介绍双方队员",
+     .action = &MainMenu::open<SpeakersScreen>},
+    {.name = "Command8", .top = 2280, .caption = u"介绍评委", .action = &MainMenu::open<JudgesScreen>},
+    {.name = "Command9", .left = RightColumn, .top = 2160, .caption = u"比赛规则", .action = &MainMenu::importRules},
+    {.name = "Command16", .top = 6600, .caption = u"观众提问", .action = &MainMenu::open<AudienceScreen>},
+    {.name = "Command17",
+     .left = RightColumn,
+     .top = 6600,
+     .caption = u"嘉宾点评",
+     .action = &MainMenu::openGuestComments},
+    {.name = "Command18", .top = 7080, .caption = u"比赛结果", .action = &MainMenu::open<ScoreEntry>},
+    {.name = "Command19",
+     .left = RightColumn,
+     .top = 7080,
+     .caption = u"比赛报表",
+     .action = &MainMenu::open<ReportScreen>},
+    // The about screens and the check open over the menu, which stays visible behind them.
+    {.name = "Command1",
+     .left = 120,
+     .top = 7080,
+     .width = SmallWidth,
+     .caption = u"关于作者",
+     .action = &MainMenu::openOver<AboutAuthor>},
+    {.name = "Command36",
+     .left = 120,
+     .top = 7560,
+     .width = SmallWidth,
+     .caption = u"关于该软件",
+     .action = &MainMenu::openOver<AboutSoftware>},
+    {.name = "Command46",
+     .left = 120,
+     .top = 8040,
+     .width = SmallWidth,
+     .caption = u"查看新版本",
+     .action = &MainMenu::openNewVersionPage},
+    {.name = "Command2",
+     .left = 2040,
+     .top = 8040,
+     .width = 1455,
+     .caption = u"进入设置界面",
+     .action = &MainMenu::openSettings},
+    {.name = "Command47",
+     .left = 3720,
+     .top = 8040,
+     .width = 1455,
+     .caption = u"赛前检查",
+     .action = &MainMenu::openOver<CheckScreen>},
+};
+
+enum class StageClock { SingleSide, Dual, CrossExamination };
+
+// A stage button: where it stands, what it hands over from the stages page and which clock it opens.
+struct StageButton
+{
+    const char *button = nullptr;
+    int left = LeftColumn;
+    int top = 0;
+    const char16_t *caption = nullptr;
+    // A custom stage's caption is its name on the stages page.
+    std::optional<StageBox> captionBox = std::nullopt;
+    StageBox limit = StageBox::OpeningLimit;
+    // The stage's name as handed over: a fixed one before the limit, or the stages page's after it.
+    const char16_t *fixedName = nullptr;
+    std::optional<StageBox> nameBox = std::nullopt;
+    // Written into the clock's title.
+    const char16_t *title = nullptr;
+    StageClock clock = StageClock::SingleSide;
+    std::optional<QColor> colour = std::nullopt;
+};
+
+const StageButton StageButtons[] = {
+    {.button = "Command37",
+     .top = 3000,
+     .caption = u"开篇陈词（预设）",
+     .limit = StageBox::OpeningLimit,
+     .fixedName = u"开篇陈词",
+     .title = u"开篇陈词"},
+    {.button = "Command38",
+     .left = RightColumn,
+     .top = 3000,
+     .caption = u"攻辩（预设）",
+     .limit = StageBox::CrossExaminationLimit,
+     .clock = StageClock::CrossExamination},
+    {.button = "Command39",
+     .top = 3480,
+     .caption = u"攻辩小结（预设）",
+     .limit = StageBox::SummaryLimit,
+     .fixedName = u"攻辩小结",
+     .title = u"攻辩小结"},
+    {.button = "Command40",
+     .left = RightColumn,
+     .top = 3480,
+     .caption = u"自由辩论（预设）",
+     .limit = StageBox::FreeDebateLimit,
+     .title = u"自由辩论",
+     .clock = StageClock::Dual},
+    {.button = "Command41",
+     .top = 3960,
+     .caption = u"总结陈词（预设）",
+     .limit = StageBox::ClosingLimit,
+     .fixedName = u"总结陈词",
+     .title = u"总结陈词"},
+    {.button = "Command10",
+     .top = 4680,
+     .caption = u"自定义环节一",
+     .captionBox = StageBox::StageOneName,
+     .limit = StageBox::StageOneLimit,
+     .nameBox = StageBox::StageOneName},
+    {.button = "Command11",
+     .left = RightColumn,
+     .top = 4680,
+     .caption = u"自定义环节二",
+     .captionBox = StageBox::StageTwoName,
+     .limit = StageBox::StageTwoLimit,
+     .nameBox = StageBox::StageTwoName},
+    {.button = "Command12",
+     .top = 5160,
+     .caption = u"攻辩",
+     .captionBox = StageBox::StageThreeName,
+     .limit = StageBox::StageThreeLimit,
+     .clock = StageClock::CrossExamination,
+     .colour = Colours::Clock},
+    {.button = "Command13",
+     .left = RightColumn,
+     .top = 5160,
+     .caption = u"自定义环节四",
+     .captionBox = StageBox::StageFourName,
+     .limit = StageBox::StageFourLimit,
+     .nameBox = StageBox::StageFourName},
+    {.button = "Command14",
+     .top = 5640,
+     .caption = u"自定义环节五",
+     .captionBox = StageBox::StageFiveName,
+     .limit = StageBox::StageFiveLimit,
+     .nameBox = StageBox::StageFiveName},
+    {.button = "Command15",
+     .left = RightColumn,
+     .top = 5640,
+     .caption = u"自定义环节六",
+     .captionBox = StageBox::StageSixName,
+     .limit = StageBox::StageSixLimit,
+     .nameBox = StageBox::StageSixName},
+    {.button = "Command42",
+     .top = 6120,
+     .caption = u"自由辩论",
+     .captionBox = StageBox::StageSevenName,
+     .limit = StageBox::StageSevenLimit,
+     .title = u"自由辩论",
+     .clock = StageClock::Dual,
+     .colour = Colours::DualStage},
+    {.button = "Command43",
+     .left = RightColumn,
+     .top = 6120,
+     .caption = u"自定义环节八",
+     .captionBox = StageBox::StageEightName,
+     .limit = StageBox::StageEightLimit,
+     .nameBox = StageBox::StageEightName,
+     .clock = StageClock::Dual,
+     .colour = Colours::DualStage},
+};
+
+const StageButton *findStageButton(const QString &button)
+{
+    for (const StageButton &stage : StageButtons) {
+        if (button == QLatin1String(stage.button))
+            return &stage;
+    }
+    return nullptr;
+}
+
+// The greyed "设置" buttons, each beside the button it stands for.
+struct SettingsButton
+{
+    const char *name = nullptr;
+    int left = LeftSettings;
+    int top = 0;
+};
+
+const SettingsButton SettingsButtons[] = {
+    {.name = "Command21", .left = RightSettings, .top = 1200}, {.name = "Command22", .top = 1800},
+    {.name = "Command23", .left = RightSettings, .top = 1680}, {.name = "Command24", .top = 2280},
+    {.name = "Command25", .left = RightSettings, .top = 2160}, {.name = "Command26", .top = 4680},
+    {.name = "Command27", .left = RightSettings, .top = 4680}, {.name = "Command28", .top = 5160},
+    {.name = "Command29", .left = RightSettings, .top = 5160}, {.name = "Command30", .top = 5640},
+    {.name = "Command31", .left = RightSettings, .top = 5640}, {.name = "Command32", .top = 6600},
+    {.name = "Command33", .left = RightSettings, .top = 6600}, {.name = "Command34", .top = 7080},
+    {.name = "Command35", .left = RightSettings, .top = 7080}, {.name = "Command44", .top = 6120},
+    {.name = "Command45", .left = RightSettings, .top = 6120},
+};
+
+// The entries of the pop-up menu that do what a button does.
+struct MenuEntry
+{
+    const char *name = nullptr;
+    const char16_t *caption = nullptr;
+    void (MainMenu::*action)() = nullptr;
+};
+
+const MenuEntry MenuEntries[] = {
+    {.name = "set", .caption = u"进入设置界面", .action = &MainMenu::openSettings},
+    {.name = "author", .caption = u"关于作者", .action = &MainMenu::openOver<AboutAuthor>},
+    {.name = "soft", .caption = u"关于该软件", .action = &MainMenu::openOver<AboutSoftware>},
+    {.name = "bb", .caption = u"查看新版本", .action = &MainMenu::openNewVersionPage},
+    {.name = "check", .caption = u"赛前检查", .action = &MainMenu::openOver<CheckScreen>},
+};
+
+// The menu's buttons keep the menu's green rather than the system's face.
+QPushButton *makeMenuButton(MainMenu *menu, const char *name, int left, int top, int width, const QString &caption)
+{
+    return makeButton(menu, QLatin1String(name), left, top, width, caption, ButtonFace::Screen,
+                      designFont(QStringLiteral("宋体"), 9));
+}
+
 } // namespace
 
 MainMenu::MainMenu(Application &app) : Screen(app)
 {
-    setUpFullSize(Colours::Menu, designFont(QStringLiteral("宋体"), 10.5));
+    setUpFullSize(Colours::Menu, designFont(QStringLiteral("宋体"), 10.5), Shown::MainMenu);
 
     Image1 = makeControl<QLabel>(this, QStringLiteral("Image1"), 0, 0, DesignWidth, DesignHeight);
     Image1->setScaledContents(true);
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/menu_background.jpg")));
     Image1->installEventFilter(this);
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), 3960, 240, 4455, 495, QStringLiteral("Dovrel主菜单"));
-    Label1->setFont(designFont(QStringLiteral("楷体_GB2312"), 24, true));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label1, Colours::Blue);
+    QLabel *heading = makeLabel(this, QStringLiteral("Label1"), 3960, 240, 4455, 495, QStringLiteral("Dovrel主菜单"));
+    heading->setFont(designFont(QStringLiteral("楷体_GB2312"), 24, true));
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(heading, Colours::Blue);
 
     Label2 = makeLabel(this, QStringLiteral("Label2"), 9480, 240, 2295, 375);
     Label2->setFont(designFont(QStringLiteral("楷体_GB2312"), 15.75, true));
@@ -80,152 +331,69 @@ MainMenu::MainMenu(Application &app) : Screen(app)
     // The first tick decides whether the time of day shows; until then no empty box stands in the corner.
     Label2->hide();
 
-    Label3 =
+    QLabel *version =
         makeLabel(this, QStringLiteral("Label3"), 360, 480, 2175, 375, QStringLiteral("版本：") + programVersion());
-    Label3->setFont(designFont(QStringLiteral("宋体"), 12, true));
-    setTextColour(Label3, Colours::Red);
+    version->setFont(designFont(QStringLiteral("宋体"), 12, true));
+    setTextColour(version, Colours::Red);
 
-    Label4 = makeLabel(this, QStringLiteral("Label4"), 240, 120, 1455, 255, QStringLiteral("按F1寻求帮助"));
+    makeLabel(this, QStringLiteral("Label4"), 240, 120, 1455, 255, QStringLiteral("按F1寻求帮助"));
 
     createButtons();
     createMenu();
     m_styling = std::make_unique<StylingCommands>(*this, bitmapOrJpegPictureFilter());
     m_rulesImport = std::make_unique<RulesImport>(*this);
 
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
-    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 1000, true);
-    connect(Timer2, &QTimer::timeout, this, &MainMenu::showTimeOfDay);
+    makeCaptionTimer(QStringLiteral("Timer1"));
+    connect(makeTimer(this, QStringLiteral("Timer2"), 1000, true), &QTimer::timeout, this, &MainMenu::showTimeOfDay);
 }
 
 MainMenu::~MainMenu() = default;
 
-// The menu's buttons keep the menu's green rather than the system's face.
-QPushButton *MainMenu::makeMenuButton(const QString &name, int left, int top, int width, const QString &caption)
-{
-    return makeButton(this, name, left, top, width, caption, ButtonFace::Screen, designFont(QStringLiteral("宋体"), 9));
-}
-
 void MainMenu::createButtons()
 {
-    const auto large = [this](const QString &name, int left, int top, const QString &caption) {
-        return makeMenuButton(name, left, top, LargeWidth, caption);
-    };
-    Command4 = large(QStringLiteral("Command4"), LeftColumn, 1320, QStringLiteral("辩论赛名称"));
-    Command20 = makeMenuButton(QStringLiteral("Command20"), LeftSettings, 1320, SettingsWidth, QStringLiteral("设置"));
-    Command5 = large(QStringLiteral("Command5"), RightColumn, 1200, QStringLiteral("辩题"));
-    Command6 = large(QStringLiteral("Command6"), LeftColumn, 1800, QStringLiteral("代表对及所持立场"));
-    Command7 = large(QStringLiteral("Command7"), RightColumn, 1680, QStringLiteral("介绍双方队员"));
-    Command8 = large(QStringLiteral("Command8"), LeftColumn, 2280, QStringLiteral("介绍评委"));
-    Command9 = large(QStringLiteral("Command9"), RightColumn, 2160, QStringLiteral("比赛规则"));
-    Command37 = large(QStringLiteral("Command37"), LeftColumn, 3000, QStringLiteral("开篇陈词（预设）"));
-    Command38 = large(QStringLiteral("Command38"), RightColumn, 3000, QStringLiteral("攻辩（预设）"));
-    Command39 = large(QStringLiteral("Command39"), LeftColumn, 3480, QStringLiteral("攻辩小结（预设）"));
-    Command40 = large(QStringLiteral("Command40"), RightColumn, 3480, QStringLiteral("自由辩论（预设）"));
-    Command41 = large(QStringLiteral("Command41"), LeftColumn, 3960, QStringLiteral("总结陈词（预设）"));
-    Command10 = large(QStringLiteral("Command10"), LeftColumn, 4680, QStringLiteral("自定义环节一"));
-    Command11 = large(QStringLiteral("Command11"), RightColumn, 4680, QStringLiteral("自定义环节二"));
-    Command12 = large(QStringLiteral("Command12"), LeftColumn, 5160, QStringLiteral("攻辩"));
-    setBackColour(Command12, Colours::Clock);
-    Command13 = large(QStringLiteral("Command13"), RightColumn, 5160, QStringLiteral("自定义环节四"));
-    Command14 = large(QStringLiteral("Command14"), LeftColumn, 5640, QStringLiteral("自定义环节五"));
-    Command15 = large(QStringLiteral("Command15"), RightColumn, 5640, QStringLiteral("自定义环节六"));
-    Command42 = large(QStringLiteral("Command42"), LeftColumn, 6120, QStringLiteral("自由辩论"));
-    setBackColour(Command42, Colours::DualStage);
-    Command43 = large(QStringLiteral("Command43"), RightColumn, 6120, QStringLiteral("自定义环节八"));
-    setBackColour(Command43, Colours::DualStage);
-    Command16 = large(QStringLiteral("Command16"), LeftColumn, 6600, QStringLiteral("观众提问"));
-    Command17 = large(QStringLiteral("Command17"), RightColumn, 6600, QStringLiteral("嘉宾点评"));
-    Command18 = large(QStringLiteral("Command18"), LeftColumn, 7080, QStringLiteral("比赛结果"));
-    Command19 = large(QStringLiteral("Command19"), RightColumn, 7080, QStringLiteral("比赛报表"));
-    Command1 = makeMenuButton(QStringLiteral("Command1"), 120, 7080, SmallWidth, QStringLiteral("关于作者"));
-    Command36 = makeMenuButton(QStringLiteral("Command36"), 120, 7560, SmallWidth, QStringLiteral("关于该软件"));
-    Command46 = makeMenuButton(QStringLiteral("Command46"), 120, 8040, SmallWidth, QStringLiteral("查看新版本"));
-    Command2 = makeMenuButton(QStringLiteral("Command2"), 2040, 8040, 1455, QStringLiteral("进入设置界面"));
-    Command47 = makeMenuButton(QStringLiteral("Command47"), 3720, 8040, 1455, QStringLiteral("赛前检查"));
-
-    // The settings buttons beside the information, custom-stage and result buttons are shown greyed.
-    const QList<QPair<QString, QPushButton *>> greyed = {
-        {QStringLiteral("Command21"), Command5},  {QStringLiteral("Command22"), Command6},
-        {QStringLiteral("Command23"), Command7},  {QStringLiteral("Command24"), Command8},
-        {QStringLiteral("Command25"), Command9},  {QStringLiteral("Command26"), Command10},
-        {QStringLiteral("Command27"), Command11}, {QStringLiteral("Command28"), Command12},
-        {QStringLiteral("Command29"), Command13}, {QStringLiteral("Command30"), Command14},
-        {QStringLiteral("Command31"), Command15}, {QStringLiteral("Command32"), Command16},
-        {QStringLiteral("Command33"), Command17}, {QStringLiteral("Command34"), Command18},
-        {QStringLiteral("Command35"), Command19}, {QStringLiteral("Command44"), Command42},
-        {QStringLiteral("Command45"), Command43},
-    };
-    for (const auto &[name, beside] : greyed) {
-        const QRect design = beside->geometry();
-        const int left = pixelsToTwips(design.x()) == LeftColumn ? LeftSettings : RightSettings;
-        const int top = static_cast<int>(pixelsToTwips(design.y()));
-        makeMenuButton(name, left, top, SettingsWidth, QStringLiteral("设置"))->setEnabled(false);
+    for (const MenuButton &button : MenuButtons) {
+        connect(makeMenuButton(this, button.name, button.left, button.top, button.width,
+                               QString::fromUtf16(button.caption)),
+                &QPushButton::clicked, this, button.action);
     }
-
-    ScreenRegistry &screens = app().screens();
-    connect(Command2, &QPushButton::clicked, this,
-            [this, &screens] { openInPlace(screens.screen<ContestDetailsPage>()); });
-    connect(Command4, &QPushButton::clicked, this, &MainMenu::presentTitle);
-    connect(Command20, &QPushButton::clicked, this, &MainMenu::presentTitleDesign);
-    connect(Command5, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<MotionsScreen>()); });
-    connect(Command6, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<TeamsScreen>()); });
-    connect(Command7, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<SpeakersScreen>()); });
-    connect(Command8, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<JudgesScreen>()); });
-    connect(Command9, &QPushButton::clicked, this, [this] { m_rulesImport->run(); });
-    connect(Command16, &QPushButton::clicked, this,
-            [this, &screens] { openInPlace(screens.screen<AudienceScreen>()); });
-    connect(Command17, &QPushButton::clicked, this, [this, &screens] {
-        AudienceScreen *comments = screens.screen<AudienceScreen>();
-        openInPlace(comments);
-        comments->setHeading(QStringLiteral("嘉宾点评"));
-    });
-    connect(Command18, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<ScoreEntry>()); });
-    connect(Command19, &QPushButton::clicked, this, [this, &screens] { openInPlace(screens.screen<ReportScreen>()); });
-    // The about screens open over the menu, which stays visible behind them.
-    connect(Command1, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<AboutAuthor>()); });
-    connect(Command36, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<AboutSoftware>()); });
-    connect(Command46, &QPushButton::clicked, this, [this] { openNewVersionPage(this); });
-    // The check opens over the menu too, so the timekeeper can put right what it finds and check again.
-    connect(Command47, &QPushButton::clicked, this, [&screens] { showInFront(screens.screen<CheckScreen>()); });
-
-    for (const StageButton &stage : stageButtons()) {
-        const QString name = stage.button;
-        connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, [this, name] { startStage(name); });
+    for (const StageButton &stage : StageButtons) {
+        QPushButton *button =
+            makeMenuButton(this, stage.button, stage.left, stage.top, LargeWidth, QString::fromUtf16(stage.caption));
+        if (stage.colour)
+            setBackColour(button, *stage.colour);
+        if (stage.captionBox)
+            m_stageCaptions.append({*stage.captionBox, button});
+        const QString name = QLatin1String(stage.button);
+        connect(button, &QPushButton::clicked, this, [this, name] { startStage(name); });
     }
+    for (const SettingsButton &settings : SettingsButtons)
+        makeMenuButton(this, settings.name, settings.left, settings.top, SettingsWidth, QStringLiteral("设置"))
+            ->setEnabled(false);
 }
 
 void MainMenu::createMenu()
 {
     menu = new QMenu(QStringLiteral("菜单"), this);
     menu->setObjectName(QStringLiteral("menu"));
-    ghbj = addSubmenu(menu, QStringLiteral("ghbj"), QStringLiteral("更换背景"));
-    no = addEntry(ghbj, QStringLiteral("no"), QStringLiteral("无背景"));
-    mr = addEntry(ghbj, QStringLiteral("mr"), QStringLiteral("默认背景"));
-    bj1 = addEntry(ghbj, QStringLiteral("bj1"), QStringLiteral("背景1"));
-    bj2 = addEntry(ghbj, QStringLiteral("bj2"), QStringLiteral("背景2"));
-    bj3 = addEntry(ghbj, QStringLiteral("bj3"), QStringLiteral("背景3"));
-    hh = addSeparator(ghbj, QStringLiteral("hh"));
-    zdy = addEntry(ghbj, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
-    set = addEntry(menu, QStringLiteral("set"), QStringLiteral("进入设置界面"));
-    author = addEntry(menu, QStringLiteral("author"), QStringLiteral("关于作者"));
-    soft = addEntry(menu, QStringLiteral("soft"), QStringLiteral("关于该软件"));
-    bb = addEntry(menu, QStringLiteral("bb"), QStringLiteral("查看新版本"));
-    check = addEntry(menu, QStringLiteral("check"), QStringLiteral("赛前检查"));
-    gg = addSeparator(menu, QStringLiteral("gg"));
-    exit = addEntry(menu, QStringLiteral("exit"), QStringLiteral("退出系统"));
-
-    connect(no, &QAction::triggered, this, [this] { m_styling->noBackground(Image1); });
-    connect(mr, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 4); });
-    connect(bj1, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 1); });
-    connect(bj2, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 2); });
-    connect(bj3, &QAction::triggered, this, [this] { m_styling->stockBackground(Image1, 3); });
-    connect(zdy, &QAction::triggered, this, [this] { m_styling->customBackground(Image1); });
-    connect(exit, &QAction::triggered, this, &MainMenu::confirmExit);
-    connect(set, &QAction::triggered, Command2, &QPushButton::click);
-    connect(author, &QAction::triggered, Command1, &QPushButton::click);
-    connect(soft, &QAction::triggered, Command36, &QPushButton::click);
-    connect(bb, &QAction::triggered, Command46, &QPushButton::click);
-    connect(check, &QAction::triggered, Command47, &QPushButton::click);
+    QMenu *backgrounds = addSubmenu(menu, QStringLiteral("ghbj"), QStringLiteral("更换背景"));
+    connect(addEntry(backgrounds, QStringLiteral("no"), QStringLiteral("无背景")), &QAction::triggered, this,
+            [this] { m_styling->noBackground(Image1); });
+    connect(addEntry(backgrounds, QStringLiteral("mr"), QStringLiteral("默认背景")), &QAction::triggered, this,
+            [this] { m_styling->stockBackground(Image1, 4); });
+    for (int number = 1; number <= 3; ++number) {
+        connect(addEntry(backgrounds, QStringLiteral("bj%1").arg(number), QStringLiteral("背景%1").arg(number)),
+                &QAction::triggered, this, [this, number] { m_styling->stockBackground(Image1, number); });
+    }
+    addSeparator(backgrounds, QStringLiteral("hh"));
+    connect(addEntry(backgrounds, QStringLiteral("zdy"), QStringLiteral("自定义背景")), &QAction::triggered, this,
+            [this] { m_styling->customBackground(Image1); });
+    for (const MenuEntry &entry : MenuEntries) {
+        connect(addEntry(menu, QLatin1String(entry.name), QString::fromUtf16(entry.caption)), &QAction::triggered, this,
+                entry.action);
+    }
+    addSeparator(menu, QStringLiteral("gg"));
+    connect(addEntry(menu, QStringLiteral("exit"), QStringLiteral("退出系统")), &QAction::triggered, this,
+            &MainMenu::confirmExit);
 }
 
 void MainMenu::load()
@@ -237,11 +405,9 @@ void MainMenu::load()
 
 void MainMenu::refreshStageCaptions()
 {
-    StagesPage *stages = app().screens().screen<StagesPage>();
-    for (const StageCaption &caption : stageCaptions()) {
-        if (QPushButton *button = findChild<QPushButton *>(caption.button))
-            button->setText(stages->stageName(caption.nameBox));
-    }
+    const StageSettings stages = app().contest().stages();
+    for (const auto &[name, button] : std::as_const(m_stageCaptions))
+        button->setText(stages.name(name));
 }
 
 void MainMenu::startStage(const QString &button)
@@ -249,28 +415,30 @@ void MainMenu::startStage(const QString &button)
     const StageButton *stage = findStageButton(button);
     if (!stage)
         return;
-    ScreenRegistry &screens = app().screens();
-    StagesPage *stages = screens.screen<StagesPage>();
-    StageHandover *handover = screens.screen<StageHandover>();
-    if (!stage->fixedName.isEmpty())
-        handover->handOverName(stage->fixedName);
-    handover->handOverLimit(stages->stageLimit(stage->limitBox));
+    Contest &contest = app().contest();
+    const StageSettings stages = contest.stages();
+    if (stage->fixedName)
+        contest.handOverName(QString::fromUtf16(stage->fixedName));
+    contest.handOverLimit(stages.limit(stage->limit));
     if (stage->nameBox)
-        handover->handOverName(stages->stageName(*stage->nameBox));
+        contest.handOverName(stages.name(*stage->nameBox));
 
     // The clock loads on this first reference and reads the hand-over; a fixed title is written after that.
+    ScreenRegistry &screens = app().screens();
+    screens.screen<StageHandover>();
+    const QString title = stage->title ? QString::fromUtf16(stage->title) : QString();
     switch (stage->clock) {
     case StageClock::SingleSide: {
         SingleSideClock *clock = screens.screen<SingleSideClock>();
-        if (!stage->title.isEmpty())
-            clock->setTitle(stage->title);
+        if (!title.isEmpty())
+            clock->setTitle(title);
         openInPlace(clock);
         break;
     }
     case StageClock::Dual: {
         DualClock *clock = screens.screen<DualClock>();
-        if (!stage->title.isEmpty())
-            clock->setTitle(stage->title);
+        if (!title.isEmpty())
+            clock->setTitle(title);
         openInPlace(clock);
         break;
     }
@@ -278,6 +446,28 @@ void MainMenu::startStage(const QString &button)
         openInPlace(screens.screen<CrossExaminationClock>());
         break;
     }
+}
+
+void MainMenu::openSettings()
+{
+    open<ContestDetailsPage>();
+}
+
+void MainMenu::importRules()
+{
+    m_rulesImport->run();
+}
+
+void MainMenu::openGuestComments()
+{
+    AudienceScreen *comments = app().screens().screen<AudienceScreen>();
+    openInPlace(comments);
+    comments->setHeading(QStringLiteral("嘉宾点评"));
+}
+
+void MainMenu::openNewVersionPage()
+{
+    Dovrel::openNewVersionPage(this);
 }
 
 void MainMenu::presentTitle()
@@ -302,8 +492,7 @@ void MainMenu::openInPlace(Screen *screen)
 
 void MainMenu::showTimeOfDay()
 {
-    SoundPage *sounds = app().screens().screen<SoundPage>();
-    Label2->setVisible(sounds->systemTimeShown());
+    Label2->setVisible(app().contest().alerts().timeShown());
     Label2->setText(systemTimeText(QTime::currentTime()));
 }
 
@@ -333,11 +522,6 @@ void MainMenu::changeEvent(QEvent *event)
 void MainMenu::showEvent(QShowEvent *event)
 {
     Screen::showEvent(event);
-    // The first time in the middle of the timekeeper's display; after that where the timekeeper keeps it.
-    if (!event->spontaneous() && !m_placed) {
-        centreOnScreen(this);
-        m_placed = true;
-    }
     // Returning from another screen brings changed stage names at once, whether or not the system activates us.
     refreshStageCaptions();
 }

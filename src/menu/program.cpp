@@ -3,11 +3,19 @@
 #include "core/line_file.h"
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
+#include "settings/contest_details_page.h"
+#include "settings/sound_page.h"
+#include "settings/stages_page.h"
 
 namespace Dovrel {
 
 Program::Program(const QString &applicationDirectory, Platform &platform) : Application(applicationDirectory, platform)
 {
+    // A value of a settings page's file asked for while the page is not loaded loads the page unseen, as reading
+    // one of its boxes would.
+    contest().setPageLoader(PageFile::Details, [this] { screens().screen<ContestDetailsPage>(); });
+    contest().setPageLoader(PageFile::Stages, [this] { screens().screen<StagesPage>(); });
+    contest().setPageLoader(PageFile::Alerts, [this] { screens().screen<SoundPage>(); });
 }
 
 void Program::startUp()

@@ -14,6 +14,7 @@ SplashScreen::SplashScreen(Application &app) : Screen(app), m_picture(QStringLit
 {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setDesignClientSize(8115, 3405);
+    setShown(Shown::Centred);
     setFixedSize(539, 227);
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 10, true);
     Timer1->setTimerType(Qt::PreciseTimer);
@@ -72,12 +73,6 @@ void SplashScreen::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawPixmap(rect(), m_picture);
-}
-
-void SplashScreen::showEvent(QShowEvent *event)
-{
-    Screen::showEvent(event);
-    centreOnScreen(this);
 }
 
 } // namespace Dovrel

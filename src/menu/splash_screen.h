@@ -33,7 +33,6 @@ protected:
     void closing() override;
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private slots:
     void fadeTick();

@@ -5,7 +5,6 @@
 #include "core/text_encoding.h"
 #include "platform/platform.h"
 #include "scores/result_screen.h"
-#include "settings/contest_details_page.h"
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
@@ -18,7 +17,6 @@
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -59,7 +57,7 @@ QFont reportFont()
 
 ReportScreen::ReportScreen(Application &app) : Screen(app)
 {
-    setUpFullSize(Colours::Clock, designFont(QStringLiteral("宋体"), 9));
+    setUpFullSize(Colours::Clock, designFont(QStringLiteral("宋体"), 9), Shown::Centred);
 
     Text1 = makeControl<QPlainTextEdit>(this, QStringLiteral("Text1"), 720, 240, 10455, 7575);
     Text1->setFont(reportFont());
@@ -85,12 +83,8 @@ void ReportScreen::load()
 {
     recordDesign();
     const ShownResult result = storedResult(app());
-    const ContestDetailsPage *page = app().screens().screen<ContestDetailsPage>();
-    QStringList details;
-    for (int index = 0; index < ContestDetailCount; ++index)
-        details.append(page->detail(ContestDetail(index)));
-    const QString text =
-        Dovrel::reportText({details, result.affirmativeTotal, result.negativeTotal, result.winner, reportStamp()});
+    const QString text = Dovrel::reportText(
+        {app().contest().details().lines, result.affirmativeTotal, result.negativeTotal, result.winner, reportStamp()});
     // The box keeps its lines as paragraphs; line ends go back to CR LF when the text leaves it.
     Text1->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
@@ -98,14 +92,6 @@ void ReportScreen::load()
 QString ReportScreen::reportText() const
 {
     return Text1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
-
-void ReportScreen::showEvent(QShowEvent *event)
-{
-    Screen::showEvent(event);
-    if (event->spontaneous())
-        return;
-    centreOnScreen(this);
 }
 
 void ReportScreen::copyReport()

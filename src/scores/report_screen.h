@@ -29,9 +29,6 @@ private:
     QPushButton *Command2 = nullptr;
     QTimer *Timer1 = nullptr; // caption
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private slots:
     void copyReport();
     void saveReport();

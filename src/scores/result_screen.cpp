@@ -2,7 +2,6 @@
 
 #include "core/score_rule.h"
 #include "core/settings_files.h"
-#include "settings/contest_details_page.h"
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
@@ -39,17 +38,16 @@ QLabel *makeValue(QWidget *parent, const QString &name, int left, int top, int w
 
 ShownResult storedResult(Application &app)
 {
-    const QStringList lines = readTextSettings(app.paths(), SettingsFiles::score(), SettingsFiles::ScoreLines);
-    const ContestResult result = contestResult(lines.at(0), lines.at(1));
-    const ContestDetailsPage *details = app.screens().screen<ContestDetailsPage>();
+    const ScoreTotals totals = app.contest().scores();
+    const ContestResult result = contestResult(totals.affirmative, totals.negative);
+    const ContestDetails details = app.contest().details();
     return {result.affirmativeTotal, result.negativeTotal,
-            winnerText(result.winner, details->detail(ContestDetail::AffirmativeTeam),
-                       details->detail(ContestDetail::NegativeTeam))};
+            winnerText(result.winner, details[ContestDetail::AffirmativeTeam], details[ContestDetail::NegativeTeam])};
 }
 
 ResultScreen::ResultScreen(Application &app) : Screen(app)
 {
-    setUpFullSize(Colours::Result, designFont(QStringLiteral("宋体"), 9), Shown::Maximised);
+    setUpFullSize(Colours::Result, designFont(QStringLiteral("宋体"), 9), Shown::HallScreen);
 
     const QFont headingFont = designFont(QStringLiteral("宋体"), 27.75, true);
     const QColor headingColour = Colours::Blue;

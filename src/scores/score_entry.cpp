@@ -4,17 +4,16 @@
 #include "core/program_identity.h"
 #include "core/settings_files.h"
 #include "scores/result_screen.h"
-#include "settings/settings_save.h"
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/messages.h"
+#include "shell/settings_save.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace Dovrel {
 
@@ -47,6 +46,7 @@ ScoreEntry::ScoreEntry(Application &app) : Screen(app)
 {
     // Borderless, so there is no close button: the dialog is left through "确认".
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setShown(Shown::Centred);
     setFixedSize(twipsToPixels(DialogWidth), twipsToPixels(DialogHeight));
     setWindowTitle(applicationTitle());
     setFont(designFont(QStringLiteral("宋体"), 9));
@@ -72,14 +72,6 @@ ScoreEntry::ScoreEntry(Application &app) : Screen(app)
     connect(Command1, &QPushButton::clicked, this, &ScoreEntry::confirmScores);
 }
 
-void ScoreEntry::showEvent(QShowEvent *event)
-{
-    Screen::showEvent(event);
-    if (event->spontaneous())
-        return;
-    centreOnScreen(this);
-}
-
 void ScoreEntry::confirmScores()
 {
     // Texts are compared exactly as typed: "90" and "90.0" disagree although they are the same number.
@@ -90,7 +82,7 @@ void ScoreEntry::confirmScores()
         return;
     }
     // A file that cannot be written has been told; the dialog stays with its entries so they can be tried again.
-    if (!saveSettingsFile(this, SettingsFiles::score(), {Text1->text(), Text3->text()}))
+    if (!reportSettingsSave(this, SettingsFiles::score(), app().contest().saveScores({Text1->text(), Text3->text()})))
         return;
     app().screens().screen<ResultScreen>()->show();
     app().screens().unload(this);

@@ -30,9 +30,6 @@ private:
     QLineEdit *Text4 = nullptr; // negative, second entry
     QPushButton *Command1 = nullptr;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private slots:
     void confirmScores();
 };

@@ -1,49 +1,49 @@
 #include "settings/settings_page.h"
 
 #include "core/settings_files.h"
-#include "settings/settings_save.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/messages.h"
+#include "shell/settings_save.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include <utility>
 
 namespace Dovrel {
 
 namespace {
-
 constexpr int ButtonTop = 7800;
-
-QStringList boxTexts(const QList<QLineEdit *> &boxes)
-{
-    QStringList texts;
-    for (const QLineEdit *box : boxes)
-        texts.append(box->text());
-    return texts;
-}
-
 } // namespace
 
-SettingsPage::SettingsPage(Application &app, QString fileName, std::optional<QFont> buttonFont)
-    : Screen(app), m_fileName(std::move(fileName)), m_buttonFont(std::move(buttonFont))
+SettingsPage::SettingsPage(Application &app, PageFile file, std::optional<QFont> buttonFont)
+    : Screen(app), m_file(file), m_buttonFont(std::move(buttonFont))
 {
-    setUpFullSize(Colours::SettingsPage, designFont(QStringLiteral("宋体"), 10.5));
+    // Every page opens in the middle of the timekeeper's display, so turning the pages keeps them in one place.
+    setUpFullSize(Colours::SettingsPage, designFont(QStringLiteral("宋体"), 10.5), Shown::Centred);
 }
 
 void SettingsPage::load()
 {
     recordDesign();
+    Contest &contest = app().contest();
+    contest.loadFromFile(m_file);
+    const QStringList values = contest.lines(m_file);
     const QList<QLineEdit *> boxes = fileBoxes();
-    const QStringList values = readTextSettings(app().paths(), m_fileName, int(boxes.size()));
-    for (qsizetype i = 0; i < boxes.size(); ++i)
+    for (int i = 0; i < int(boxes.size()); ++i) {
         boxes[i]->setText(values.value(i));
+        connect(boxes[i], &QLineEdit::textChanged, this,
+                [this, i](const QString &text) { app().contest().setLine(m_file, i, text); });
+    }
+}
+
+void SettingsPage::unloading()
+{
+    app().contest().release(m_file);
 }
 
 QList<QLineEdit *> SettingsPage::clearedBoxes() const
@@ -99,7 +99,7 @@ QPushButton *SettingsPage::makeTurnButton(const QString &name, int left, int wid
 
 void SettingsPage::saveSettings()
 {
-    if (!saveSettingsFile(this, m_fileName, boxTexts(fileBoxes())))
+    if (!reportSettingsSave(this, settingsFileName(m_file), app().contest().save(m_file)))
         return;
     inform(this, QStringLiteral("数据保存成功！"));
     repaintMenu(this);
@@ -112,13 +112,6 @@ void SettingsPage::clearSettings()
             box->clear();
     }
     repaintMenu(this);
-}
-
-void SettingsPage::showEvent(QShowEvent *event)
-{
-    Screen::showEvent(event);
-    if (!event->spontaneous())
-        centreOnScreen(this);
 }
 
 } // namespace Dovrel

@@ -16,21 +16,23 @@ class QPushButton;
 namespace Dovrel {
 
 // What the three pages of the settings wizard share: the cyan page with the picture down its left side, its boxes
-// read from its settings file at load and written back by its save button, and the buttons along the bottom that
-// walk the wizard, save, clear and return to the main menu. A page holds only what differs: its boxes and labels,
-// the file they stand for and where its buttons stand.
+// showing the contest's values of its settings file, read afresh as it loads, each edit taken into those values at
+// once and written back by its save button, and the buttons along the bottom that walk the wizard, save, clear and
+// return to the main menu. Once the page is unloaded the values are the file's again. A page holds only what
+// differs: its boxes and labels, the file they stand for and where its buttons stand.
 class SettingsPage : public Screen
 {
     Q_OBJECT
 
 public:
-    // Reads the page's file into its boxes.
+    // Reads the page's file into the contest's values and its boxes.
     void load() override;
+    // Gives the values back to the file.
+    void unloading() override;
 
 protected:
-    // `fileName` is the page's settings file under config/; `buttonFont` the face of its buttons, where it is not
-    // the page's own.
-    SettingsPage(Application &app, QString fileName, std::optional<QFont> buttonFont);
+    // `file` is the page's settings file; `buttonFont` the face of its buttons, where it is not the page's own.
+    SettingsPage(Application &app, PageFile file, std::optional<QFont> buttonFont);
 
     // The boxes in the order of the lines of the page's file.
     virtual QList<QLineEdit *> fileBoxes() const = 0;
@@ -55,9 +57,6 @@ protected:
                               [this] { return static_cast<Screen *>(app().screens().screen<Page>()); });
     }
 
-    // Every page opens in the middle of the timekeeper's display, so turning the pages keeps them in one place.
-    void showEvent(QShowEvent *event) override;
-
 private slots:
     void saveSettings();
     void clearSettings();
@@ -68,7 +67,7 @@ private:
     QPushButton *makeTurnButton(const QString &name, int left, int width, const QString &caption,
                                 std::function<Screen *()> page);
 
-    QString m_fileName;
+    PageFile m_file;
     std::optional<QFont> m_buttonFont;
 };
 

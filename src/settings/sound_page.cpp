@@ -1,7 +1,7 @@
 #include "settings/sound_page.h"
 
 #include "core/alert_sounds.h"
-#include "core/settings_files.h"
+#include "core/contest.h"
 #include "settings/stages_page.h"
 #include "shell/alert_player.h"
 #include "shell/colours.h"
@@ -27,40 +27,8 @@ QFont buttonFont()
     return designFont(QStringLiteral("宋体"), 9);
 }
 
-// The keyword saved for each option, by index; the same four for both sounds.
-QString soundKeyword(int index)
-{
-    static const QString keywords[AlertChoices] = {QStringLiteral("默认声音"), QStringLiteral("声音一"),
-                                                   QStringLiteral("声音二"), QStringLiteral("声音三")};
-    return keywords[index];
-}
-
-QString formatKeyword(int index)
-{
-    return index == 0 ? QStringLiteral("秒") : QStringLiteral("分\\秒");
-}
-
-const QString TimeShown = QStringLiteral("显示");
-const QString TimeHidden = QStringLiteral("不显示");
-
-// The option whose keyword is exactly `text`, or -1.
-template <std::size_t N> int optionForKeyword(const QString &text, QString (*keyword)(int))
-{
-    for (int i = 0; i < int(N); ++i) {
-        if (text == keyword(i))
-            return i;
-    }
-    return -1;
-}
-
-template <std::size_t N> int checkedIndex(const std::array<QRadioButton *, N> &options)
-{
-    for (int i = 0; i < int(N); ++i) {
-        if (options[i]->isChecked())
-            return i;
-    }
-    return -1;
-}
+// The formats by the index of their option.
+constexpr CountdownFormat Formats[] = {CountdownFormat::Seconds, CountdownFormat::MinutesSeconds};
 
 QFrame *makeFrame(QWidget *parent, const QString &name, int left, int top, int width, int height)
 {
@@ -116,41 +84,40 @@ constexpr int ButtonWidth = 1095;
 
 } // namespace
 
-SoundPage::SoundPage(Application &app) : SettingsPage(app, SettingsFiles::soundSet(), buttonFont())
+SoundPage::SoundPage(Application &app) : SettingsPage(app, PageFile::Alerts, buttonFont())
 {
-    Picture3 = makeSidePicture(QStringLiteral("Picture3"));
+    makeSidePicture(QStringLiteral("Picture3"));
 
     const QStringList soundCaptions = {QStringLiteral("默认声音"), QStringLiteral("提示音一"),
                                        QStringLiteral("提示音二"), QStringLiteral("提示音三")};
     // The row labels come after their frames, so the end of a long label may run over a frame's empty margin.
-    Frame1 = makeFrame(this, QStringLiteral("Frame1"), 3960, 720, 4815, 615);
+    QFrame *Frame1 = makeFrame(this, QStringLiteral("Frame1"), 3960, 720, 4815, 615);
     makeOptions(Option1, Frame1, QStringLiteral("Option1"), soundCaptions, 1095);
-    Label1 = makeRowLabel(this, QStringLiteral("Label1"), 2160, 960, 1920, QStringLiteral("剩余30秒时提示音"));
-    Command1 = makeButton(this, QStringLiteral("Command1"), 8880, 960, ButtonWidth, QStringLiteral("自定义声音"),
-                          ButtonFace::System, buttonFont());
-    Command1->setEnabled(false);
+    makeRowLabel(this, QStringLiteral("Label1"), 2160, 960, 1920, QStringLiteral("剩余30秒时提示音"));
+    makeButton(this, QStringLiteral("Command1"), 8880, 960, ButtonWidth, QStringLiteral("自定义声音"),
+               ButtonFace::System, buttonFont())
+        ->setEnabled(false);
     Text1 = makeKeywordBox(this, QStringLiteral("Text1"), 10080, 960);
 
-    Frame2 = makeFrame(this, QStringLiteral("Frame2"), 3960, 1560, 4815, 615);
+    QFrame *Frame2 = makeFrame(this, QStringLiteral("Frame2"), 3960, 1560, 4815, 615);
     makeOptions(Option2, Frame2, QStringLiteral("Option2"), soundCaptions, 1095);
-    Label2 = makeRowLabel(this, QStringLiteral("Label2"), 2160, 1800, 1920, QStringLiteral("时间到时提示音"));
-    Command2 = makeButton(this, QStringLiteral("Command2"), 8880, 1680, ButtonWidth, QStringLiteral("自定义声音"),
-                          ButtonFace::System, buttonFont());
-    Command2->setEnabled(false);
+    makeRowLabel(this, QStringLiteral("Label2"), 2160, 1800, 1920, QStringLiteral("时间到时提示音"));
+    makeButton(this, QStringLiteral("Command2"), 8880, 1680, ButtonWidth, QStringLiteral("自定义声音"),
+               ButtonFace::System, buttonFont())
+        ->setEnabled(false);
     Text2 = makeKeywordBox(this, QStringLiteral("Text2"), 10080, 1680);
 
     Check2 = makeSwitch(this, QStringLiteral("Check2"), 2160, 2400, 1620, QStringLiteral("显示系统时间"));
     Text3 = makeKeywordBox(this, QStringLiteral("Text3"), 3840, 2520);
     Check1 = makeSwitch(this, QStringLiteral("Check1"), 9240, 2280, 2295, QStringLiteral("开启声音预览"));
 
-    Label3 =
-        makeRowLabel(this, QStringLiteral("Label3"), 2160, 3240, 3360, QStringLiteral("倒计时时显示剩余时间的格式"));
-    Frame3 = makeFrame(this, QStringLiteral("Frame3"), 5520, 3000, 2655, 615);
+    makeRowLabel(this, QStringLiteral("Label3"), 2160, 3240, 3360, QStringLiteral("倒计时时显示剩余时间的格式"));
+    QFrame *Frame3 = makeFrame(this, QStringLiteral("Frame3"), 5520, 3000, 2655, 615);
     makeOptions(Option3, Frame3, QStringLiteral("Option3"), {QStringLiteral("***秒"), QStringLiteral("***分***秒")},
                 1320);
     Text4 = makeKeywordBox(this, QStringLiteral("Text4"), 8520, 3120);
 
-    Picture1 = makeControl<QLabel>(this, QStringLiteral("Picture1"), 6840, 4080, 4815, 3855);
+    QLabel *Picture1 = makeControl<QLabel>(this, QStringLiteral("Picture1"), 6840, 4080, 4815, 3855);
     Picture1->setFrameShape(QFrame::StyledPanel);
     setBackColour(Picture1, Colours::Preview);
     Label4 = makeLabel(Picture1, QStringLiteral("Label4"), 3600, 120, 1095, 255, QStringLiteral("12:30:00"));
@@ -158,9 +125,9 @@ SoundPage::SoundPage(Application &app) : SettingsPage(app, SettingsFiles::soundS
     // The sample clock stands for the main menu's time of day, which shows only while "显示" is the keyword;
     // so it starts hidden and appears only once the time is to be shown, also when the file gave no keyword.
     Label4->hide();
-    Picture2 = makeControl<QLabel>(Picture1, QStringLiteral("Picture2"), 1080, 840, 2775, 2175);
+    QLabel *Picture2 = makeControl<QLabel>(Picture1, QStringLiteral("Picture2"), 1080, 840, 2775, 2175);
     setBackColour(Picture2, Colours::Clock);
-    Label7 = makeLabel(Picture2, QStringLiteral("Label7"), 120, 240, 2535, 315, QStringLiteral("总结陈词"));
+    QLabel *Label7 = makeLabel(Picture2, QStringLiteral("Label7"), 120, 240, 2535, 315, QStringLiteral("总结陈词"));
     Label7->setFont(designFont(QStringLiteral("楷体_GB2312"), 10.5));
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label7, Colours::Blue);
@@ -168,16 +135,17 @@ SoundPage::SoundPage(Application &app) : SettingsPage(app, SettingsFiles::soundS
     Label6 = makeLabel(Picture2, QStringLiteral("Label6"), 120, 960, 2535, 495, QStringLiteral("Label6"));
     Label6->setFont(designFont(QStringLiteral("宋体"), 12));
     Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label5 = makeLabel(this, QStringLiteral("Label5"), 8040, 8010, 2415, 375, QStringLiteral("计时界面设置预览"));
+    QLabel *Label5 =
+        makeLabel(this, QStringLiteral("Label5"), 8040, 8010, 2415, 375, QStringLiteral("计时界面设置预览"));
     Label5->setFont(designFont(QStringLiteral("楷体_GB2312"), 12, true));
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label5, Colours::Magenta);
 
-    Command4 = makePreviousButton<StagesPage>(QStringLiteral("Command4"), 1560, ButtonWidth);
-    Command3 = makeSaveButton(QStringLiteral("Command3"), 3120, ButtonWidth);
-    Command5 = makeBackButton(QStringLiteral("Command5"), 4800, ButtonWidth);
+    makePreviousButton<StagesPage>(QStringLiteral("Command4"), 1560, ButtonWidth);
+    makeSaveButton(QStringLiteral("Command3"), 3120, ButtonWidth);
+    makeBackButton(QStringLiteral("Command5"), 4800, ButtonWidth);
 
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
+    makeCaptionTimer(QStringLiteral("Timer1"));
 
     for (int i = 0; i < int(Option1.size()); ++i) {
         // A click on the option already chosen plays its sound again, so the timekeeper can listen twice.
@@ -194,50 +162,25 @@ void SoundPage::load()
     SettingsPage::load();
 
     // Selecting runs the same reaction as a click; Check1 is unchecked now, so nothing plays.
-    if (const int i = optionForKeyword<4>(Text1->text(), soundKeyword); i >= 0) {
+    const AlertSettings chosen = app().contest().alerts();
+    if (const int i = chosen.warningChoice(); i >= 0) {
         Option1[i]->setChecked(true);
         chooseWarningSound(i);
     }
-    if (const int i = optionForKeyword<4>(Text2->text(), soundKeyword); i >= 0) {
+    if (const int i = chosen.timeUpChoice(); i >= 0) {
         Option2[i]->setChecked(true);
         chooseTimeUpSound(i);
     }
-    if (Text3->text() == TimeShown || Text3->text() == TimeHidden) {
-        const bool shown = Text3->text() == TimeShown;
-        Check2->setChecked(shown);
-        showSystemTime(shown);
+    if (Text3->text() == timeShownKeyword(true) || Text3->text() == timeShownKeyword(false)) {
+        Check2->setChecked(chosen.timeShown());
+        showSystemTime(chosen.timeShown());
     }
-    if (const int i = optionForKeyword<2>(Text4->text(), formatKeyword); i >= 0) {
-        Option3[i]->setChecked(true);
-        chooseFormat(i);
+    for (int i = 0; i < int(Option3.size()); ++i) {
+        if (chosen.format() == Formats[i]) {
+            Option3[i]->setChecked(true);
+            chooseFormat(i);
+        }
     }
-}
-
-int SoundPage::warningChoice() const
-{
-    return checkedIndex(Option1);
-}
-
-int SoundPage::timeUpChoice() const
-{
-    return checkedIndex(Option2);
-}
-
-CountdownFormat SoundPage::countdownFormat() const
-{
-    switch (checkedIndex(Option3)) {
-    case 0:
-        return CountdownFormat::Seconds;
-    case 1:
-        return CountdownFormat::MinutesSeconds;
-    default:
-        return CountdownFormat::None;
-    }
-}
-
-bool SoundPage::systemTimeShown() const
-{
-    return Text3->text() == TimeShown;
 }
 
 void SoundPage::chooseWarningSound(int index)
@@ -256,14 +199,14 @@ void SoundPage::chooseTimeUpSound(int index)
 
 void SoundPage::chooseFormat(int index)
 {
-    Text4->setText(formatKeyword(index));
+    Text4->setText(formatKeyword(Formats[index]));
     Label6->setText(index == 0 ? QStringLiteral("122s") : QStringLiteral("2分02秒"));
 }
 
 void SoundPage::showSystemTime(bool shown)
 {
     Label4->setVisible(shown);
-    Text3->setText(shown ? TimeShown : TimeHidden);
+    Text3->setText(timeShownKeyword(shown));
 }
 
 QList<QLineEdit *> SoundPage::fileBoxes() const

@@ -1,22 +1,18 @@
 #pragma once
 
-#include "core/countdown.h"
 #include "settings/settings_page.h"
 
 #include <array>
 
 class QCheckBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
-class QTimer;
 
 namespace Dovrel {
 
-// The alert sounds and countdown format page. Its controls are the live choices every clock and the main menu
-// read; the keyword boxes hold what is saved to SoundSet.ini.
+// The alert sounds and countdown format page: its options choose the sounds and the format every clock uses and
+// whether the main menu shows the time of day; its keyword boxes hold what is saved to SoundSet.ini.
 class SoundPage final : public SettingsPage
 {
     Q_OBJECT
@@ -27,47 +23,22 @@ public:
     explicit SoundPage(Application &app);
     void load() override;
 
-    // The checked sound option of each alert, or -1 while none of that group is checked.
-    int warningChoice() const;
-    int timeUpChoice() const;
-    // The chosen countdown format; None while neither option is checked.
-    CountdownFormat countdownFormat() const;
-    // Whether the main menu shows the time of day.
-    bool systemTimeShown() const;
-
 protected:
     // The four keyword boxes, Text1 … Text4, in the order of the lines of SoundSet.ini.
     QList<QLineEdit *> fileBoxes() const override;
 
 private:
-    QLabel *Picture3 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QFrame *Frame1 = nullptr;
-    QFrame *Frame2 = nullptr;
-    QFrame *Frame3 = nullptr;
     std::array<QRadioButton *, 4> Option1{};
     std::array<QRadioButton *, 4> Option2{};
     std::array<QRadioButton *, 2> Option3{};
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
     QLineEdit *Text1 = nullptr;
     QLineEdit *Text2 = nullptr;
-    QCheckBox *Check2 = nullptr;
+    QCheckBox *Check2 = nullptr; // show the time of day
     QLineEdit *Text3 = nullptr;
-    QCheckBox *Check1 = nullptr;
+    QCheckBox *Check1 = nullptr; // listen to a sound as it is chosen
     QLineEdit *Text4 = nullptr;
-    QLabel *Picture1 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Picture2 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label5 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command5 = nullptr;
-    QTimer *Timer1 = nullptr;
+    QLabel *Label4 = nullptr; // the sample time of day
+    QLabel *Label6 = nullptr; // the sample clock
 
 private slots:
     void chooseWarningSound(int index);

@@ -1,7 +1,7 @@
 #include "settings/stages_page.h"
 
+#include "core/contest.h"
 #include "core/limit_verdict.h"
-#include "core/settings_files.h"
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "shell/colours.h"
@@ -40,116 +40,117 @@ QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int 
     return box;
 }
 
-QLabel *makeUnitLabel(QWidget *parent, int index, int left, int top)
+void makeUnitLabel(QWidget *parent, int index, int left, int top)
 {
     QLabel *label =
         makeLabel(parent, arrayName(QStringLiteral("Label1"), index), left, top, 375, 375, QStringLiteral("S"));
     label->setFont(designFont(QStringLiteral("宋体"), 14.25, true));
     setTextColour(label, Colours::DeepBlue);
-    return label;
 }
 
 } // namespace
 
-QString StagesPage::stageThreeDesignName()
+StagesPage::StagesPage(Application &app) : SettingsPage(app, PageFile::Stages, std::nullopt)
 {
-    return QStringLiteral("攻辩 ");
-}
-
-QString StagesPage::stageSevenDesignName()
-{
-    return QStringLiteral("自由辩论");
-}
-
-StagesPage::StagesPage(Application &app) : SettingsPage(app, SettingsFiles::timeSet(), std::nullopt)
-{
-    Picture1 = makeSidePicture(QStringLiteral("Picture1"));
+    makeSidePicture(QStringLiteral("Picture1"));
+    const auto makeStageBox = [this](StageBox which, int left, int top, int width, const QColor &background) {
+        m_boxes[std::size_t(which)] =
+            makeBox(this, QStringLiteral("Text%1").arg(int(which) + 1), left, top, width, background);
+    };
 
     // The five preset stages, two columns: label, limit box, unit.
-    struct Preset
+    const struct
     {
         int label;
         const char16_t *caption;
         int left;
         int top;
-        QLineEdit **box;
-        int boxNumber;
+        StageBox limit;
         int unit;
+    } presets[] = {
+        {1, u"开篇陈词（预设）限时", 2520, 720, StageBox::OpeningLimit, 8},
+        {2, u"攻辩（预设）限时", 7080, 720, StageBox::CrossExaminationLimit, 11},
+        {3, u"攻辩小结（预设）限时", 2520, 1200, StageBox::SummaryLimit, 9},
+        {4, u"自由辩论（预设）限时", 7080, 1200, StageBox::FreeDebateLimit, 12},
+        {5, u"总结陈词（预设）限时", 2520, 1680, StageBox::ClosingLimit, 10},
     };
-    const Preset presets[] = {
-        {1, u"开篇陈词（预设）限时", 2520, 720, &Text17, 17, 8},
-        {2, u"攻辩（预设）限时", 7080, 720, &Text18, 18, 11},
-        {3, u"攻辩小结（预设）限时", 2520, 1200, &Text19, 19, 9},
-        {4, u"自由辩论（预设）限时", 7080, 1200, &Text20, 20, 12},
-        {5, u"总结陈词（预设）限时", 2520, 1680, &Text21, 21, 10},
-    };
-    for (const Preset &p : presets) {
-        Label2[p.label] = makeFieldLabel(this, arrayName(QStringLiteral("Label2"), p.label), p.left, p.top, 2400,
-                                         QString::fromUtf16(p.caption), Blue);
-        *p.box =
-            makeBox(this, QStringLiteral("Text%1").arg(p.boxNumber), p.left + 2400, p.top - 120, 1215, PresetBoxColour);
-        Label1[p.unit] = makeUnitLabel(this, p.unit, p.left + 3720, p.top - 120);
+    for (const auto &p : presets) {
+        makeFieldLabel(this, arrayName(QStringLiteral("Label2"), p.label), p.left, p.top, 2400,
+                       QString::fromUtf16(p.caption), Blue);
+        makeStageBox(p.limit, p.left + 2400, p.top - 120, 1215, PresetBoxColour);
+        makeUnitLabel(this, p.unit, p.left + 3720, p.top - 120);
     }
 
     // The eight configurable stages, one row each: name label and box, limit label and box, unit.
-    const auto stageRow = [this](int top, QLabel *&nameLabel, const QString &nameLabelName, const QString &caption,
-                                 QLineEdit *&nameBox, int nameBoxNumber, QLabel *&limitLabel,
-                                 const QString &limitLabelName, QLineEdit *&limitBox, int limitBoxNumber, int unit,
-                                 const QColor &colour) {
-        nameLabel = makeFieldLabel(this, nameLabelName, 3120, top + 60, 1320, caption + QStringLiteral("名称"), colour);
-        nameBox = makeBox(this, QStringLiteral("Text%1").arg(nameBoxNumber), 4440, top, 2055, StageBoxColour);
-        limitLabel =
-            makeFieldLabel(this, limitLabelName, 7200, top + 60, 1440, caption + QStringLiteral("限时"), colour);
-        limitBox = makeBox(this, QStringLiteral("Text%1").arg(limitBoxNumber), 8640, top, 1215, StageBoxColour);
-        Label1[unit] = makeUnitLabel(this, unit, 9960, top);
+    const struct
+    {
+        int top;
+        const char16_t *caption;
+        QString nameLabel;
+        StageBox name;
+        QString limitLabel;
+        StageBox limit;
+        int unit;
+        QColor colour;
+    } rows[] = {
+        {2400, u"环节一", arrayName(QStringLiteral("Label2"), 0), StageBox::StageOneName, QStringLiteral("Label8"),
+         StageBox::StageOneLimit, 0, QColor()},
+        {2880, u"环节二", QStringLiteral("Label3"), StageBox::StageTwoName, QStringLiteral("Label9"),
+         StageBox::StageTwoLimit, 5, QColor()},
+        {3360, u"环节三", QStringLiteral("Label4"), StageBox::StageThreeName, QStringLiteral("Label10"),
+         StageBox::StageThreeLimit, 4, QColor()},
+        {3840, u"环节四", arrayName(QStringLiteral("Label5"), 0), StageBox::StageFourName,
+         arrayName(QStringLiteral("Label11"), 0), StageBox::StageFourLimit, 3, QColor()},
+        {4320, u"环节五", arrayName(QStringLiteral("Label5"), 1), StageBox::StageFiveName,
+         arrayName(QStringLiteral("Label11"), 1), StageBox::StageFiveLimit, 6, QColor()},
+        {4800, u"环节六", arrayName(QStringLiteral("Label5"), 2), StageBox::StageSixName,
+         arrayName(QStringLiteral("Label11"), 2), StageBox::StageSixLimit, 7, QColor()},
+        {6240, u"环节七", QStringLiteral("Label6"), StageBox::StageSevenName, QStringLiteral("Label12"),
+         StageBox::StageSevenLimit, 2, Magenta},
+        {6720, u"环节八", QStringLiteral("Label7"), StageBox::StageEightName, QStringLiteral("Label13"),
+         StageBox::StageEightLimit, 1, Magenta},
     };
-    stageRow(2400, Label2[0], arrayName(QStringLiteral("Label2"), 0), QStringLiteral("环节一"), Text1, 1, Label8,
-             QStringLiteral("Label8"), Text7, 7, 0, QColor());
-    stageRow(2880, Label3, QStringLiteral("Label3"), QStringLiteral("环节二"), Text2, 2, Label9,
-             QStringLiteral("Label9"), Text8, 8, 5, QColor());
-    stageRow(3360, Label4, QStringLiteral("Label4"), QStringLiteral("环节三"), Text3, 3, Label10,
-             QStringLiteral("Label10"), Text9, 9, 4, QColor());
-    setTextColour(Label4, Red);
-    stageRow(3840, Label5[0], arrayName(QStringLiteral("Label5"), 0), QStringLiteral("环节四"), Text4, 4, Label11[0],
-             arrayName(QStringLiteral("Label11"), 0), Text10, 10, 3, QColor());
-    stageRow(4320, Label5[1], arrayName(QStringLiteral("Label5"), 1), QStringLiteral("环节五"), Text13, 13, Label11[1],
-             arrayName(QStringLiteral("Label11"), 1), Text15, 15, 6, QColor());
-    stageRow(4800, Label5[2], arrayName(QStringLiteral("Label5"), 2), QStringLiteral("环节六"), Text14, 14, Label11[2],
-             arrayName(QStringLiteral("Label11"), 2), Text16, 16, 7, QColor());
-
-    Label14 = makeFieldLabel(this, QStringLiteral("Label14"), 3600, 5640, 7200,
-                             QStringLiteral("以下设置用于辩论双方同时计时的环节，如“自由辩论环节”"), Red);
-
-    stageRow(6240, Label6, QStringLiteral("Label6"), QStringLiteral("环节七"), Text5, 5, Label12,
-             QStringLiteral("Label12"), Text11, 11, 2, Magenta);
-    stageRow(6720, Label7, QStringLiteral("Label7"), QStringLiteral("环节八"), Text6, 6, Label13,
-             QStringLiteral("Label13"), Text12, 12, 1, Magenta);
+    for (const auto &row : rows) {
+        const QString caption = QString::fromUtf16(row.caption);
+        if (row.name == StageBox::StageSevenName) {
+            makeFieldLabel(this, QStringLiteral("Label14"), 3600, 5640, 7200,
+                           QStringLiteral("以下设置用于辩论双方同时计时的环节，如“自由辩论环节”"), Red);
+        }
+        QLabel *nameLabel =
+            makeFieldLabel(this, row.nameLabel, 3120, row.top + 60, 1320, caption + QStringLiteral("名称"), row.colour);
+        // Stage three's name is not the timekeeper's to type, and says so in red.
+        if (row.name == StageBox::StageThreeName)
+            setTextColour(nameLabel, Red);
+        makeStageBox(row.name, 4440, row.top, 2055, StageBoxColour);
+        makeFieldLabel(this, row.limitLabel, 7200, row.top + 60, 1440, caption + QStringLiteral("限时"), row.colour);
+        makeStageBox(row.limit, 8640, row.top, 1215, StageBoxColour);
+        makeUnitLabel(this, row.unit, 9960, row.top);
+    }
 
     // Stages three and seven run on clocks of their own kind; their names are not the timekeeper's to type.
-    for (QLineEdit *fixedName : {Text3, Text5}) {
-        fixedName->setReadOnly(true);
-        setTextColour(fixedName, Red);
+    for (StageBox fixed : {StageBox::StageThreeName, StageBox::StageSevenName}) {
+        box(fixed)->setReadOnly(true);
+        setTextColour(box(fixed), Red);
     }
-    Text3->setText(stageThreeDesignName());
-    Text5->setText(stageSevenDesignName());
+    box(StageBox::StageThreeName)->setText(stageThreeDesignName());
+    box(StageBox::StageSevenName)->setText(stageSevenDesignName());
 
     constexpr int ButtonWidth = 1455;
-    Command2 = makePreviousButton<ContestDetailsPage>(QStringLiteral("Command2"), 3000, ButtonWidth);
-    Command5 = makeBackButton(QStringLiteral("Command5"), 4680, ButtonWidth);
-    Command4 = makeClearButton(QStringLiteral("Command4"), 6360, ButtonWidth);
-    Command1 = makeSaveButton(QStringLiteral("Command1"), 8040, ButtonWidth);
-    Command3 = makeNextButton<SoundPage>(QStringLiteral("Command3"), 9720, ButtonWidth);
+    makePreviousButton<ContestDetailsPage>(QStringLiteral("Command2"), 3000, ButtonWidth);
+    makeBackButton(QStringLiteral("Command5"), 4680, ButtonWidth);
+    makeClearButton(QStringLiteral("Command4"), 6360, ButtonWidth);
+    makeSaveButton(QStringLiteral("Command1"), 8040, ButtonWidth);
+    makeNextButton<SoundPage>(QStringLiteral("Command3"), 9720, ButtonWidth);
 
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
+    makeCaptionTimer(QStringLiteral("Timer1"));
 
     // A limit the clock will read otherwise than typed shows in red, and says how it will be read; it is kept and
     // saved exactly as typed all the same.
-    const QList<QLineEdit *> boxes = fileBoxes();
     for (int i = 0; i < StageBoxCount; ++i) {
         if (isStageNameBox(StageBox(i)))
             continue;
-        QLineEdit *box = boxes.at(i);
-        connect(box, &QLineEdit::textChanged, this, [box] { markUnreadableLimit(box); });
+        QLineEdit *limit = m_boxes[std::size_t(i)];
+        connect(limit, &QLineEdit::textChanged, this, [limit] { markUnreadableLimit(limit); });
     }
 }
 
@@ -161,41 +162,21 @@ void StagesPage::markUnreadableLimit(QLineEdit *box)
                                  : verdict.sentence + QStringLiteral("。\n限时请填写 1 至 32767 的整数秒数。"));
 }
 
-void StagesPage::load()
+QLineEdit *StagesPage::box(StageBox which) const
 {
-    SettingsPage::load();
-
-    // Without a name from the file, stages three and seven would stay unnamed for good, since the page cannot
-    // enter them; they get their design names back instead, and the next save writes those.
-    if (Text3->text().isEmpty())
-        Text3->setText(stageThreeDesignName());
-    if (Text5->text().isEmpty())
-        Text5->setText(stageSevenDesignName());
-}
-
-QString StagesPage::stageName(StageBox box) const
-{
-    Q_ASSERT(isStageNameBox(box));
-    return fileBoxes().at(int(box))->text();
-}
-
-QString StagesPage::stageLimit(StageBox box) const
-{
-    Q_ASSERT(!isStageNameBox(box));
-    return fileBoxes().at(int(box))->text();
+    return m_boxes[std::size_t(which)];
 }
 
 QList<QLineEdit *> StagesPage::fileBoxes() const
 {
-    return {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text8,  Text9,  Text10, Text11,
-            Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21};
+    return QList<QLineEdit *>(m_boxes.begin(), m_boxes.end());
 }
 
 QList<QLineEdit *> StagesPage::clearedBoxes() const
 {
     QList<QLineEdit *> boxes = fileBoxes();
-    boxes.removeOne(Text3);
-    boxes.removeOne(Text5);
+    boxes.removeOne(box(StageBox::StageThreeName));
+    boxes.removeOne(box(StageBox::StageSevenName));
     return boxes;
 }
 

@@ -3,6 +3,7 @@
 #include "core/program_identity.h"
 #include "platform/platform.h"
 #include "shell/hall_display.h"
+#include "shell/life_cycle.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,14 +17,8 @@ namespace Dovrel {
 
 namespace {
 
-// The clocks and display screens the hall watches on the projector.
-const QStringList HallScreens = {
-    QStringLiteral("Form6"),  QStringLiteral("Form7"),  QStringLiteral("Form8"),  QStringLiteral("Form10"),
-    QStringLiteral("Form11"), QStringLiteral("Form13"), QStringLiteral("Form14"), QStringLiteral("Form15"),
-    QStringLiteral("Form17"), QStringLiteral("Form18"), QStringLiteral("Form20"),
-};
-
-const QString MainMenuName = QStringLiteral("Form4");
+// Set on the main menu once it has been placed, after which it stays where the timekeeper keeps it.
+constexpr char PlacedProperty[] = "dovrelPlaced";
 
 QString helpMissingText(const QString &helpFile, const QString &helpPages)
 {
@@ -49,7 +44,7 @@ QString helpMissingText(const QString &helpFile, const QString &helpPages)
 
 Application::Application(const QString &applicationDirectory, Platform &platform)
     : m_paths(applicationDirectory), m_platform(platform),
-      m_programSettings(m_paths.configFile(QStringLiteral("Dovrel.ini"))), m_screens(*this)
+      m_programSettings(m_paths.configFile(QStringLiteral("Dovrel.ini"))), m_contest(m_paths), m_screens(*this)
 {
     m_hallTextScaled = m_programSettings.hallTextScaled();
     if (QCoreApplication *qtApp = QCoreApplication::instance())
@@ -79,6 +74,11 @@ Platform &Application::platform() const
 ProgramSettings &Application::programSettings()
 {
     return m_programSettings;
+}
+
+Contest &Application::contest()
+{
+    return m_contest;
 }
 
 ScreenRegistry &Application::screens()
@@ -137,11 +137,6 @@ bool Application::displayKeptAwake() const
     return m_displayAwake;
 }
 
-bool Application::isHallScreen(const QString &name)
-{
-    return HallScreens.contains(name);
-}
-
 bool Application::hallTextScaled() const
 {
     return m_hallTextScaled;
@@ -181,19 +176,53 @@ bool Application::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::Show:
         // Only the screens' own windows, not every control inside them, which get a show event too.
-        if (auto *screen = qobject_cast<Screen *>(watched); screen && &screen->app() == this) {
-            if (isHallScreen(screen->objectName())) {
-                placeOnHallDisplay(screen);
-                keepDisplayAwake(true);
-            } else if (screen->objectName() == MainMenuName) {
-                keepDisplayAwake(false);
-            }
-        }
+        if (auto *screen = qobject_cast<Screen *>(watched); screen && &screen->app() == this)
+            place(screen, event->spontaneous());
         break;
     default:
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void Application::place(Screen *screen, bool bySystem)
+{
+    switch (screen->shown()) {
+    case Screen::Shown::HallScreen:
+        placeOnHallDisplay(screen);
+        keepDisplayAwake(true);
+        return;
+    case Screen::Shown::MainMenu:
+        keepDisplayAwake(false);
+        if (!bySystem && !screen->property(PlacedProperty).toBool()) {
+            centreOnScreen(screen);
+            screen->setProperty(PlacedProperty, true);
+        }
+        return;
+    case Screen::Shown::Centred:
+        if (!bySystem)
+            centreOnScreen(screen);
+        return;
+    case Screen::Shown::OverMenu:
+        if (bySystem)
+            return;
+        if (const Screen *menu = loadedMainMenu(); menu && menu->isVisible())
+            screen->move(menu->frameGeometry().center() - screen->frameGeometry().center() + screen->pos());
+        else
+            centreOnScreen(screen);
+        return;
+    case Screen::Shown::AsPlaced:
+        return;
+    }
+}
+
+Screen *Application::loadedMainMenu() const
+{
+    for (const QString &name : m_screens.loadedNames()) {
+        if (Screen *screen = m_screens.loaded(name); screen->shown() == Screen::Shown::MainMenu)
+            return screen;
+    }
+    return nullptr;
 }
 
 Screen *Application::ownScreen(QObject *object) const
@@ -216,7 +245,7 @@ void Application::keepDisplayAwake(bool on)
 
 QScreen *Application::timekeeperDisplay()
 {
-    if (Screen *menu = m_screens.loaded(MainMenuName))
+    if (Screen *menu = loadedMainMenu())
         return menu->screen();
     return QGuiApplication::primaryScreen();
 }
@@ -234,7 +263,7 @@ void Application::keepHallScreensOnADisplay()
     QScreen *display = hallDisplay(timekeeperDisplay(), QGuiApplication::screens());
     for (const QString &name : m_screens.loadedNames()) {
         Screen *screen = m_screens.loaded(name);
-        if (isHallScreen(name) && screen->isVisible())
+        if (screen->shown() == Screen::Shown::HallScreen && screen->isVisible())
             maximiseOn(screen, display);
     }
 }

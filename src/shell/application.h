@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_paths.h"
+#include "core/contest.h"
 #include "core/program_settings.h"
 #include "shell/screen_registry.h"
 
@@ -35,6 +36,8 @@ public:
     Platform &platform() const;
     // config/Dovrel.ini.
     ProgramSettings &programSettings();
+    // The contest's values, which every screen reads and the settings pages edit.
+    Contest &contest();
     ScreenRegistry &screens();
     LayoutBase &layoutBase();
 
@@ -54,7 +57,6 @@ public:
     // Whether the screensaver is held off: from the showing of a clock or display screen until the main menu
     // comes back or the program ends.
     bool displayKeptAwake() const;
-    static bool isHallScreen(const QString &name);
     // Whether the hall screens' text grows with their layout ([hall] scaleText), as read at start-up and changed
     // since by the timekeeper.
     bool hallTextScaled() const;
@@ -82,6 +84,11 @@ protected:
 
 private:
     Screen *ownScreen(QObject *object) const;
+    // Where a screen goes as it shows, as it declares (Screen::Shown); `bySystem` for a show the window system
+    // asked for, such as a restore.
+    void place(Screen *screen, bool bySystem);
+    // The main menu if it is loaded.
+    Screen *loadedMainMenu() const;
     void keepDisplayAwake(bool on);
     void placeOnHallDisplay(Screen *screen);
     void keepHallScreensOnADisplay();
@@ -90,6 +97,7 @@ private:
     Platform &m_platform;
     ProgramSettings m_programSettings;
     bool m_hallTextScaled = false;
+    Contest m_contest;
     ScreenRegistry m_screens;
     LayoutBase m_layoutBase;
     QString m_helpFile;

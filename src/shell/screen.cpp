@@ -24,14 +24,28 @@ Application &Screen::app() const
 
 void Screen::load() {}
 
+void Screen::unloading() {}
+
 bool Screen::usesProportionalLayout() const
 {
     return m_proportionalLayout;
 }
 
+Screen::Shown Screen::shown() const
+{
+    return m_shown;
+}
+
+void Screen::setShown(Shown shown)
+{
+    m_shown = shown;
+    if (shown == Shown::HallScreen)
+        setWindowState(Qt::WindowMaximized);
+}
+
 bool Screen::scalesText() const
 {
-    return m_proportionalLayout && Application::isHallScreen(objectName()) && m_app.hallTextScaled();
+    return m_proportionalLayout && m_shown == Shown::HallScreen && m_app.hallTextScaled();
 }
 
 void Screen::setDesignClientSize(int widthTwips, int heightTwips)
@@ -48,8 +62,7 @@ void Screen::setUpFullSize(const QColor &colour, const QFont &font, Shown shown)
 {
     setDesignClientSize(DesignWidth, DesignHeight);
     setProportionalLayout(true);
-    if (shown == Shown::Maximised)
-        setWindowState(Qt::WindowMaximized);
+    setShown(shown);
     setBackColour(this, colour);
     setFont(font);
 }

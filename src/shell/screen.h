@@ -22,6 +22,24 @@ public:
 
     // The load step, run once by the registry right after construction.
     virtual void load();
+    // Run by the registry as it unloads the screen, before the window goes.
+    virtual void unloading();
+
+    // Where a screen shows and what its showing does; each screen declares its own.
+    enum class Shown {
+        // Where the system or the screen itself puts it.
+        AsPlaced,
+        // Maximised on the hall's display, which is held awake while it shows.
+        HallScreen,
+        // The timekeeper's hub: the first time in the middle of their display, then where they keep it; its
+        // showing ends the hold on the display.
+        MainMenu,
+        // In the middle of the timekeeper's display each time it opens.
+        Centred,
+        // Over the main menu while that is up, else in the middle of the timekeeper's display.
+        OverMenu,
+    };
+    Shown shown() const;
 
     // Whether the screen keeps its controls in proportion on resize.
     bool usesProportionalLayout() const;
@@ -37,10 +55,10 @@ protected:
     void setDesignClientSize(int widthTwips, int heightTwips);
     void setProportionalLayout(bool on);
 
-    enum class Shown { Normal, Maximised };
+    void setShown(Shown shown);
     // The start of a full-size design: the design client size, kept in proportion on every resize, the screen's
-    // colour and its controls' default font; a screen the hall watches fills the display.
-    void setUpFullSize(const QColor &colour, const QFont &font, Shown shown = Shown::Normal);
+    // colour and its controls' default font, and where it shows.
+    void setUpFullSize(const QColor &colour, const QFont &font, Shown shown);
     // The caption's typing animation: a 500 ms timer named `name`, running from the start, typing the application
     // title or the given one.
     QTimer *makeCaptionTimer(const QString &name);
@@ -62,6 +80,7 @@ protected:
 private:
     Application &m_app;
     bool m_proportionalLayout = false;
+    Shown m_shown = Shown::AsPlaced;
 };
 
 } // namespace Dovrel

@@ -4,10 +4,7 @@
 
 namespace Dovrel {
 
-ScreenRegistry::ScreenRegistry(Application &app)
-    : m_app(app)
-{
-}
+ScreenRegistry::ScreenRegistry(Application &app) : m_app(app) {}
 
 ScreenRegistry::~ScreenRegistry()
 {
@@ -36,6 +33,7 @@ void ScreenRegistry::unload(Screen *screen)
     if (!screen || m_screens.value(screen->objectName()) != screen)
         return;
     m_screens.remove(screen->objectName());
+    screen->unloading();
     const QList<QTimer *> timers = screen->findChildren<QTimer *>();
     for (QTimer *timer : timers)
         timer->stop();

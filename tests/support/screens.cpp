@@ -1,11 +1,27 @@
 #include "support/screens.h"
 
+#include "about/about_author.h"
+#include "about/about_software.h"
+#include "check/check_screen.h"
 #include "clocks/cross_examination_clock.h"
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
+#include "displays/audience_screen.h"
+#include "displays/judges_screen.h"
+#include "displays/motions_screen.h"
+#include "displays/rules_screen.h"
+#include "displays/speakers_screen.h"
+#include "displays/teams_screen.h"
+#include "displays/title_screen.h"
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
+#include "scores/report_screen.h"
+#include "scores/result_screen.h"
+#include "scores/score_entry.h"
+#include "settings/contest_details_page.h"
+#include "settings/sound_page.h"
+#include "settings/stages_page.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -33,17 +49,35 @@ void closeToMenu(TestApp &t, Screen *screen, const QList<QTimer *> &stoppedTimer
     flushDeletes();
 }
 
+namespace {
+
+template <class... Screens> Screen *loadByName(TestApp &t, const QString &name)
+{
+    Screen *found = nullptr;
+    ((found = found || name != QLatin1String(Screens::ScreenName) ? found : t.screen<Screens>()), ...);
+    return found;
+}
+
+} // namespace
+
+Screen *loadScreen(TestApp &t, const QString &name)
+{
+    return loadByName<SplashScreen, ContestDetailsPage, StagesPage, MainMenu, StageHandover, DualClock, MotionsScreen,
+                      TeamsScreen, SoundPage, RulesScreen, ResultScreen, ReportScreen, TitleScreen, SpeakersScreen,
+                      JudgesScreen, ScoreEntry, SingleSideClock, CrossExaminationClock, AboutAuthor, AudienceScreen,
+                      AboutSoftware, CheckScreen>(t, name);
+}
+
 SingleSideClock *openSingleSideClock(TestApp &t, const QString &limit, const QString &name)
 {
-    StageHandover *handover = t.screen<StageHandover>();
-    handover->handOverLimit(limit);
-    handover->handOverName(name);
+    t.app().contest().handOverLimit(limit);
+    t.app().contest().handOverName(name);
     return openScreen<SingleSideClock>(t);
 }
 
 DualClock *openDualClock(TestApp &t, const QString &limit, const QString &title)
 {
-    t.screen<StageHandover>()->handOverLimit(limit);
+    t.app().contest().handOverLimit(limit);
     DualClock *clock = t.screen<DualClock>();
     if (!title.isNull())
         clock->setTitle(title);
@@ -53,7 +87,7 @@ DualClock *openDualClock(TestApp &t, const QString &limit, const QString &title)
 
 CrossExaminationClock *openCrossExaminationClock(TestApp &t, const QString &limit)
 {
-    t.screen<StageHandover>()->handOverLimit(limit);
+    t.app().contest().handOverLimit(limit);
     return openScreen<CrossExaminationClock>(t);
 }
 

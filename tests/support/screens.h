@@ -34,6 +34,9 @@ template <class T> T *openOverMenu(TestApp &t)
     return openScreen<T>(t);
 }
 
+// Loads the screen of that name ("Form17") unseen, as the program would on its first reference.
+Screen *loadScreen(TestApp &t, const QString &name);
+
 // Closes a screen and lets its window go, as the event loop would after the close.
 void closeScreen(Screen *screen);
 

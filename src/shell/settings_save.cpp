@@ -1,4 +1,4 @@
-#include "settings/settings_save.h"
+#include "shell/settings_save.h"
 
 #include "core/app_paths.h"
 #include "core/line_file.h"

@@ -1,4 +1,4 @@
-#include "settings/system_colour.h"
+#include "shell/system_colour.h"
 
 #include "shell/controls.h"
 
