@@ -36,14 +36,18 @@ screenshots: build-release
 	QT_QPA_PLATFORM=offscreen build/release/tools/dovrel_screenshots docs/screenshots/1920x1080-scaled 1920x1080 scaled
 	QT_QPA_PLATFORM=offscreen:configfile=tools/two-displays.json build/release/tools/dovrel_screenshots docs/screenshots
 
-# The portable archive build/package/dovrel-<version>-linux-x86_64.tar.gz, unpacked and started once to check it.
+# The Linux release made by CPack (cmake/Package.cmake): the portable archive
+# build/package/dovrel-<version>-linux-x86_64.tar.gz and the Debian package build/package/dovrel_<version>_amd64.deb,
+# each started once to check it (the .deb installed with apt and removed again).
 package: deps
 	cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DDOVREL_APP_DIR=$(CURDIR)/build/package/app \
 	      -DDOVREL_BUILD_TESTS=OFF -DDOVREL_BUILD_BENCH=OFF
 	cmake --build build/package -j $(JOBS)
+	rm -f build/package/dovrel-*.tar.gz build/package/dovrel_*.deb
 	cd build/package && cpack
 	@scripts/install-deps.sh xvfb xdotool x11-utils
 	scripts/check-package.sh build/package/dovrel-*-linux-*.tar.gz
+	scripts/check-package.sh build/package/dovrel_*.deb
 
 # Windows: cross-built here with the same CMake project (Qt for Windows is built once from Debian's own source into
 # ~/.cache/dovrel and reused), and tested under Wine. See "Windows" in the README.

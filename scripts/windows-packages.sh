@@ -7,7 +7,7 @@ binutils-mingw-w64-x86-64
 ninja-build
 dpkg-dev
 nsis
-zip
+qt6-translations-l10n
 unzip
 wine
 wine64
