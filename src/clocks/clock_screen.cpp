@@ -14,7 +14,26 @@ ClockScreen::ClockScreen(Application &app) : Screen(app)
 
 CountdownClock *ClockScreen::makeCountdown(QTimer *timer, QLabel *display, UnsetFormat unset)
 {
-    return new CountdownClock(this, timer, display, unset);
+    auto *countdown = new CountdownClock(this, timer, display, unset);
+    connect(countdown, &CountdownClock::changed, this, &ClockScreen::publishHallView);
+    return countdown;
+}
+
+void ClockScreen::publishHallView()
+{
+    if (m_ready && m_batched == 0)
+        app().hallState().publish(hallView());
+}
+
+void ClockScreen::readyForHall()
+{
+    m_ready = true;
+    publishHallView();
+}
+
+void ClockScreen::unloading()
+{
+    app().hallState().closed(objectName());
 }
 
 int ClockScreen::handedOverLimit() const

@@ -69,6 +69,18 @@ int CountdownClock::remaining() const
 void CountdownClock::setRemaining(int seconds)
 {
     m_remaining = seconds;
+    m_timeUp = false;
+    m_warned = false;
+    emit changed();
+}
+
+SideClock CountdownClock::state() const
+{
+    return {.remaining = m_remaining,
+            .running = running(),
+            .timeUp = m_timeUp,
+            .warned = m_warned,
+            .nextStepMs = running() ? m_schedule.nextDeadline() : 0};
 }
 
 void CountdownClock::showRemaining()
@@ -82,11 +94,15 @@ void CountdownClock::start()
         return;
     m_schedule.start(m_screen->app().platform().monotonicMs());
     m_timer->start(StepMs);
+    emit changed();
 }
 
 void CountdownClock::stop()
 {
+    if (!m_timer->isActive())
+        return;
     m_timer->stop();
+    emit changed();
 }
 
 bool CountdownClock::running() const
@@ -105,6 +121,7 @@ void CountdownClock::timeout()
     // Each interval runs to the next deadline, whatever the previous timeout's lateness.
     if (m_timer->isActive())
         m_timer->start(static_cast<int>(m_schedule.msUntilNext(platform.monotonicMs())));
+    emit changed();
 }
 
 void CountdownClock::step()
@@ -112,9 +129,12 @@ void CountdownClock::step()
     const CountdownStep next = countdownStep(m_remaining);
     m_remaining = next.remaining;
     showRemaining();
-    if (next.warning)
+    if (next.warning) {
+        m_warned = true;
         playAlert(m_screen, Alert::Warning);
+    }
     if (next.timeUp) {
+        m_timeUp = true;
         m_timer->stop();
         setTextColour(m_display, Colours::Red);
         m_display->setText(timeUpText());

@@ -2,6 +2,7 @@
 
 #include "core/alert_sounds.h"
 #include "core/countdown.h"
+#include "core/hall_state.h"
 
 #include <QObject>
 
@@ -36,7 +37,10 @@ public:
     CountdownClock(Screen *screen, QTimer *timer, QLabel *display, UnsetFormat unset = UnsetFormat::KeepText);
 
     int remaining() const;
+    // Sets the counter anew: the time is no longer up and the warning not yet sounded.
     void setRemaining(int seconds);
+    // What the hall sees of this countdown.
+    SideClock state() const;
     // Shows the counter in the chosen format.
     void showRemaining();
 
@@ -44,6 +48,10 @@ public:
     void start();
     void stop();
     bool running() const;
+
+signals:
+    // The counter, its running or its time-up changed.
+    void changed();
 
 private slots:
     void timeout();
@@ -56,6 +64,8 @@ private:
     QLabel *m_display;
     UnsetFormat m_unset;
     int m_remaining = 0;
+    bool m_timeUp = false;
+    bool m_warned = false;
     StepSchedule m_schedule;
 };
 

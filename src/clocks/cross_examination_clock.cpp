@@ -41,7 +41,6 @@ CrossExaminationClock::CrossExaminationClock(Application &app) : ClockScreen(app
     Label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label9->setWordWrap(false);
 
-    QLabel **members[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8};
     for (std::size_t i = 0; i < m_pairings.size(); ++i) {
         const Pairing &pairing = Pairings[i];
         QLabel *label = makeLabel(this, QStringLiteral("Label%1").arg(i + 1), pairing.left, pairing.top, 4350, 450,
@@ -51,7 +50,6 @@ CrossExaminationClock::CrossExaminationClock(Application &app) : ClockScreen(app
         label->setWordWrap(false);
         label->setMouseTracking(true);
         label->installEventFilter(this);
-        *members[i] = label;
         m_pairings[i] = label;
     }
 
@@ -66,10 +64,10 @@ CrossExaminationClock::CrossExaminationClock(Application &app) : ClockScreen(app
                           ButtonFace::Screen);
     setTabOrder(Command3, Command1);
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000, false);
-    Timer2 = makeCaptionTimer(QStringLiteral("Timer2"));
+    QTimer *countdown = makeTimer(this, QStringLiteral("Timer1"), 1000, false);
+    makeCaptionTimer(QStringLiteral("Timer2"));
     // With no format chosen on the sound page the clock shows plain seconds rather than a stale text.
-    m_clock = makeCountdown(Timer1, Label10, UnsetFormat::ShowSeconds);
+    m_clock = makeCountdown(countdown, Label10, UnsetFormat::ShowSeconds);
 
     connect(Command3, &QPushButton::clicked, this, &CrossExaminationClock::startCountdown);
     connect(Command1, &QPushButton::clicked, this, &CrossExaminationClock::backToPairings);
@@ -84,6 +82,17 @@ void CrossExaminationClock::load()
     Command1->hide();
     m_clock->stop();
     Label10->hide();
+    readyForHall();
+}
+
+HallView CrossExaminationClock::hallView() const
+{
+    return {.screen = objectName(),
+            .kind = ClockKind::CrossExamination,
+            .stageName = QStringLiteral("攻辩"),
+            .title = Label9->text(),
+            .sides = {m_clock->state(), SideClock()},
+            .speaking = std::nullopt};
 }
 
 int CrossExaminationClock::remainingSeconds() const
@@ -134,6 +143,7 @@ void CrossExaminationClock::choosePairing(QLabel *pairing)
 {
     Command1->show();
     Label9->setText(pairing->text());
+    publishHallView();
     fitHeading();
     Label10->show();
     Command3->show();
@@ -167,8 +177,10 @@ void CrossExaminationClock::startCountdown()
 
 void CrossExaminationClock::backToPairings()
 {
-    readHandedOverLimit();
-    m_clock->stop();
+    changeTogether([this] {
+        readHandedOverLimit();
+        m_clock->stop();
+    });
     for (QLabel *label : m_pairings)
         label->show();
     Label10->hide();

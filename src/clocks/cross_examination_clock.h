@@ -6,7 +6,6 @@
 
 class QLabel;
 class QPushButton;
-class QTimer;
 
 namespace Dovrel {
 
@@ -25,23 +24,8 @@ public:
 
     int remainingSeconds() const;
 
-private:
-    QLabel *Label9 = nullptr; // heading, later the chosen pairing
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *Label10 = nullptr; // remaining time
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QTimer *Timer1 = nullptr; // countdown
-    QTimer *Timer2 = nullptr; // caption
-
 protected:
+    HallView hallView() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void resized() override;
@@ -56,6 +40,10 @@ private:
     void fitHeading();
     void readHandedOverLimit();
 
+    QLabel *Label9 = nullptr;  // heading, later the chosen pairing
+    QLabel *Label10 = nullptr; // remaining time
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command1 = nullptr;
     std::array<QLabel *, 8> m_pairings{};
     CountdownClock *m_clock = nullptr;
 };

@@ -19,15 +19,14 @@ DualClock::DualClock(Application &app) : ClockScreen(app)
     Label1->setFont(designFont(QStringLiteral("华文行楷"), 42));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Label2 = makeLabel(this, QStringLiteral("Label2"), 1185, 1920, 1725, 840, QStringLiteral("正方"));
-    Label2->setFont(designFont(QStringLiteral("楷体_GB2312"), 42, true));
-
-    Label4 = makeLabel(this, QStringLiteral("Label4"), 360, 1920, 11175, 1815, QStringLiteral("Label4"));
-    Label3 = makeLabel(this, QStringLiteral("Label3"), 1185, 4680, 1725, 840, QStringLiteral("反方"));
-    Label3->setFont(designFont(QStringLiteral("楷体_GB2312"), 42, true));
-
-    Label5 = makeLabel(this, QStringLiteral("Label5"), 360, 4800, 11175, 1815, QStringLiteral("Label5"));
-    for (QLabel *clock : {Label4, Label5}) {
+    QLabel *affirmativeName = makeLabel(this, QStringLiteral("Label2"), 1185, 1920, 1725, 840, QStringLiteral("正方"));
+    affirmativeName->setFont(designFont(QStringLiteral("楷体_GB2312"), 42, true));
+    QLabel *affirmativeClock =
+        makeLabel(this, QStringLiteral("Label4"), 360, 1920, 11175, 1815, QStringLiteral("Label4"));
+    QLabel *negativeName = makeLabel(this, QStringLiteral("Label3"), 1185, 4680, 1725, 840, QStringLiteral("反方"));
+    negativeName->setFont(designFont(QStringLiteral("楷体_GB2312"), 42, true));
+    QLabel *negativeClock = makeLabel(this, QStringLiteral("Label5"), 360, 4800, 11175, 1815, QStringLiteral("Label5"));
+    for (QLabel *clock : {affirmativeClock, negativeClock}) {
         // The face of the time is ours to choose: the same bold face as the single-side clock.
         clock->setFont(designFont(QStringLiteral("宋体"), 120, true));
         // Centred in its row: the 120-point time is taller than a row at design size, and is best cut evenly.
@@ -35,27 +34,29 @@ DualClock::DualClock(Application &app) : ClockScreen(app)
         clock->setWordWrap(false);
     }
     // The side names stand over the left end of their clock rows.
-    Label2->raise();
-    Label3->raise();
+    affirmativeName->raise();
+    negativeName->raise();
 
-    Label6[0] = makeLabel(this, arrayName(QStringLiteral("Label6"), 0), 0, 7440, 5295, 30);
-    Label6[1] = makeLabel(this, arrayName(QStringLiteral("Label6"), 1), 6960, 7440, 5175, 30);
-    for (QLabel *bar : Label6)
-        setBackColour(bar, Colours::Blue); // pure blue, darker than the screen's own blue
+    // The dividing line in two halves, pure blue, darker than the screen's own blue.
+    QLabel *leftBar = makeLabel(this, arrayName(QStringLiteral("Label6"), 0), 0, 7440, 5295, 30);
+    QLabel *rightBar = makeLabel(this, arrayName(QStringLiteral("Label6"), 1), 6960, 7440, 5175, 30);
+    for (QLabel *bar : {leftBar, rightBar})
+        setBackColour(bar, Colours::Blue);
 
-    Label7 = makeLabel(this, QStringLiteral("Label7"), 5400, 7320, 1440, 180, QStringLiteral("线下区域为感应区"));
-    Label7->setWordWrap(false);
+    QLabel *note = makeLabel(this, QStringLiteral("Label7"), 5400, 7320, 1440, 180, QStringLiteral("线下区域为感应区"));
+    note->setWordWrap(false);
 
     // A press on any label belongs to that label: only the screen's own background passes the turn.
-    for (QLabel *label : {Label1, Label2, Label4, Label3, Label5, Label6[0], Label6[1], Label7})
+    for (QLabel *label :
+         {Label1, affirmativeName, affirmativeClock, negativeName, negativeClock, leftBar, rightBar, note})
         label->setAttribute(Qt::WA_NoMousePropagation);
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000, false);
-    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 1000, false);
-    Timer3 = makeCaptionTimer(QStringLiteral("Timer3"));
+    QTimer *affirmativeTimer = makeTimer(this, QStringLiteral("Timer1"), 1000, false);
+    QTimer *negativeTimer = makeTimer(this, QStringLiteral("Timer2"), 1000, false);
+    makeCaptionTimer(QStringLiteral("Timer3"));
     // Seconds-only when the sound page has no format selected, rather than the design texts "Label4"/"Label5".
-    m_affirmative = makeCountdown(Timer1, Label4, UnsetFormat::ShowSeconds);
-    m_negative = makeCountdown(Timer2, Label5, UnsetFormat::ShowSeconds);
+    m_affirmative = makeCountdown(affirmativeTimer, affirmativeClock, UnsetFormat::ShowSeconds);
+    m_negative = makeCountdown(negativeTimer, negativeClock, UnsetFormat::ShowSeconds);
 }
 
 void DualClock::load()
@@ -71,11 +72,28 @@ void DualClock::load()
     // A stage opened without a title (custom stage eight) shows the name it handed over; openers that give a
     // title write it right after this load and so replace it.
     Label1->setText(handedOverName());
+    readyForHall();
 }
 
 void DualClock::setTitle(const QString &title)
 {
     Label1->setText(title);
+    publishHallView();
+}
+
+HallView DualClock::hallView() const
+{
+    std::optional<Side> speaking;
+    if (m_affirmative->running())
+        speaking = Side::Affirmative;
+    else if (m_negative->running())
+        speaking = Side::Negative;
+    return {.screen = objectName(),
+            .kind = ClockKind::Dual,
+            .stageName = Label1->text(),
+            .title = Label1->text(),
+            .sides = {m_affirmative->state(), m_negative->state()},
+            .speaking = speaking};
 }
 
 int DualClock::affirmativeSeconds() const
@@ -92,14 +110,18 @@ int DualClock::negativeSeconds() const
 // starts a full second, so the part of a second it ran before losing the turn is not charged to it.
 void DualClock::affirmativeSpeaks()
 {
-    m_negative->stop();
-    m_affirmative->start();
+    changeTogether([this] {
+        m_negative->stop();
+        m_affirmative->start();
+    });
 }
 
 void DualClock::negativeSpeaks()
 {
-    m_affirmative->stop();
-    m_negative->start();
+    changeTogether([this] {
+        m_affirmative->stop();
+        m_negative->start();
+    });
 }
 
 void DualClock::keyPressEvent(QKeyEvent *event)

@@ -2,10 +2,7 @@
 
 #include "clocks/clock_screen.h"
 
-#include <array>
-
 class QLabel;
-class QTimer;
 
 namespace Dovrel {
 
@@ -27,19 +24,8 @@ public:
     // The stage's title over the clocks.
     void setTitle(const QString &title);
 
-private:
-    QLabel *Label1 = nullptr;         // stage title, written by the opener
-    QLabel *Label2 = nullptr;         // "正方"
-    QLabel *Label4 = nullptr;         // affirmative clock
-    QLabel *Label3 = nullptr;         // "反方"
-    QLabel *Label5 = nullptr;         // negative clock
-    std::array<QLabel *, 2> Label6{}; // the dividing line, in two halves
-    QLabel *Label7 = nullptr;         // note over the sensing band
-    QTimer *Timer1 = nullptr;         // affirmative countdown
-    QTimer *Timer2 = nullptr;         // negative countdown
-    QTimer *Timer3 = nullptr;         // caption
-
 protected:
+    HallView hallView() const override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
@@ -48,6 +34,7 @@ private slots:
     void negativeSpeaks();
 
 private:
+    QLabel *Label1 = nullptr; // stage title, written by the opener
     CountdownClock *m_affirmative = nullptr;
     CountdownClock *m_negative = nullptr;
 };

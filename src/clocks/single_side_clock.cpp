@@ -21,27 +21,26 @@ SingleSideClock::SingleSideClock(Application &app) : ClockScreen(app)
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->setWordWrap(false);
 
-    Command1 =
+    QPushButton *affirmative =
         makeButton(this, QStringLiteral("Command1"), 3120, 7920, 1095, QStringLiteral("正方"), ButtonFace::Screen);
-    Command2 =
+    QPushButton *negative =
         makeButton(this, QStringLiteral("Command2"), 4920, 7920, 1215, QStringLiteral("反方"), ButtonFace::Screen);
-    Command4 =
+    QPushButton *reset =
         makeButton(this, QStringLiteral("Command4"), 6720, 7920, 975, QStringLiteral("清零"), ButtonFace::Screen);
-    Command3 =
+    QPushButton *start =
         makeButton(this, QStringLiteral("Command3"), 8160, 7920, 1455, QStringLiteral("开始计时"), ButtonFace::Screen);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Command4);
-    Command1->setFocus();
+    setTabOrder(affirmative, negative);
+    setTabOrder(negative, start);
+    setTabOrder(start, reset);
+    affirmative->setFocus();
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000, true);
-    Timer2 = makeCaptionTimer(QStringLiteral("Timer2"));
-    m_clock = makeCountdown(Timer1, Label2);
+    m_clock = makeCountdown(makeTimer(this, QStringLiteral("Timer1"), 1000, true), Label2);
+    makeCaptionTimer(QStringLiteral("Timer2"));
 
-    connect(Command1, &QPushButton::clicked, this, &SingleSideClock::affirmativeSpeaks);
-    connect(Command2, &QPushButton::clicked, this, &SingleSideClock::negativeSpeaks);
-    connect(Command3, &QPushButton::clicked, this, &SingleSideClock::startCountdown);
-    connect(Command4, &QPushButton::clicked, this, &SingleSideClock::resetCountdown);
+    connect(affirmative, &QPushButton::clicked, this, &SingleSideClock::affirmativeSpeaks);
+    connect(negative, &QPushButton::clicked, this, &SingleSideClock::negativeSpeaks);
+    connect(start, &QPushButton::clicked, this, &SingleSideClock::startCountdown);
+    connect(reset, &QPushButton::clicked, this, &SingleSideClock::resetCountdown);
 }
 
 void SingleSideClock::load()
@@ -49,6 +48,7 @@ void SingleSideClock::load()
     recordDesign();
     m_clock->stop();
     readHandedOverLimit();
+    readyForHall();
 }
 
 int SingleSideClock::remainingSeconds() const
@@ -65,21 +65,34 @@ void SingleSideClock::readHandedOverLimit()
 void SingleSideClock::setTitle(const QString &title)
 {
     Label1->setText(title);
+    publishHallView();
 }
 
-void SingleSideClock::titleForSide(const QString &side)
+void SingleSideClock::titleForSide(Side side)
 {
-    Label1->setText(side + handedOverName());
+    m_side = side;
+    Label1->setText((side == Side::Affirmative ? QStringLiteral("正方") : QStringLiteral("反方")) + handedOverName());
+    publishHallView();
 }
 
 void SingleSideClock::affirmativeSpeaks()
 {
-    titleForSide(QStringLiteral("正方"));
+    titleForSide(Side::Affirmative);
 }
 
 void SingleSideClock::negativeSpeaks()
 {
-    titleForSide(QStringLiteral("反方"));
+    titleForSide(Side::Negative);
+}
+
+HallView SingleSideClock::hallView() const
+{
+    return {.screen = objectName(),
+            .kind = ClockKind::SingleSide,
+            .stageName = handedOverName(),
+            .title = Label1->text(),
+            .sides = {m_clock->state(), SideClock()},
+            .speaking = m_side};
 }
 
 void SingleSideClock::startCountdown()
@@ -89,9 +102,11 @@ void SingleSideClock::startCountdown()
 
 void SingleSideClock::resetCountdown()
 {
-    m_clock->stop();
-    setTextColour(Label2, Colours::Black);
-    readHandedOverLimit();
+    changeTogether([this] {
+        m_clock->stop();
+        setTextColour(Label2, Colours::Black);
+        readHandedOverLimit();
+    });
 }
 
 } // namespace Dovrel

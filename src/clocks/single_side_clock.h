@@ -2,9 +2,9 @@
 
 #include "clocks/clock_screen.h"
 
+#include <optional>
+
 class QLabel;
-class QPushButton;
-class QTimer;
 
 namespace Dovrel {
 
@@ -25,15 +25,8 @@ public:
     // The stage's title over the clock.
     void setTitle(const QString &title);
 
-private:
-    QLabel *Label1 = nullptr; // title
-    QLabel *Label2 = nullptr; // remaining time
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QTimer *Timer1 = nullptr; // countdown
-    QTimer *Timer2 = nullptr; // caption
+protected:
+    HallView hallView() const override;
 
 private slots:
     void affirmativeSpeaks();
@@ -42,10 +35,14 @@ private slots:
     void resetCountdown();
 
 private:
-    void titleForSide(const QString &side);
+    void titleForSide(Side side);
     void readHandedOverLimit();
 
+    QLabel *Label1 = nullptr; // title
+    QLabel *Label2 = nullptr; // remaining time
     CountdownClock *m_clock = nullptr;
+    // The side the timekeeper last chose, if any.
+    std::optional<Side> m_side;
 };
 
 } // namespace Dovrel

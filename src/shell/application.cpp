@@ -81,6 +81,11 @@ Contest &Application::contest()
     return m_contest;
 }
 
+HallState &Application::hallState()
+{
+    return m_hallState;
+}
+
 ScreenRegistry &Application::screens()
 {
     return m_screens;

@@ -2,6 +2,7 @@
 
 #include "core/app_paths.h"
 #include "core/contest.h"
+#include "core/hall_state.h"
 #include "core/program_settings.h"
 #include "shell/screen_registry.h"
 
@@ -38,6 +39,8 @@ public:
     ProgramSettings &programSettings();
     // The contest's values, which every screen reads and the settings pages edit.
     Contest &contest();
+    // What the hall's clock shows now, as the clocks publish it.
+    HallState &hallState();
     ScreenRegistry &screens();
     LayoutBase &layoutBase();
 
@@ -98,6 +101,7 @@ private:
     ProgramSettings m_programSettings;
     bool m_hallTextScaled = false;
     Contest m_contest;
+    HallState m_hallState;
     ScreenRegistry m_screens;
     LayoutBase m_layoutBase;
     QString m_helpFile;
