@@ -193,6 +193,11 @@ int main(int argc, char *argv[])
     QWidget *menu = app.mainMenu();
     menu->show();
     QApplication::processEvents();
+    // The menu's clock loads the sound page on its first tick, a second in, and keeps it for the run: not a round's.
+    QElapsedTimer firstTick;
+    firstTick.start();
+    while (!app.screens().isLoaded(QStringLiteral("Form9")) && firstTick.elapsed() < 3000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
 
     PaintWatch watch;
     qtApp.installEventFilter(&watch);
