@@ -3,9 +3,11 @@
 #include "menu/main_menu.h"
 #include "menu/splash_screen.h"
 #include "platform/qt_platform.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"
 #include "shell/proportional_layout.h"
+#include "shell/shared_palette_style.h"
 #include "shell/system_colour.h"
 #include "support/screens.h"
 #include "support/test_app.h"
@@ -14,7 +16,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOption>
 #include <QTest>
 #include <QTimer>
 
@@ -73,6 +78,20 @@ public:
     QLabel *Label1 = nullptr;
 };
 
+// Records the palette of every button drawn.
+class ButtonPalettes : public QProxyStyle
+{
+public:
+    mutable QSet<qint64> keys;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (qstyleoption_cast<const QStyleOptionButton *>(option))
+            keys.insert(option->palette.cacheKey());
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
 } // namespace Dovrel
 
 class TestScreenFramework : public QObject
@@ -125,6 +144,32 @@ private slots:
         QCOMPARE(child<QLabel>(second, QStringLiteral("Label1"))->text(), QStringLiteral("loaded"));
         // Screen-level variables outlive the unload.
         QCOMPARE(screens.variables<FormTest>().opened, 2);
+    }
+
+    void aScreenOpenedAgainDrawsItsButtonsWithTheSamePalette()
+    {
+        auto *recorder = new ButtonPalettes;
+        SharedPaletteStyle style(recorder);
+        QImage image(200, 50, QImage::Format_ARGB32_Premultiplied);
+        QSet<qint64> own;
+        for (int opening = 0; opening < 2; ++opening) {
+            QWidget screen;
+            setBackColour(&screen, Colours::TimeBox);
+            QPushButton *button = makeButton(&screen, QStringLiteral("Command1"), 0, 0, 1500, QStringLiteral("确定"));
+            button->setStyle(&style);
+            own.insert(button->palette().cacheKey());
+            QPainter painter(&image);
+            button->render(&painter);
+        }
+        QCOMPARE(own.size(), 2);
+        QCOMPARE(recorder->keys.size(), 1);
+        // Other colours are another palette; the colour group is the one asked for.
+        QPalette other = QApplication::palette();
+        other.setColor(QPalette::Button, Colours::Navy);
+        other.setCurrentColorGroup(QPalette::Inactive);
+        const QPalette shared = sharedPalette(other);
+        QCOMPARE(shared.currentColorGroup(), QPalette::Inactive);
+        QVERIFY(!recorder->keys.contains(shared.cacheKey()));
     }
 
     void everyControlIsFoundByName()

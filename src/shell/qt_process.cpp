@@ -3,6 +3,7 @@
 #include "core/design_faces.h"
 #include "core/program_identity.h"
 #include "core/system_time.h"
+#include "shell/shared_palette_style.h"
 
 #include <QApplication>
 #include <QFont>
@@ -60,7 +61,7 @@ void setUpQtApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Dovrel"));
     QApplication::setApplicationVersion(programVersion());
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new SharedPaletteStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setQuitOnLastWindowClosed(false);
     // The faces that stand in for the brush faces have no bold of their own; Qt draws one for them, but on its own
     // only below 64 pixels, and the hall's headings and clocks are larger.
