@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray input = Fuzz::bytesOf(data, size);
     const AppPaths paths(Fuzz::applicationDir());
 
-    Fuzz::writeConfigFile(SettingsFiles::nameSet(), input);
+    Fuzz::writeConfigFile(SettingsFiles::NameSet, input);
     const TitleStyle title = readTitleStyle(paths);
     if (!writeTitleStyle(paths, title).ok)
         Fuzz::fail("the title style could not be saved");
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         titleAgain.background != title.background)
         Fuzz::fail("a round trip changed the title style");
 
-    Fuzz::writeConfigFile(SettingsFiles::viwerSet(), input);
+    Fuzz::writeConfigFile(SettingsFiles::ViwerSet, input);
     const AudienceStyle audience = readAudienceStyle(paths);
     if (!writeAudienceStyle(paths, audience).ok)
         Fuzz::fail("the audience style could not be saved");

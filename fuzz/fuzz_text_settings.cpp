@@ -13,10 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray input = Fuzz::bytesOf(data, size);
     const AppPaths paths(Fuzz::applicationDir());
     const std::pair<QString, int> files[] = {
-        {SettingsFiles::numSet(), SettingsFiles::NumSetLines},
-        {SettingsFiles::timeSet(), SettingsFiles::TimeSetLines},
-        {SettingsFiles::soundSet(), SettingsFiles::SoundSetLines},
-        {SettingsFiles::score(), SettingsFiles::ScoreLines},
+        {SettingsFiles::NumSet, SettingsFiles::NumSetLines},
+        {SettingsFiles::TimeSet, SettingsFiles::TimeSetLines},
+        {SettingsFiles::SoundSet, SettingsFiles::SoundSetLines},
+        {SettingsFiles::Score, SettingsFiles::ScoreLines},
     };
     // One file per input, chosen by its length, so the fuzzer spends its time on contents rather than on four saves.
     const auto &[fileName, count] = files[size % std::size(files)];

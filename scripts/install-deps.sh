@@ -6,6 +6,8 @@ set -euo pipefail
 
 packages=(
     qt6-base-dev qt6-multimedia-dev cmake g++ make xvfb xauth fp-utils
+    # The style every source file keeps, checked by the tests.
+    clang-format
     # The tests plug and unplug displays through the headless platform's own interface.
     qt6-base-private-dev
     # Qt's own dialogs in Chinese.

@@ -71,7 +71,7 @@ private slots:
         const QByteArray secondBytes = readBytes(second);
         QVERIFY(firstBytes.size() > 200'000 && secondBytes.size() > 160'000);
 
-        const QString target = configFile(SettingsFiles::timeSet());
+        const QString target = configFile(SettingsFiles::TimeSet);
         QVERIFY(writeLineFile(target, readLineFile(first, SettingsFiles::TimeSetLines).lines).ok);
         QCOMPARE(readBytes(target), firstBytes);
 
@@ -111,7 +111,7 @@ private slots:
 
         // Whatever copies the kills left, the next save clears them.
         QVERIFY(writeLineFile(target, readLineFile(second, SettingsFiles::TimeSetLines).lines).ok);
-        QCOMPARE(entries(), QStringList{SettingsFiles::timeSet()});
+        QCOMPARE(entries(), QStringList{SettingsFiles::TimeSet});
         QCOMPARE(readBytes(target), secondBytes);
     }
 
@@ -135,7 +135,7 @@ private slots:
         QVERIFY(QFile::link(outside, configFile(QStringLiteral("TimeSet.ini.Lnk123"))));
 
         AppPaths paths(m_dir.path());
-        QVERIFY(writeTextSettings(paths, SettingsFiles::timeSet(), {QStringLiteral("开篇陈词")}).ok);
+        QVERIFY(writeTextSettings(paths, SettingsFiles::TimeSet, {QStringLiteral("开篇陈词")}).ok);
 #if defined(Q_OS_WIN)
         // Names that differ only in case are one file here, so "timeset.ini.AbC123" was the save's own copy; and a
         // link is a shortcut file, a copy of that form like any other, which goes without its target being reached.
@@ -153,8 +153,8 @@ private slots:
 
     void startUpClearsTheLeftoversOfEverySettingsFile()
     {
-        const QStringList files = {SettingsFiles::numSet(),  SettingsFiles::timeSet(),  SettingsFiles::soundSet(),
-                                   SettingsFiles::nameSet(), SettingsFiles::viwerSet(), SettingsFiles::score()};
+        const QStringList files = {SettingsFiles::NumSet,  SettingsFiles::TimeSet,  SettingsFiles::SoundSet,
+                                   SettingsFiles::NameSet, SettingsFiles::ViwerSet, SettingsFiles::Score};
         for (const QString &file : files) {
             QVERIFY(writeBytes(configFile(file), "1\r\n"));
             QVERIFY(writeBytes(configFile(file + QStringLiteral(".q1W2e3")), "1\r\n"));

@@ -199,7 +199,7 @@ private slots:
         QByteArray file;
         for (const QString &line : notNumbers.mid(0, 3) + notNumbers.mid(0, 3) + notNumbers.mid(3, 1))
             file += line.toLatin1() + "\r\n";
-        QVERIFY(writeBytes(path(SettingsFiles::nameSet()), file));
+        QVERIFY(writeBytes(path(SettingsFiles::NameSet), file));
         const TitleStyle title = readTitleStyle(AppPaths(m_dir.path()));
         QVERIFY(!title.zoneOne.fontSize && !title.zoneOne.colour && !title.zoneTwo.fontSize && !title.zoneTwo.colour &&
                 !title.background);
@@ -261,22 +261,22 @@ private slots:
         QByteArray original;
         for (const QString &line : nameLines)
             original += encodeAnsi(line) + "\r\n";
-        QVERIFY(writeBytes(path(SettingsFiles::nameSet()), original));
+        QVERIFY(writeBytes(path(SettingsFiles::NameSet), original));
         const TitleStyle title = readTitleStyle(paths);
         QCOMPARE(title.zoneOne.fontName, QStringLiteral("华文行楷"));
         QCOMPARE(title.zoneOne.fontSize, std::optional<double>(26.25));
         QCOMPARE(title.zoneTwo.colour, std::optional<qint32>(qint32(0x80000008)));
         QVERIFY(writeTitleStyle(paths, title).ok);
-        QCOMPARE(readBytes(path(SettingsFiles::nameSet())), original);
+        QCOMPARE(readBytes(path(SettingsFiles::NameSet)), original);
 
         // Values that are missing or not numbers stay unset: the screen keeps its design values.
-        QVERIFY(writeBytes(path(SettingsFiles::viwerSet()), "Arial\r\nbig\r\n"));
+        QVERIFY(writeBytes(path(SettingsFiles::ViwerSet), "Arial\r\nbig\r\n"));
         const AudienceStyle audience = readAudienceStyle(paths);
         QCOMPARE(audience.text.fontName, QStringLiteral("Arial"));
         QVERIFY(!audience.text.fontSize);
         QVERIFY(!audience.text.colour);
         QVERIFY(!audience.background);
-        QFile::remove(path(SettingsFiles::viwerSet()));
+        QFile::remove(path(SettingsFiles::ViwerSet));
         QVERIFY(!readAudienceStyle(paths).text.fontSize);
     }
 
@@ -286,27 +286,27 @@ private slots:
         QStringList values;
         for (int i = 1; i <= SettingsFiles::TimeSetLines; ++i)
             values.append(i % 3 ? QString::number(i * 10) : QString());
-        QVERIFY(writeTextSettings(paths, SettingsFiles::timeSet(), values).ok);
-        QCOMPARE(readBytes(path(SettingsFiles::timeSet())).count("\r\n"), 21);
-        QCOMPARE(readTextSettings(paths, SettingsFiles::timeSet(), SettingsFiles::TimeSetLines), values);
-        QCOMPARE(readTextSettings(paths, SettingsFiles::numSet(), SettingsFiles::NumSetLines),
+        QVERIFY(writeTextSettings(paths, SettingsFiles::TimeSet, values).ok);
+        QCOMPARE(readBytes(path(SettingsFiles::TimeSet)).count("\r\n"), 21);
+        QCOMPARE(readTextSettings(paths, SettingsFiles::TimeSet, SettingsFiles::TimeSetLines), values);
+        QCOMPARE(readTextSettings(paths, SettingsFiles::NumSet, SettingsFiles::NumSetLines),
                  QStringList(23, QString()));
     }
 
     void savesThatCannotBeMadeFailAndLeaveTheFile()
     {
         AppPaths paths(m_dir.path());
-        QVERIFY(writeTextSettings(paths, SettingsFiles::score(), {QStringLiteral("1"), QStringLiteral("2")}).ok);
-        const QString score = path(SettingsFiles::score());
+        QVERIFY(writeTextSettings(paths, SettingsFiles::Score, {QStringLiteral("1"), QStringLiteral("2")}).ok);
+        const QString score = path(SettingsFiles::Score);
         QFile::setPermissions(score, QFileDevice::ReadOwner | QFileDevice::ReadUser);
-        const SaveResult readOnly = writeTextSettings(paths, SettingsFiles::score(), {QStringLiteral("9")});
+        const SaveResult readOnly = writeTextSettings(paths, SettingsFiles::Score, {QStringLiteral("9")});
         QVERIFY(!readOnly.ok);
         QVERIFY(!readOnly.error.isEmpty());
-        QCOMPARE(readBytes(path(SettingsFiles::score())), QByteArray("1\r\n2\r\n"));
+        QCOMPARE(readBytes(path(SettingsFiles::Score)), QByteArray("1\r\n2\r\n"));
         QFile::setPermissions(score, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
         QDir(m_dir.path() + QStringLiteral("/config")).removeRecursively();
-        QVERIFY(!writeTextSettings(paths, SettingsFiles::score(), {QStringLiteral("9")}).ok);
+        QVERIFY(!writeTextSettings(paths, SettingsFiles::Score, {QStringLiteral("9")}).ok);
         QVERIFY(!QDir(m_dir.path() + QStringLiteral("/config")).exists());
     }
 

@@ -31,7 +31,7 @@ AboutAuthor::AboutAuthor(Application &app) : Screen(app)
     setShown(Shown::Centred);
     setMouseTracking(true);
 
-    Label1 = makeSmallWindowHeading(this, QStringLiteral("作者信息"), 5880);
+    makeSmallWindowHeading(this, QStringLiteral("作者信息"), 5880);
 
     // The program is made by its project, not by one person: the lines name the project and its page.
     const QString lines[] = {
@@ -39,7 +39,6 @@ AboutAuthor::AboutAuthor(Application &app) : Screen(app)
         QStringLiteral("主修专业：辩论赛计时与演示软件"), QStringLiteral("QQ：无"),
         QStringLiteral("电子邮箱：请见项目主页"),         QStringLiteral("个人博客：") + homeAddress(),
     };
-    QLabel **members[] = {&Label2, &Label3, &Label4, &Label5, &Label6, &Label7};
     for (int i = 0; i < 6; ++i) {
         QLabel *line = makeLabel(this, QStringLiteral("Label%1").arg(i + 2), LineLeft, FirstLineTop + i * LineStep,
                                  4800, 300, lines[i]);
@@ -47,13 +46,13 @@ AboutAuthor::AboutAuthor(Application &app) : Screen(app)
         setTextColour(line, Colours::Black);
         line->setMouseTracking(true);
         line->installEventFilter(this);
-        *members[i] = line;
         m_lines.append(line);
     }
-    Label7->setToolTip(QStringLiteral("单击访问作者博客"));
-    Label7->setCursor(Qt::PointingHandCursor);
+    m_blog = m_lines.constLast();
+    m_blog->setToolTip(QStringLiteral("单击访问作者博客"));
+    m_blog->setCursor(Qt::PointingHandCursor);
 
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
+    makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
 void AboutAuthor::load()
@@ -69,9 +68,9 @@ bool AboutAuthor::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    if (watched == Label7 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_blog && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && Label7->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() == Qt::LeftButton && m_blog->rect().contains(mouse->position().toPoint()))
             openBlog();
         return true;
     }

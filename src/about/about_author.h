@@ -20,16 +20,6 @@ public:
     explicit AboutAuthor(Application &app);
     void load() override;
 
-private:
-    QLabel *Label1 = nullptr; // heading
-    QLabel *Label2 = nullptr; // name
-    QLabel *Label3 = nullptr; // institution
-    QLabel *Label4 = nullptr; // subject
-    QLabel *Label5 = nullptr; // messaging number
-    QLabel *Label6 = nullptr; // e-mail
-    QLabel *Label7 = nullptr; // blog, a link
-    QTimer *Timer1 = nullptr; // caption
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -39,7 +29,9 @@ private:
     void highlightLine(const QLabel *line);
     void openBlog();
 
+    // Name, institution, subject, messaging number, e-mail and the blog, a link.
     QList<QLabel *> m_lines;
+    QLabel *m_blog = nullptr;
 };
 
 } // namespace Dovrel

@@ -37,21 +37,18 @@ AboutSoftware::AboutSoftware(Application &app) : Screen(app)
     fixSmallWindow(this);
     setShown(Shown::Centred);
 
-    Label1 = makeSmallWindowHeading(this, QStringLiteral("关于该软件"), Width);
-    Label2 = makeLine(this, 2, 840, QStringLiteral("软件版本：") + programVersion());
-    Label3 = makeLine(this, 3, 1140, QStringLiteral("运行时内存占用率非常低，兼容性好。"));
-    Label4 = makeLine(this, 4, 1500, QStringLiteral("该版本增添了如“比赛结果”、“比赛报表”等实用功能，自定义比赛环"));
-    Label5 =
-        makeLine(this, 5, 1800, QStringLiteral("节、各环节限制时间，有四组提示音可供选择，自定义设置可以保存，以方便"));
-    Label6 = makeLine(this, 6, 2100, QStringLiteral("下次使用。"));
-    Label7 =
-        makeLine(this, 7, 2460, QStringLiteral("由于本人水平有限，本软件中错误在所难免，还望指正。如果您有好的建"));
-    Label8 = makeLine(this, 8, 2760, QStringLiteral("议或者意见，还望与本人联系。本人将不胜感激！"));
+    makeSmallWindowHeading(this, QStringLiteral("关于该软件"), Width);
+    makeLine(this, 2, 840, QStringLiteral("软件版本：") + programVersion());
+    makeLine(this, 3, 1140, QStringLiteral("运行时内存占用率非常低，兼容性好。"));
+    makeLine(this, 4, 1500, QStringLiteral("该版本增添了如“比赛结果”、“比赛报表”等实用功能，自定义比赛环"));
+    makeLine(this, 5, 1800, QStringLiteral("节、各环节限制时间，有四组提示音可供选择，自定义设置可以保存，以方便"));
+    makeLine(this, 6, 2100, QStringLiteral("下次使用。"));
+    makeLine(this, 7, 2460, QStringLiteral("由于本人水平有限，本软件中错误在所难免，还望指正。如果您有好的建"));
+    makeLine(this, 8, 2760, QStringLiteral("议或者意见，还望与本人联系。本人将不胜感激！"));
     // Signed by the project, dated with this version's release.
-    Label9 = makeLine(this, 9, 3240, QStringLiteral("Dovrel 开发组　2026年12月"));
-    Label9->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    makeLine(this, 9, 3240, QStringLiteral("Dovrel 开发组　2026年12月"))->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
+    makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
 void AboutSoftware::load()

@@ -18,18 +18,6 @@ public:
     explicit AboutSoftware(Application &app);
     void load() override;
 
-private:
-    QLabel *Label1 = nullptr; // heading
-    QLabel *Label2 = nullptr; // version
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr; // first paragraph, three lines
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr; // second paragraph, two lines
-    QLabel *Label8 = nullptr;
-    QLabel *Label9 = nullptr; // signature
-    QTimer *Timer1 = nullptr; // caption
-
 protected:
     void closing() override;
 };

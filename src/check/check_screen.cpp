@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSize>
 #include <QTimer>
 
 #include <algorithm>
@@ -30,10 +31,11 @@ namespace Dovrel {
 
 namespace {
 
-constexpr int Width = 7800;
-constexpr int Height = 6000;
+// The window and its two buttons, side by side in the middle of its width, in twips.
+constexpr QSize Size(7800, 6000);
 constexpr int ButtonWidth = 1455;
-constexpr int ButtonGap = 480;
+constexpr int ButtonsLeft = (Size.width() - 2 * ButtonWidth - 480) / 2;
+constexpr int SecondButtonLeft = Size.width() - ButtonsLeft - ButtonWidth;
 
 // Long enough for the warning to be heard before the time-up sound replaces it.
 constexpr int SecondSoundDelayMs = 2000;
@@ -53,33 +55,33 @@ constexpr ShownDetail ShownDetails[] = {{u"正方辩题", ContestDetail::Affirma
 
 CheckScreen::CheckScreen(Application &app) : Screen(app)
 {
-    setDesignClientSize(Width, Height);
+    setDesignClientSize(Size.width(), Size.height());
     setFont(designFont(QStringLiteral("宋体"), 10.5));
     fixSmallWindow(this);
     // Over the menu it was opened from, so the timekeeper can put right what it finds and check again.
     setShown(Shown::OverMenu);
 
-    Label1 = makeSmallWindowHeading(this, caption(), Width);
+    makeSmallWindowHeading(this, caption(), Size.width());
 
-    Text1 = makeControl<QPlainTextEdit>(this, QStringLiteral("Text1"), 240, 840, Width - 480, 3960);
+    Text1 = makeControl<QPlainTextEdit>(this, QStringLiteral("Text1"), 240, 840, Size.width() - 480, 3960);
     Text1->setReadOnly(true);
     setBackColour(Text1, QColor(255, 255, 255));
 
-    Check1 = makeControl<QCheckBox>(this, QStringLiteral("Check1"), 240, 4920, Width - 480, 375);
+    Check1 = makeControl<QCheckBox>(this, QStringLiteral("Check1"), 240, 4920, Size.width() - 480, 375);
     Check1->setText(QStringLiteral("大屏幕上的文字随屏幕放大（投影显示器比设计尺寸大得多时）"));
 
-    const int buttonsLeft = (Width - 2 * ButtonWidth - ButtonGap) / 2;
-    Command1 = makeButton(this, QStringLiteral("Command1"), buttonsLeft, 5400, ButtonWidth, QStringLiteral("重新检查"));
-    Command2 = makeButton(this, QStringLiteral("Command2"), buttonsLeft + ButtonWidth + ButtonGap, 5400, ButtonWidth,
-                          QStringLiteral("试听提示音"));
+    QPushButton *checkAgain =
+        makeButton(this, QStringLiteral("Command1"), ButtonsLeft, 5400, ButtonWidth, QStringLiteral("重新检查"));
+    QPushButton *listen =
+        makeButton(this, QStringLiteral("Command2"), SecondButtonLeft, 5400, ButtonWidth, QStringLiteral("试听提示音"));
 
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"), caption());
+    makeCaptionTimer(QStringLiteral("Timer1"), caption());
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), SecondSoundDelayMs, false);
     Timer2->setSingleShot(true);
 
     connect(Timer2, &QTimer::timeout, this, &CheckScreen::playTimeUpSound);
-    connect(Command1, &QPushButton::clicked, this, &CheckScreen::runCheck);
-    connect(Command2, &QPushButton::clicked, this, &CheckScreen::playChosenSounds);
+    connect(checkAgain, &QPushButton::clicked, this, &CheckScreen::runCheck);
+    connect(listen, &QPushButton::clicked, this, &CheckScreen::playChosenSounds);
     connect(Check1, &QCheckBox::clicked, this, &CheckScreen::scaleHallText);
 }
 

@@ -4,9 +4,7 @@
 #include "shell/screen.h"
 
 class QCheckBox;
-class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 class QTimer;
 
 namespace Dovrel {
@@ -37,12 +35,8 @@ private:
     double hallScale();
     void showFindings(const QList<Finding> &findings);
 
-    QLabel *Label1 = nullptr;        // heading
     QPlainTextEdit *Text1 = nullptr; // the findings
-    QPushButton *Command1 = nullptr; // check again
-    QPushButton *Command2 = nullptr; // listen to the chosen sounds
     QCheckBox *Check1 = nullptr;     // the hall screens' text grows with the display
-    QTimer *Timer1 = nullptr;        // caption
     QTimer *Timer2 = nullptr;        // the time-up sound after the warning
 
     QString m_timeUpSound;

@@ -20,13 +20,13 @@ FileShape shapeOf(PageFile file)
 {
     switch (file) {
     case PageFile::Details:
-        return {SettingsFiles::numSet(), SettingsFiles::NumSetLines};
+        return {SettingsFiles::NumSet, SettingsFiles::NumSetLines};
     case PageFile::Stages:
-        return {SettingsFiles::timeSet(), SettingsFiles::TimeSetLines};
+        return {SettingsFiles::TimeSet, SettingsFiles::TimeSetLines};
     case PageFile::Alerts:
         break;
     }
-    return {SettingsFiles::soundSet(), SettingsFiles::SoundSetLines};
+    return {SettingsFiles::SoundSet, SettingsFiles::SoundSetLines};
 }
 
 const QString TimeShown = QStringLiteral("显示");
@@ -195,13 +195,13 @@ void Contest::setPageLoader(PageFile file, std::function<void()> load)
 
 ScoreTotals Contest::scores() const
 {
-    const QStringList totals = readTextSettings(m_paths, SettingsFiles::score(), SettingsFiles::ScoreLines);
+    const QStringList totals = readTextSettings(m_paths, SettingsFiles::Score, SettingsFiles::ScoreLines);
     return {totals.at(0), totals.at(1)};
 }
 
 SaveResult Contest::saveScores(const ScoreTotals &totals)
 {
-    return writeTextSettings(m_paths, SettingsFiles::score(), {totals.affirmative, totals.negative});
+    return writeTextSettings(m_paths, SettingsFiles::Score, {totals.affirmative, totals.negative});
 }
 
 HandedOverStage Contest::handedOver() const

@@ -27,8 +27,8 @@ double pixelsToTwips(int pixels)
 
 QString formatLayoutTag(int left, int top, int width, int height)
 {
-    return QString::number(left) + Separator + QString::number(top) + Separator + QString::number(width) +
-           Separator + QString::number(height) + Separator;
+    return QString::number(left) + Separator + QString::number(top) + Separator + QString::number(width) + Separator +
+           QString::number(height) + Separator;
 }
 
 TagGeometry parseLayoutTag(const QString &tag)

@@ -122,8 +122,8 @@ int clearInterruptedSaves(const QString &configDir)
 {
     const QDir dir(configDir);
     int removed = 0;
-    for (const QString &fileName : {SettingsFiles::numSet(), SettingsFiles::timeSet(), SettingsFiles::soundSet(),
-                                    SettingsFiles::nameSet(), SettingsFiles::viwerSet(), SettingsFiles::score()})
+    for (const QString &fileName : {SettingsFiles::NumSet, SettingsFiles::TimeSet, SettingsFiles::SoundSet,
+                                    SettingsFiles::NameSet, SettingsFiles::ViwerSet, SettingsFiles::Score})
         removed += clearInterruptedSave(dir.filePath(fileName));
     return removed;
 }

@@ -5,33 +5,6 @@
 
 namespace Dovrel {
 
-namespace SettingsFiles {
-QString numSet()
-{
-    return QStringLiteral("NumSet.ini");
-}
-QString timeSet()
-{
-    return QStringLiteral("TimeSet.ini");
-}
-QString soundSet()
-{
-    return QStringLiteral("SoundSet.ini");
-}
-QString nameSet()
-{
-    return QStringLiteral("NameSet.ini");
-}
-QString viwerSet()
-{
-    return QStringLiteral("ViwerSet.ini");
-}
-QString score()
-{
-    return QStringLiteral("Score.ini");
-}
-} // namespace SettingsFiles
-
 namespace {
 
 QStringList readLines(const AppPaths &paths, const QString &fileName, int count)
@@ -69,7 +42,7 @@ SaveResult writeTextSettings(const AppPaths &paths, const QString &fileName, con
 
 TitleStyle readTitleStyle(const AppPaths &paths)
 {
-    const QStringList lines = readLines(paths, SettingsFiles::nameSet(), SettingsFiles::NameSetLines);
+    const QStringList lines = readLines(paths, SettingsFiles::NameSet, SettingsFiles::NameSetLines);
     return {readTextStyle(lines, 0), readTextStyle(lines, 3), parseColourValue(lines.at(6))};
 }
 
@@ -77,19 +50,19 @@ SaveResult writeTitleStyle(const AppPaths &paths, const TitleStyle &style)
 {
     const QStringList lines =
         textStyleLines(style.zoneOne) + textStyleLines(style.zoneTwo) + QStringList{colourLine(style.background)};
-    return writeLineFile(paths.configFile(SettingsFiles::nameSet()), lines);
+    return writeLineFile(paths.configFile(SettingsFiles::NameSet), lines);
 }
 
 AudienceStyle readAudienceStyle(const AppPaths &paths)
 {
-    const QStringList lines = readLines(paths, SettingsFiles::viwerSet(), SettingsFiles::ViwerSetLines);
+    const QStringList lines = readLines(paths, SettingsFiles::ViwerSet, SettingsFiles::ViwerSetLines);
     return {readTextStyle(lines, 0), parseColourValue(lines.at(3))};
 }
 
 SaveResult writeAudienceStyle(const AppPaths &paths, const AudienceStyle &style)
 {
     const QStringList lines = textStyleLines(style.text) + QStringList{colourLine(style.background)};
-    return writeLineFile(paths.configFile(SettingsFiles::viwerSet()), lines);
+    return writeLineFile(paths.configFile(SettingsFiles::ViwerSet), lines);
 }
 
 } // namespace Dovrel

@@ -22,12 +22,12 @@ inline constexpr int NameSetLines = 7;
 inline constexpr int ViwerSetLines = 4;
 inline constexpr int ScoreLines = 2;
 
-QString numSet();
-QString timeSet();
-QString soundSet();
-QString nameSet();
-QString viwerSet();
-QString score();
+inline const QString NumSet = QStringLiteral("NumSet.ini");
+inline const QString TimeSet = QStringLiteral("TimeSet.ini");
+inline const QString SoundSet = QStringLiteral("SoundSet.ini");
+inline const QString NameSet = QStringLiteral("NameSet.ini");
+inline const QString ViwerSet = QStringLiteral("ViwerSet.ini");
+inline const QString Score = QStringLiteral("Score.ini");
 } // namespace SettingsFiles
 
 // A settings page's file as the text of its boxes: exactly `count` texts; a missing file or a short one leaves

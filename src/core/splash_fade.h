@@ -7,9 +7,9 @@ class SplashFade final
 {
 public:
     enum class Step {
-        SetOpacity,         // show `alpha()`; the timer goes on
-        SetOpacityAndStop,  // show `alpha()`; the fade-in is complete and the timer stops
-        Finish              // the fade-out is complete: show the main menu and close
+        SetOpacity,        // show `alpha()`; the timer goes on
+        SetOpacityAndStop, // show `alpha()`; the fade-in is complete and the timer stops
+        Finish             // the fade-out is complete: show the main menu and close
     };
 
     int alpha() const;

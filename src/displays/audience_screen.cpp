@@ -100,7 +100,7 @@ void AudienceScreen::countSecond()
 
 void AudienceScreen::closing()
 {
-    returnToMenuAfterSave(this, SettingsFiles::viwerSet(), writeAudienceStyle(app().paths(), m_style));
+    returnToMenuAfterSave(this, SettingsFiles::ViwerSet, writeAudienceStyle(app().paths(), m_style));
 }
 
 void AudienceScreen::mousePressEvent(QMouseEvent *event)

@@ -26,7 +26,7 @@ RulesScreen::RulesScreen(Application &app) : Screen(app), m_styling(*this)
     Text1->installEventFilter(this);
     Text1->setFocus();
 
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
+    makeCaptionTimer(QStringLiteral("Timer1"));
 
     createMenu();
 }
@@ -35,22 +35,28 @@ void RulesScreen::createMenu()
 {
     menu = new QMenu(QStringLiteral("菜单(&M)"), this);
     menu->setObjectName(QStringLiteral("menu"));
-    font = addEntry(menu, QStringLiteral("font"), QStringLiteral("文字字体"));
-    font->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    color = addEntry(menu, QStringLiteral("color"), QStringLiteral("文字颜色"));
-    color->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    bc = addEntry(menu, QStringLiteral("bc"), QStringLiteral("文字底色"));
-    bc->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    const struct
+    {
+        const char *name;
+        const char16_t *caption;
+        Qt::Key key;
+        bool (StylingCommands::*style)(QWidget *);
+    } entries[] = {
+        {"font", u"文字字体", Qt::Key_F, &StylingCommands::chooseFont},
+        {"color", u"文字颜色", Qt::Key_C, &StylingCommands::chooseTextColour},
+        {"bc", u"文字底色", Qt::Key_B, &StylingCommands::chooseBackColour},
+    };
+    for (const auto &entry : entries) {
+        QAction *action = addEntry(menu, QLatin1String(entry.name), QString::fromUtf16(entry.caption));
+        action->setShortcut(QKeySequence(Qt::CTRL | entry.key));
+        connect(action, &QAction::triggered, this, [this, style = entry.style] { (m_styling.*style)(Text1); });
+    }
     // No menu bar takes room from the hall's view: the entries are the window's shortcuts, and the same menu is
     // the text box's context menu in place of the standard edit menu, so a newcomer still finds them.
     addActions(menu->actions());
     Text1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Text1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { menu->popup(Text1->viewport()->mapToGlobal(pos)); });
-
-    connect(font, &QAction::triggered, this, &RulesScreen::chooseTextFont);
-    connect(color, &QAction::triggered, this, &RulesScreen::chooseTextColour);
-    connect(bc, &QAction::triggered, this, &RulesScreen::chooseTextBackColour);
 }
 
 void RulesScreen::load()
@@ -77,21 +83,6 @@ bool RulesScreen::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return Screen::eventFilter(watched, event);
-}
-
-void RulesScreen::chooseTextFont()
-{
-    m_styling.chooseFont(Text1);
-}
-
-void RulesScreen::chooseTextColour()
-{
-    m_styling.chooseTextColour(Text1);
-}
-
-void RulesScreen::chooseTextBackColour()
-{
-    m_styling.chooseBackColour(Text1);
 }
 
 } // namespace Dovrel

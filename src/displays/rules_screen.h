@@ -3,10 +3,8 @@
 #include "displays/styling.h"
 #include "shell/screen.h"
 
-class QAction;
 class QMenu;
 class QPlainTextEdit;
-class QTimer;
 
 namespace Dovrel {
 
@@ -24,26 +22,14 @@ public:
     // The rules shown, replacing any shown before.
     void setRules(const QString &text);
 
-private:
-    QPlainTextEdit *Text1 = nullptr;
-    QTimer *Timer1 = nullptr; // caption
-
-    QMenu *menu = nullptr;
-    QAction *font = nullptr;
-    QAction *color = nullptr;
-    QAction *bc = nullptr;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-
-private slots:
-    void chooseTextFont();
-    void chooseTextColour();
-    void chooseTextBackColour();
 
 private:
     void createMenu();
 
+    QPlainTextEdit *Text1 = nullptr;
+    QMenu *menu = nullptr;
     StylingCommands m_styling;
 };
 

@@ -110,7 +110,7 @@ const TitleStyle &TitleScreen::titleStyle() const
 
 void TitleScreen::closing()
 {
-    returnToMenuAfterSave(this, SettingsFiles::nameSet(), writeTitleStyle(app().paths(), m_style));
+    returnToMenuAfterSave(this, SettingsFiles::NameSet, writeTitleStyle(app().paths(), m_style));
 }
 
 void TitleScreen::resized()

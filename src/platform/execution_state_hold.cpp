@@ -9,10 +9,7 @@ ExecutionStateCall systemExecutionStateCall()
     return [](unsigned long flags) { return static_cast<unsigned long>(::SetThreadExecutionState(flags)); };
 }
 
-ExecutionStateHold::ExecutionStateHold(ExecutionStateCall call)
-    : m_call(call)
-{
-}
+ExecutionStateHold::ExecutionStateHold(ExecutionStateCall call) : m_call(call) {}
 
 ExecutionStateHold::~ExecutionStateHold()
 {

@@ -43,10 +43,7 @@ private:
     std::unique_ptr<QObject> m_calls;
 };
 
-ScreenSaverHold::ScreenSaverHold()
-    : m_calls(std::make_unique<QObject>())
-{
-}
+ScreenSaverHold::ScreenSaverHold() : m_calls(std::make_unique<QObject>()) {}
 
 ScreenSaverHold::~ScreenSaverHold()
 {

@@ -67,16 +67,14 @@ ReportScreen::ReportScreen(Application &app) : Screen(app)
     // The box is white as a text box is, not in the screen's colour.
     setBackColour(Text1, QApplication::palette().color(QPalette::Base));
 
-    Command1 = makeButton(this, QStringLiteral("Command1"), 3480, 8040, 1575, QStringLiteral("复制此处内容"));
-    Command3 = makeButton(this, QStringLiteral("Command3"), 5400, 8040, 1575, QStringLiteral("另存为文本文件"));
+    connect(makeButton(this, QStringLiteral("Command1"), 3480, 8040, 1575, QStringLiteral("复制此处内容")),
+            &QPushButton::clicked, this, &ReportScreen::copyReport);
+    connect(makeButton(this, QStringLiteral("Command3"), 5400, 8040, 1575, QStringLiteral("另存为文本文件")),
+            &QPushButton::clicked, this, &ReportScreen::saveReport);
     // Printing is not part of the program; the button is shown greyed.
-    Command2 = makeButton(this, QStringLiteral("Command2"), 7200, 8040, 1575, QStringLiteral("打印"));
-    Command2->setEnabled(false);
+    makeButton(this, QStringLiteral("Command2"), 7200, 8040, 1575, QStringLiteral("打印"))->setEnabled(false);
 
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
-
-    connect(Command1, &QPushButton::clicked, this, &ReportScreen::copyReport);
-    connect(Command3, &QPushButton::clicked, this, &ReportScreen::saveReport);
+    makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
 void ReportScreen::load()

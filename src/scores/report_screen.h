@@ -22,18 +22,12 @@ public:
     // The report as it stands in the box, edits included, every line ended by CR LF.
     QString reportText() const;
 
-private:
-    QPlainTextEdit *Text1 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QTimer *Timer1 = nullptr; // caption
-
 private slots:
     void copyReport();
     void saveReport();
 
 private:
+    QPlainTextEdit *Text1 = nullptr;
     QString m_lastFileName;
 };
 

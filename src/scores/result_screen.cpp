@@ -51,31 +51,30 @@ ResultScreen::ResultScreen(Application &app) : Screen(app)
 
     const QFont headingFont = designFont(QStringLiteral("宋体"), 27.75, true);
     const QColor headingColour = Colours::Blue;
-    Label1 = makeHeading(this, QStringLiteral("Label1"), 4470, 240, 2895, 720, QStringLiteral("比赛结果"),
-                         designFont(QStringLiteral("隶书"), 36), Colours::Black);
-    Label2 = makeHeading(this, QStringLiteral("Label2"), 1125, 1560, 2850, 555, QStringLiteral("正方总成绩"),
-                         headingFont, headingColour);
+    makeHeading(this, QStringLiteral("Label1"), 4470, 240, 2895, 720, QStringLiteral("比赛结果"),
+                designFont(QStringLiteral("隶书"), 36), Colours::Black);
+    makeHeading(this, QStringLiteral("Label2"), 1125, 1560, 2850, 555, QStringLiteral("正方总成绩"), headingFont,
+                headingColour);
     Label6 = makeValue(this, QStringLiteral("Label6"), 4680, 1320, 5295, 975);
-    Label3 = makeHeading(this, QStringLiteral("Label3"), 1125, 3120, 2850, 555, QStringLiteral("反方总成绩"),
-                         headingFont, headingColour);
+    makeHeading(this, QStringLiteral("Label3"), 1125, 3120, 2850, 555, QStringLiteral("反方总成绩"), headingFont,
+                headingColour);
     Label7 = makeValue(this, QStringLiteral("Label7"), 4680, 2880, 5415, 1215);
-    Label4 = makeHeading(this, QStringLiteral("Label4"), 5295, 4440, 1710, 555, QStringLiteral("获胜方"), headingFont,
-                         headingColour);
+    makeHeading(this, QStringLiteral("Label4"), 5295, 4440, 1710, 555, QStringLiteral("获胜方"), headingFont,
+                headingColour);
     Label5 = makeLabel(this, QStringLiteral("Label5"), 120, 5520, 11640, 2205);
     Label5->setFont(designFont(QStringLiteral("华文行楷"), 42));
     setTextColour(Label5, Colours::Red);
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Command1 = makeButton(this, QStringLiteral("Command1"), 4680, 7920, 1575, QStringLiteral("正方总成绩"));
-    Command2 = makeButton(this, QStringLiteral("Command2"), 6480, 7920, 1575, QStringLiteral("反方总成绩"));
-    Command3 = makeButton(this, QStringLiteral("Command3"), 8400, 7920, 1455, QStringLiteral("获胜方"));
-
-    Timer1 = makeCaptionTimer(QStringLiteral("Timer1"));
-
     // Each value is revealed by its own button, in any order, and stays shown until the screen closes.
-    connect(Command1, &QPushButton::clicked, Label6, &QWidget::show);
-    connect(Command2, &QPushButton::clicked, Label7, &QWidget::show);
-    connect(Command3, &QPushButton::clicked, Label5, &QWidget::show);
+    connect(makeButton(this, QStringLiteral("Command1"), 4680, 7920, 1575, QStringLiteral("正方总成绩")),
+            &QPushButton::clicked, Label6, &QWidget::show);
+    connect(makeButton(this, QStringLiteral("Command2"), 6480, 7920, 1575, QStringLiteral("反方总成绩")),
+            &QPushButton::clicked, Label7, &QWidget::show);
+    connect(makeButton(this, QStringLiteral("Command3"), 8400, 7920, 1455, QStringLiteral("获胜方")),
+            &QPushButton::clicked, Label5, &QWidget::show);
+
+    makeCaptionTimer(QStringLiteral("Timer1"));
 }
 
 void ResultScreen::load()

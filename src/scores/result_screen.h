@@ -30,21 +30,13 @@ public:
     explicit ResultScreen(Application &app);
     void load() override;
 
-private:
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label6 = nullptr; // affirmative total
-    QLabel *Label3 = nullptr;
-    QLabel *Label7 = nullptr; // negative total
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr; // winner
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QTimer *Timer1 = nullptr; // caption
-
 protected:
     void resized() override;
+
+private:
+    QLabel *Label6 = nullptr; // affirmative total
+    QLabel *Label7 = nullptr; // negative total
+    QLabel *Label5 = nullptr; // winner
 };
 
 } // namespace Dovrel

@@ -51,25 +51,25 @@ ScoreEntry::ScoreEntry(Application &app) : Screen(app)
     setWindowTitle(applicationTitle());
     setFont(designFont(QStringLiteral("宋体"), 9));
 
-    Label1_0 = makePrompt(this, 0, 480, QStringLiteral("请键入正方代表队的最后得分"));
+    makePrompt(this, 0, 480, QStringLiteral("请键入正方代表队的最后得分"));
     Text1 = makeScoreBox(this, QStringLiteral("Text1"), 360);
-    Label1_1 = makePrompt(this, 1, 960, QStringLiteral("请再次键入正方代表队的最后得分"));
+    makePrompt(this, 1, 960, QStringLiteral("请再次键入正方代表队的最后得分"));
     Text2 = makeScoreBox(this, QStringLiteral("Text2"), 840);
-    Label1_2 = makePrompt(this, 2, 1920, QStringLiteral("请键入反方代表队的最后得分"));
+    makePrompt(this, 2, 1920, QStringLiteral("请键入反方代表队的最后得分"));
     Text3 = makeScoreBox(this, QStringLiteral("Text3"), 1800);
-    Label1_3 = makePrompt(this, 3, 2400, QStringLiteral("请再次键入反方代表队的最后得分"));
+    makePrompt(this, 3, 2400, QStringLiteral("请再次键入反方代表队的最后得分"));
     Text4 = makeScoreBox(this, QStringLiteral("Text4"), 2280);
-    Command1 =
+    QPushButton *confirm =
         makeButton(this, QStringLiteral("Command1"), 4680, 3000, 1095, QStringLiteral("确认"), ButtonFace::Screen);
 
     // Focus starts on the button; Tab then runs through the four boxes in order.
-    setTabOrder(Command1, Text1);
+    setTabOrder(confirm, Text1);
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Text4);
-    Command1->setFocus();
+    confirm->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, &ScoreEntry::confirmScores);
+    connect(confirm, &QPushButton::clicked, this, &ScoreEntry::confirmScores);
 }
 
 void ScoreEntry::confirmScores()
@@ -82,7 +82,7 @@ void ScoreEntry::confirmScores()
         return;
     }
     // A file that cannot be written has been told; the dialog stays with its entries so they can be tried again.
-    if (!reportSettingsSave(this, SettingsFiles::score(), app().contest().saveScores({Text1->text(), Text3->text()})))
+    if (!reportSettingsSave(this, SettingsFiles::Score, app().contest().saveScores({Text1->text(), Text3->text()})))
         return;
     app().screens().screen<ResultScreen>()->show();
     app().screens().unload(this);

@@ -20,15 +20,10 @@ public:
     explicit ScoreEntry(Application &app);
 
 private:
-    QLabel *Label1_0 = nullptr;
-    QLabel *Label1_1 = nullptr;
-    QLabel *Label1_2 = nullptr;
-    QLabel *Label1_3 = nullptr;
     QLineEdit *Text1 = nullptr; // affirmative, first entry
     QLineEdit *Text2 = nullptr; // affirmative, second entry
     QLineEdit *Text3 = nullptr; // negative, first entry
     QLineEdit *Text4 = nullptr; // negative, second entry
-    QPushButton *Command1 = nullptr;
 
 private slots:
     void confirmScores();
