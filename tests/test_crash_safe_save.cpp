@@ -1,6 +1,7 @@
 #include "core/app_paths.h"
 #include "core/line_file.h"
 #include "core/settings_files.h"
+#include "core/speaking_record.h"
 #include "support/files.h"
 
 #include <QDir>
@@ -113,6 +114,32 @@ private slots:
         QVERIFY(writeLineFile(target, readLineFile(second, SettingsFiles::TimeSetLines).lines).ok);
         QCOMPARE(entries(), QStringList{SettingsFiles::TimeSet});
         QCOMPARE(readBytes(target), secondBytes);
+    }
+
+    void aKilledRecordKeepsEveryRowWhole()
+    {
+        const QString folder = m_dir.path() + QStringLiteral("/records");
+        const QString file = SpeakingRecord(folder).fileOf(QDate(2026, 12, 8));
+        QRandomGenerator random(20'261'208);
+        qsizetype rows = 0;
+        for (int kill = 0; kill < 60; ++kill) {
+            QProcess child;
+            child.start(QStringLiteral(DOVREL_RECORD_CHILD), {folder});
+            while (!child.canReadLine())
+                QVERIFY2(child.waitForReadyRead(10'000), child.readAllStandardError().constData());
+            QThread::usleep(random.bounded(20'000u));
+            child.kill();
+            QVERIFY(child.waitForFinished(10'000));
+            // Every row whole, in the order written, none lost once written: the file holds one more run of rows.
+            const QByteArray bytes = readBytes(file);
+            QVERIFY(bytes.endsWith("\r\n"));
+            const QList<SpeakingRow> read = parseRecord(bytes);
+            QCOMPARE(bytes.count("\r\n"), read.size() + 1);
+            QVERIFY(read.size() > rows);
+            for (qsizetype n = rows; n < read.size(); ++n)
+                QCOMPARE(read.at(n).stage, QStringLiteral("第%1轮, \"自由辩论\"").arg(n - rows));
+            rows = read.size();
+        }
     }
 
     void onlyTheSavedFilesOwnLeftoversAreCleared()

@@ -2,6 +2,7 @@
 #include "core/line_file.h"
 #include "core/settings_files.h"
 #include "core/settings_values.h"
+#include "core/speaking_record.h"
 #include "core/text_encoding.h"
 #include "support/files.h"
 
@@ -67,6 +68,27 @@ private slots:
         QVERIFY(writeLineFile(path(QStringLiteral("NumSet.ini")), values).ok);
         QCOMPARE(readLineFile(path(QStringLiteral("NumSet.ini")), 10).lines,
                  (QStringList{QStringLiteral("甲 乙 丙"), QStringLiteral("  "), QStringLiteral("丁 戊")}));
+    }
+
+    void speakingRecordRowsReadBackAsWritten()
+    {
+        const QDateTime started(QDate(2026, 12, 8), QTime(9, 5, 7));
+        QList<SpeakingRow> rows;
+        for (const QString &stage : {QStringLiteral("自由辩论"), QStringLiteral("甲,乙"), QStringLiteral("说\"好\""),
+                                     QStringLiteral("=1+1"), QStringLiteral("-5"), QStringLiteral("两\r\n行")})
+            rows.append({started, stage, QStringLiteral("反方"), 180, 192, 12, 1});
+        QByteArray bytes = recordFileStart();
+        for (const SpeakingRow &row : rows)
+            bytes += recordLine(row);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(parseRecord(bytes), rows);
+        // A spreadsheet takes these as text, not formulas.
+        QVERIFY(bytes.contains("'=1+1"));
+        QVERIFY(bytes.contains("'-5"));
+        QVERIFY(bytes.contains(QStringLiteral("2026-12-08,09:05:07,自由辩论,反方,180,192,12,1\r\n").toUtf8()));
+        // A row cut off where a quote is open, or short of fields, is not a row.
+        QCOMPARE(parseRecord(bytes + "2026-12-08,09:05:07,\"半").size(), rows.size());
+        QCOMPARE(parseRecord(bytes + "2026-12-08,09:05:07,环节\r\n").size(), rows.size());
     }
 
     void lineEndsAndLineCounts()

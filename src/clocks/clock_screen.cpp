@@ -5,6 +5,8 @@
 #include "shell/colours.h"
 #include "shell/controls.h"
 
+#include <QPushButton>
+
 namespace Dovrel {
 
 ClockScreen::ClockScreen(Application &app) : Screen(app)
@@ -33,7 +35,40 @@ void ClockScreen::readyForHall()
 
 void ClockScreen::unloading()
 {
+    recordRuns();
     app().hallState().closed(objectName());
+}
+
+bool ClockScreen::takesSpaceBar() const
+{
+    return true;
+}
+
+void ClockScreen::recordRun(CountdownClock *countdown, const QString &stage, const QString &side)
+{
+    const std::optional<CountdownRun> run = countdown->endRun();
+    if (!run)
+        return;
+    // A record that cannot be written now keeps the row for the next; nothing is said in front of the hall.
+    app().speakingRecord().add({run->started, stage, side, run->limit, run->spoken, run->overtime, run->pauses});
+}
+
+QPushButton *ClockScreen::makePauseButton(const QString &name, int left, int top, CountdownClock *countdown)
+{
+    QPushButton *button = makeButton(this, name, left, top, 975, QStringLiteral("暂停"), ButtonFace::Screen);
+    connect(button, &QPushButton::clicked, countdown, [countdown] { pauseOrResume(countdown); });
+    connect(countdown, &CountdownClock::changed, button, [button, countdown] {
+        button->setText(countdown->paused() ? QStringLiteral("继续") : QStringLiteral("暂停"));
+    });
+    return button;
+}
+
+void ClockScreen::pauseOrResume(CountdownClock *countdown)
+{
+    if (countdown->paused())
+        countdown->resume();
+    else
+        countdown->pause();
 }
 
 int ClockScreen::handedOverLimit() const

@@ -4,6 +4,7 @@
 #include "shell/screen.h"
 
 class QLabel;
+class QPushButton;
 class QTimer;
 
 namespace Dovrel {
@@ -16,7 +17,9 @@ class ClockScreen : public Screen
     Q_OBJECT
 
 public:
+    // The screen's runs are written to the speaking-time record as it goes.
     void unloading() override;
+    bool takesSpaceBar() const override;
 
 protected:
     explicit ClockScreen(Application &app);
@@ -29,6 +32,14 @@ protected:
     virtual HallView hallView() const = 0;
     void publishHallView();
     void readyForHall();
+    // Writes the countdown's run, if it was started, to the speaking-time record and forgets it.
+    void recordRun(CountdownClock *countdown, const QString &stage, const QString &side);
+    // Every run still going, recorded as the screen closes.
+    virtual void recordRuns() = 0;
+    // A button "暂停" that pauses a running countdown and, reading "继续", resumes it.
+    QPushButton *makePauseButton(const QString &name, int left, int top, CountdownClock *countdown);
+    static void pauseOrResume(CountdownClock *countdown);
+
     // Makes several changes that the hall sees as one, such as the turn passing from one side to the other.
     template <class Changes> void changeTogether(Changes changes)
     {

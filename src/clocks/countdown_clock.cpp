@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <utility>
+
 namespace Dovrel {
 
 namespace {
@@ -25,7 +27,7 @@ CountdownFormat chosenFormat(Screen *screen)
 
 } // namespace
 
-void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset)
+void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset, bool overtime)
 {
     CountdownFormat format = chosenFormat(screen);
     if (format == CountdownFormat::None) {
@@ -36,7 +38,7 @@ void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset
     QFont font = designFontOf(label);
     font.setPointSize(ClockPoints);
     setDesignFont(label, font);
-    label->setText(formatRemaining(seconds, format));
+    label->setText(overtime ? formatOvertime(seconds, format) : formatRemaining(seconds, format));
 }
 
 void playAlert(Screen *screen, Alert alert)
@@ -71,6 +73,8 @@ void CountdownClock::setRemaining(int seconds)
     m_remaining = seconds;
     m_timeUp = false;
     m_warned = false;
+    m_overtime.reset();
+    m_pausedMsToNext.reset();
     emit changed();
 }
 
@@ -78,20 +82,28 @@ SideClock CountdownClock::state() const
 {
     return {.remaining = m_remaining,
             .running = running(),
+            .paused = paused(),
             .timeUp = m_timeUp,
             .warned = m_warned,
+            .overtime = m_overtime.value_or(0),
             .nextStepMs = running() ? m_schedule.nextDeadline() : 0};
 }
 
 void CountdownClock::showRemaining()
 {
-    Dovrel::showRemaining(m_screen, m_display, m_remaining, m_unset);
+    if (m_overtime)
+        Dovrel::showRemaining(m_screen, m_display, *m_overtime, m_unset, true);
+    else
+        Dovrel::showRemaining(m_screen, m_display, m_remaining, m_unset);
 }
 
 void CountdownClock::start()
 {
     if (m_timer->isActive())
         return;
+    m_pausedMsToNext.reset();
+    if (!m_run)
+        m_run = CountdownRun{.started = QDateTime::currentDateTime(), .limit = m_remaining};
     m_schedule.start(m_screen->app().platform().monotonicMs());
     m_timer->start(StepMs);
     emit changed();
@@ -99,15 +111,47 @@ void CountdownClock::start()
 
 void CountdownClock::stop()
 {
-    if (!m_timer->isActive())
+    if (!m_timer->isActive() && !m_pausedMsToNext)
         return;
     m_timer->stop();
+    m_pausedMsToNext.reset();
     emit changed();
 }
 
 bool CountdownClock::running() const
 {
     return m_timer->isActive();
+}
+
+void CountdownClock::pause()
+{
+    if (!m_timer->isActive())
+        return;
+    m_pausedMsToNext = m_schedule.msUntilNext(m_screen->app().platform().monotonicMs());
+    m_timer->stop();
+    if (m_run)
+        ++m_run->pauses;
+    emit changed();
+}
+
+void CountdownClock::resume()
+{
+    if (!m_pausedMsToNext)
+        return;
+    const qint64 msToNext = *std::exchange(m_pausedMsToNext, std::nullopt);
+    m_schedule.resume(m_screen->app().platform().monotonicMs(), msToNext);
+    m_timer->start(static_cast<int>(msToNext));
+    emit changed();
+}
+
+bool CountdownClock::paused() const
+{
+    return m_pausedMsToNext.has_value();
+}
+
+std::optional<CountdownRun> CountdownClock::endRun()
+{
+    return std::exchange(m_run, std::nullopt);
 }
 
 void CountdownClock::timeout()
@@ -122,12 +166,23 @@ void CountdownClock::timeout()
     if (m_timer->isActive())
         m_timer->start(static_cast<int>(m_schedule.msUntilNext(platform.monotonicMs())));
     emit changed();
+    if (m_timeUp && !m_timer->isActive())
+        emit stoppedAtTimeUp();
 }
 
 void CountdownClock::step()
 {
+    if (m_run)
+        ++m_run->spoken;
+    // The rule is read at every step, as the format is: switched off, a clock past its end is the Parts' again.
+    const OvertimeRule rule = m_screen->app().overtimeRule();
+    if (m_timeUp && rule.countUp) {
+        overtimeStep(rule);
+        return;
+    }
     const CountdownStep next = countdownStep(m_remaining);
     m_remaining = next.remaining;
+    m_overtime.reset();
     showRemaining();
     if (next.warning) {
         m_warned = true;
@@ -135,11 +190,26 @@ void CountdownClock::step()
     }
     if (next.timeUp) {
         m_timeUp = true;
-        m_timer->stop();
+        // Counting the overtime, the clock runs on from the end; it shows it from the next second.
+        if (!rule.countUp)
+            m_timer->stop();
         setTextColour(m_display, Colours::Red);
         m_display->setText(timeUpText());
         playAlert(m_screen, Alert::TimeUp);
     }
+}
+
+void CountdownClock::overtimeStep(const OvertimeRule &rule)
+{
+    const OvertimeStep next = Dovrel::overtimeStep(m_overtime.value_or(0), rule);
+    m_overtime = next.overtime;
+    m_remaining = countdownStep(m_remaining).remaining;
+    if (m_run)
+        m_run->overtime = next.overtime;
+    setTextColour(m_display, Colours::Red);
+    showRemaining();
+    if (next.bell)
+        playAlert(m_screen, Alert::TimeUp);
 }
 
 } // namespace Dovrel

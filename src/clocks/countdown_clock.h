@@ -4,7 +4,10 @@
 #include "core/countdown.h"
 #include "core/hall_state.h"
 
+#include <QDateTime>
 #include <QObject>
+
+#include <optional>
 
 class QLabel;
 class QTimer;
@@ -16,8 +19,10 @@ class Screen;
 // What a clock shows while the sound page has no countdown format selected.
 enum class UnsetFormat { KeepText, ShowSeconds };
 
-// Writes `seconds` into a clock label at 120 points in the chosen format.
-void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset = UnsetFormat::KeepText);
+// Writes a text of `seconds` into a clock label at 120 points in the chosen format: the remaining time, or with
+// `overtime` the time past the end ("+12s").
+void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset = UnsetFormat::KeepText,
+                   bool overtime = false);
 
 // Plays the chosen warning or time-up sound, or reports a missing sound device.
 void playAlert(Screen *screen, Alert alert);
@@ -25,10 +30,21 @@ void playAlert(Screen *screen, Alert alert);
 // The red time-up text.
 QString timeUpText();
 
+// One run of a countdown, from its first start after the counter was set until the clock ends it.
+struct CountdownRun
+{
+    QDateTime started;
+    int limit = 0;
+    int spoken = 0;
+    int overtime = 0;
+    int pauses = 0;
+};
+
 // One countdown of a clock screen: its counter, its display label and its 1000 ms timer. The timer is kept on
 // deadlines of a monotonic clock so the count never drifts; steps missed while the event loop was held up run at
 // once, in order, at the next timeout. A gap of more than a few seconds (a suspended or frozen machine) is not
-// charged: it costs one step, and the deadlines start again from then (see StepSchedule).
+// charged: it costs one step, and the deadlines start again from then (see StepSchedule). Past its end it stops, or,
+// where the timekeeper chose to count overtime, goes on counting it.
 class CountdownClock final : public QObject
 {
     Q_OBJECT
@@ -37,27 +53,37 @@ public:
     CountdownClock(Screen *screen, QTimer *timer, QLabel *display, UnsetFormat unset = UnsetFormat::KeepText);
 
     int remaining() const;
-    // Sets the counter anew: the time is no longer up and the warning not yet sounded.
+    // Sets the counter anew: the time is no longer up, no overtime counted and the warning not yet sounded.
     void setRemaining(int seconds);
     // What the hall sees of this countdown.
     SideClock state() const;
-    // Shows the counter in the chosen format.
+    // Shows the counter (or the overtime) in the chosen format.
     void showRemaining();
 
-    // Starts counting; a clock that already runs keeps its current interval.
+    // Starts counting with a full second; a clock that already runs keeps its current interval.
     void start();
     void stop();
     bool running() const;
+    // Stops the count where it stands and goes on from there, the part of a second already run kept.
+    void pause();
+    void resume();
+    bool paused() const;
+
+    // The run since the counter was last set, if the clock has been started; ending it forgets it.
+    std::optional<CountdownRun> endRun();
 
 signals:
-    // The counter, its running or its time-up changed.
+    // The counter, its running, its pause, its time-up or its overtime changed.
     void changed();
+    // The count reached its end and stopped there.
+    void stoppedAtTimeUp();
 
 private slots:
     void timeout();
 
 private:
     void step();
+    void overtimeStep(const OvertimeRule &rule);
 
     Screen *m_screen;
     QTimer *m_timer;
@@ -66,6 +92,10 @@ private:
     int m_remaining = 0;
     bool m_timeUp = false;
     bool m_warned = false;
+    // Past the end with overtime counted: its seconds so far.
+    std::optional<int> m_overtime;
+    std::optional<qint64> m_pausedMsToNext;
+    std::optional<CountdownRun> m_run;
     StepSchedule m_schedule;
 };
 

@@ -68,6 +68,9 @@ CrossExaminationClock::CrossExaminationClock(Application &app) : ClockScreen(app
     makeCaptionTimer(QStringLiteral("Timer2"));
     // With no format chosen on the sound page the clock shows plain seconds rather than a stale text.
     m_clock = makeCountdown(countdown, Label10, UnsetFormat::ShowSeconds);
+    Command4 = makePauseButton(QStringLiteral("Command4"), 8520, 7680, m_clock);
+    setTabOrder(Command1, Command4);
+    connect(m_clock, &CountdownClock::stoppedAtTimeUp, this, &CrossExaminationClock::recordRuns);
 
     connect(Command3, &QPushButton::clicked, this, &CrossExaminationClock::startCountdown);
     connect(Command1, &QPushButton::clicked, this, &CrossExaminationClock::backToPairings);
@@ -80,9 +83,22 @@ void CrossExaminationClock::load()
     Label10->setText(formatRemaining(m_clock->remaining(), CountdownFormat::Seconds));
     Command3->hide();
     Command1->hide();
+    Command4->hide();
     m_clock->stop();
     Label10->hide();
     readyForHall();
+}
+
+void CrossExaminationClock::spaceBar()
+{
+    // Only while a pairing's clock is up.
+    if (!Label10->isHidden())
+        pauseOrResume(m_clock);
+}
+
+void CrossExaminationClock::recordRuns()
+{
+    recordRun(m_clock, QStringLiteral("攻辩"), Label9->text());
 }
 
 HallView CrossExaminationClock::hallView() const
@@ -147,6 +163,7 @@ void CrossExaminationClock::choosePairing(QLabel *pairing)
     fitHeading();
     Label10->show();
     Command3->show();
+    Command4->show();
     for (QLabel *label : m_pairings)
         label->hide();
     m_clock->showRemaining();
@@ -177,6 +194,7 @@ void CrossExaminationClock::startCountdown()
 
 void CrossExaminationClock::backToPairings()
 {
+    recordRuns();
     changeTogether([this] {
         readHandedOverLimit();
         m_clock->stop();
@@ -186,6 +204,7 @@ void CrossExaminationClock::backToPairings()
     Label10->hide();
     Command3->hide();
     Command1->hide();
+    Command4->hide();
     setTextColour(Label10, Colours::Black);
 }
 

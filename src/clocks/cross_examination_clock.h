@@ -24,8 +24,11 @@ public:
 
     int remainingSeconds() const;
 
+    void spaceBar() override;
+
 protected:
     HallView hallView() const override;
+    void recordRuns() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void resized() override;
@@ -44,6 +47,7 @@ private:
     QLabel *Label10 = nullptr; // remaining time
     QPushButton *Command3 = nullptr;
     QPushButton *Command1 = nullptr;
+    QPushButton *Command4 = nullptr; // pause
     std::array<QLabel *, 8> m_pairings{};
     CountdownClock *m_clock = nullptr;
 };

@@ -81,6 +81,22 @@ void DualClock::setTitle(const QString &title)
     publishHallView();
 }
 
+void DualClock::spaceBar()
+{
+    for (CountdownClock *side : {m_affirmative, m_negative}) {
+        if (side->running() || side->paused()) {
+            changeTogether([side] { pauseOrResume(side); });
+            return;
+        }
+    }
+}
+
+void DualClock::recordRuns()
+{
+    recordRun(m_affirmative, Label1->text(), QStringLiteral("正方"));
+    recordRun(m_negative, Label1->text(), QStringLiteral("反方"));
+}
+
 HallView DualClock::hallView() const
 {
     std::optional<Side> speaking;

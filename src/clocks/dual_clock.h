@@ -24,8 +24,12 @@ public:
     // The stage's title over the clocks.
     void setTitle(const QString &title);
 
+    // Pauses the side that speaks, and continues the paused one.
+    void spaceBar() override;
+
 protected:
     HallView hallView() const override;
+    void recordRuns() override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 

@@ -29,13 +29,17 @@ SingleSideClock::SingleSideClock(Application &app) : ClockScreen(app)
         makeButton(this, QStringLiteral("Command4"), 6720, 7920, 975, QStringLiteral("清零"), ButtonFace::Screen);
     QPushButton *start =
         makeButton(this, QStringLiteral("Command3"), 8160, 7920, 1455, QStringLiteral("开始计时"), ButtonFace::Screen);
+    m_clock = makeCountdown(makeTimer(this, QStringLiteral("Timer1"), 1000, true), Label2);
+    QPushButton *pause = makePauseButton(QStringLiteral("Command5"), 9840, 7920, m_clock);
     setTabOrder(affirmative, negative);
     setTabOrder(negative, start);
     setTabOrder(start, reset);
+    setTabOrder(reset, pause);
     affirmative->setFocus();
 
-    m_clock = makeCountdown(makeTimer(this, QStringLiteral("Timer1"), 1000, true), Label2);
     makeCaptionTimer(QStringLiteral("Timer2"));
+    // A run stopped at its end is written down at once; with the overtime counted it runs on.
+    connect(m_clock, &CountdownClock::stoppedAtTimeUp, this, &SingleSideClock::recordRuns);
 
     connect(affirmative, &QPushButton::clicked, this, &SingleSideClock::affirmativeSpeaks);
     connect(negative, &QPushButton::clicked, this, &SingleSideClock::negativeSpeaks);
@@ -85,6 +89,19 @@ void SingleSideClock::negativeSpeaks()
     titleForSide(Side::Negative);
 }
 
+void SingleSideClock::spaceBar()
+{
+    pauseOrResume(m_clock);
+}
+
+void SingleSideClock::recordRuns()
+{
+    QString side;
+    if (m_side)
+        side = *m_side == Side::Affirmative ? QStringLiteral("正方") : QStringLiteral("反方");
+    recordRun(m_clock, handedOverName(), side);
+}
+
 HallView SingleSideClock::hallView() const
 {
     return {.screen = objectName(),
@@ -102,6 +119,7 @@ void SingleSideClock::startCountdown()
 
 void SingleSideClock::resetCountdown()
 {
+    recordRuns();
     changeTogether([this] {
         m_clock->stop();
         setTextColour(Label2, Colours::Black);

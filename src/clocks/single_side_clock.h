@@ -10,7 +10,8 @@ namespace Dovrel {
 
 class CountdownClock;
 
-// The single-side stage clock: one countdown, the side buttons only set the title.
+// The single-side stage clock: one countdown, the side buttons only set the title; "暂停" or the space bar pauses
+// and continues it.
 class SingleSideClock final : public ClockScreen
 {
     Q_OBJECT
@@ -25,8 +26,11 @@ public:
     // The stage's title over the clock.
     void setTitle(const QString &title);
 
+    void spaceBar() override;
+
 protected:
     HallView hallView() const override;
+    void recordRuns() override;
 
 private slots:
     void affirmativeSpeaks();

@@ -1,5 +1,6 @@
 #include "core/countdown.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -73,11 +74,39 @@ CountdownStep countdownStep(int remaining)
     return step;
 }
 
+OvertimeStep overtimeStep(int overtime, const OvertimeRule &rule)
+{
+    OvertimeStep step;
+    step.overtime = overtime < std::numeric_limits<int>::max() ? overtime + 1 : overtime;
+    step.bell = rule.bellSeconds > 0 && step.overtime % rule.bellSeconds == 0;
+    return step;
+}
+
+QString formatOvertime(int overtime, CountdownFormat format)
+{
+    switch (format) {
+    case CountdownFormat::Seconds:
+        return QLatin1Char('+') + QString::number(overtime) + QLatin1Char('s');
+    case CountdownFormat::MinutesSeconds:
+        return QLatin1Char('+') + QString::number(overtime / 60) + QStringLiteral("分") +
+               QString::number(overtime % 60) + QStringLiteral("秒");
+    case CountdownFormat::None:
+        break;
+    }
+    return QString();
+}
+
 StepSchedule::StepSchedule(qint64 intervalMs, qint64 maxGapMs) : m_interval(intervalMs), m_maxGap(maxGapMs) {}
 
 void StepSchedule::start(qint64 nowMs)
 {
     m_next = nowMs + m_interval;
+    m_last = nowMs;
+}
+
+void StepSchedule::resume(qint64 nowMs, qint64 msToNext)
+{
+    m_next = nowMs + std::clamp<qint64>(msToNext, 0, m_interval);
     m_last = nowMs;
 }
 

@@ -24,6 +24,28 @@ CountdownStep countdownStep(int remaining);
 
 inline constexpr int WarningSeconds = 30;
 
+// What a clock does past its end, as the timekeeper chose: with `countUp` off it stops at " 时间到！" as ever; on, it
+// goes on counting the overtime, shown to the hall, and rings the time-up sound again every `bellSeconds` of it (never
+// at 0).
+struct OvertimeRule
+{
+    bool countUp = false;
+    int bellSeconds = 15;
+
+    friend bool operator==(const OvertimeRule &, const OvertimeRule &) = default;
+};
+
+// One second past the end: the overtime then, and whether the time-up sound rings again.
+struct OvertimeStep
+{
+    int overtime = 0;
+    bool bell = false;
+};
+OvertimeStep overtimeStep(int overtime, const OvertimeRule &rule);
+
+// The overtime as the hall sees it: "+12s", or "+0分12秒" (whole minutes, then seconds, unpadded).
+QString formatOvertime(int overtime, CountdownFormat format);
+
 // A gap between two timeouts longer than this is not a held-up event loop but a machine that was suspended or
 // frozen (a laptop lid closed mid-speech): on Windows the monotonic clock counts suspended time, so charging the gap
 // would take a running clock straight to time-up on resume. Such a gap costs one step, on every platform, and the
@@ -39,6 +61,8 @@ public:
     explicit StepSchedule(qint64 intervalMs = 1000, qint64 maxGapMs = MaxCatchUpGapMs);
 
     void start(qint64 nowMs);
+    // Goes on after a pause: the next deadline `msToNext` from now, the part of a second run before the pause kept.
+    void resume(qint64 nowMs, qint64 msToNext);
     // Steps owed at a timeout: always at least one, one more for each further deadline already passed; exactly one
     // after a gap too long to be charged, with the next deadline an interval from now.
     int stepsDue(qint64 nowMs);

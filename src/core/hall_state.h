@@ -17,10 +17,14 @@ struct SideClock
     // The counter, in seconds; below 1 once the time is up.
     int remaining = 0;
     bool running = false;
-    // " 时间到！" is shown.
+    // Stopped where it stood by the timekeeper, to go on from there.
+    bool paused = false;
+    // The end has been reached: " 时间到！" is shown, or the overtime.
     bool timeUp = false;
     // The 30-second warning has sounded since the count was last set.
     bool warned = false;
+    // Seconds counted past the end, where the timekeeper chose to count them.
+    int overtime = 0;
     // When the next step falls due on the program's monotonic clock (milliseconds); 0 while stopped.
     qint64 nextStepMs = 0;
 

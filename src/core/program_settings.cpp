@@ -9,6 +9,10 @@ namespace Dovrel {
 namespace {
 const QString HallTextScaled = QStringLiteral("hall/scaleText");
 const QString ReportFolder = QStringLiteral("report/folder");
+const QString OvertimeCountUp = QStringLiteral("overtime/countUp");
+const QString OvertimeBellSeconds = QStringLiteral("overtime/bellSeconds");
+// A bell more than an hour apart never rings in a stage; a value beyond it, or not a number, is the default.
+constexpr int LongestBellSeconds = 3600;
 } // namespace
 
 ProgramSettings::ProgramSettings(QString filePath) : m_path(std::move(filePath)) {}
@@ -21,6 +25,25 @@ bool ProgramSettings::hallTextScaled() const
 void ProgramSettings::setHallTextScaled(bool on)
 {
     QSettings(m_path, QSettings::IniFormat).setValue(HallTextScaled, on);
+}
+
+OvertimeRule ProgramSettings::overtimeRule() const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    OvertimeRule rule;
+    rule.countUp = settings.value(OvertimeCountUp, false).toBool();
+    bool number = false;
+    const int bell = settings.value(OvertimeBellSeconds, rule.bellSeconds).toInt(&number);
+    if (number && bell >= 0 && bell <= LongestBellSeconds)
+        rule.bellSeconds = bell;
+    return rule;
+}
+
+void ProgramSettings::setOvertimeRule(const OvertimeRule &rule)
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.setValue(OvertimeCountUp, rule.countUp);
+    settings.setValue(OvertimeBellSeconds, rule.bellSeconds);
 }
 
 QString ProgramSettings::reportFolder() const

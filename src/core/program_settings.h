@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/countdown.h"
+
 #include <QString>
 
 namespace Dovrel {
@@ -15,6 +17,10 @@ public:
     // design size.
     bool hallTextScaled() const;
     void setHallTextScaled(bool on);
+
+    // [overtime] countUp and bellSeconds: what the clocks do past their end; off, they stop as they always have.
+    OvertimeRule overtimeRule() const;
+    void setOvertimeRule(const OvertimeRule &rule);
 
     // [report] folder: where the last contest report was saved; empty before the first.
     QString reportFolder() const;

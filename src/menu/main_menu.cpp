@@ -20,6 +20,7 @@
 #include "displays/teams_screen.h"
 #include "displays/title_screen.h"
 #include "platform/platform.h"
+#include "scores/record_screen.h"
 #include "scores/report_screen.h"
 #include "scores/score_entry.h"
 #include "settings/contest_details_page.h"
@@ -142,6 +143,12 @@ const MenuButton MenuButtons[] = {
      .width = 1455,
      .caption = u"赛前检查",
      .action = &MainMenu::openOver<CheckScreen>},
+    {.name = "Command48",
+     .left = 5400,
+     .top = 8040,
+     .width = 1455,
+     .caption = u"用时记录",
+     .action = &MainMenu::openOver<RecordScreen>},
 };
 
 enum class StageClock { SingleSide, Dual, CrossExamination };
@@ -299,6 +306,7 @@ const MenuEntry MenuEntries[] = {
     {.name = "soft", .caption = u"关于该软件", .action = &MainMenu::openOver<AboutSoftware>},
     {.name = "bb", .caption = u"查看新版本", .action = &MainMenu::openNewVersionPage},
     {.name = "check", .caption = u"赛前检查", .action = &MainMenu::openOver<CheckScreen>},
+    {.name = "record", .caption = u"用时记录", .action = &MainMenu::openOver<RecordScreen>},
 };
 
 // The menu's buttons keep the menu's green rather than the system's face.

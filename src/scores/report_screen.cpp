@@ -4,6 +4,7 @@
 #include "core/report_text.h"
 #include "core/text_encoding.h"
 #include "platform/platform.h"
+#include "scores/record_screen.h"
 #include "scores/result_screen.h"
 #include "shell/application.h"
 #include "shell/colours.h"
@@ -12,6 +13,7 @@
 #include "shell/messages.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -73,6 +75,9 @@ ReportScreen::ReportScreen(Application &app) : Screen(app)
             &QPushButton::clicked, this, &ReportScreen::saveReport);
     // Printing is not part of the program; the button is shown greyed.
     makeButton(this, QStringLiteral("Command2"), 7200, 8040, 1575, QStringLiteral("打印"))->setEnabled(false);
+    auto *withRecord = makeControl<QCheckBox>(this, QStringLiteral("Check1"), 9000, 8040, 1800, 375);
+    withRecord->setText(QStringLiteral("附用时记录"));
+    connect(withRecord, &QCheckBox::toggled, this, &ReportScreen::attachRecord);
 
     makeCaptionTimer(QStringLiteral("Timer1"));
 }
@@ -85,6 +90,21 @@ void ReportScreen::load()
         {app().contest().details().lines, result.affirmativeTotal, result.negativeTotal, result.winner, reportStamp()});
     // The box keeps its lines as paragraphs; line ends go back to CR LF when the text leaves it.
     Text1->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void ReportScreen::attachRecord(bool attached)
+{
+    // The box keeps its lines as paragraphs, as the report itself.
+    QString text = Text1->toPlainText();
+    if (attached) {
+        const QDate today = QDate::currentDate();
+        m_recordSection = recordReportSection(today, app().speakingRecord().rowsOf(today))
+                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text += m_recordSection;
+    } else if (!m_recordSection.isEmpty() && text.endsWith(m_recordSection)) {
+        text.chop(m_recordSection.size());
+    }
+    Text1->setPlainText(text);
 }
 
 QString ReportScreen::reportText() const

@@ -27,7 +27,11 @@ private slots:
     void saveReport();
 
 private:
+    // Puts the day's speaking-time record after the report, or takes it away again.
+    void attachRecord(bool attached);
+
     QPlainTextEdit *Text1 = nullptr;
+    QString m_recordSection;
     QString m_lastFileName;
 };
 

@@ -2,10 +2,12 @@
 
 #include "core/alert_sounds.h"
 #include "core/contest.h"
+#include "settings/overtime_page.h"
 #include "settings/stages_page.h"
 #include "shell/alert_player.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
+#include "shell/life_cycle.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -140,6 +142,11 @@ SoundPage::SoundPage(Application &app) : SettingsPage(app, PageFile::Alerts, but
     Label5->setFont(designFont(QStringLiteral("楷体_GB2312"), 12, true));
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label5, Colours::Magenta);
+
+    // What the clocks do past their end is the program's own setting, on a small page of its own.
+    connect(makeButton(this, QStringLiteral("Command6"), 2160, 4200, 1455, QStringLiteral("超时设置…"),
+                       ButtonFace::System, buttonFont()),
+            &QPushButton::clicked, this, [this] { showInFront(this->app().screens().screen<OvertimePage>()); });
 
     makePreviousButton<StagesPage>(QStringLiteral("Command4"), 1560, ButtonWidth);
     makeSaveButton(QStringLiteral("Command3"), 3120, ButtonWidth);

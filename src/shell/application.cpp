@@ -44,9 +44,11 @@ QString helpMissingText(const QString &helpFile, const QString &helpPages)
 
 Application::Application(const QString &applicationDirectory, Platform &platform)
     : m_paths(applicationDirectory), m_platform(platform),
-      m_programSettings(m_paths.configFile(QStringLiteral("Dovrel.ini"))), m_contest(m_paths), m_screens(*this)
+      m_programSettings(m_paths.configFile(QStringLiteral("Dovrel.ini"))), m_contest(m_paths),
+      m_speakingRecord(m_paths.dataPath(QStringLiteral("records"))), m_screens(*this)
 {
     m_hallTextScaled = m_programSettings.hallTextScaled();
+    m_overtimeRule = m_programSettings.overtimeRule();
     if (QCoreApplication *qtApp = QCoreApplication::instance())
         qtApp->installEventFilter(this);
     // The system moves the windows of an unplugged display once it has said so; the hall screens follow after.
@@ -84,6 +86,11 @@ Contest &Application::contest()
 HallState &Application::hallState()
 {
     return m_hallState;
+}
+
+SpeakingRecord &Application::speakingRecord()
+{
+    return m_speakingRecord;
 }
 
 ScreenRegistry &Application::screens()
@@ -147,6 +154,17 @@ bool Application::hallTextScaled() const
     return m_hallTextScaled;
 }
 
+OvertimeRule Application::overtimeRule() const
+{
+    return m_overtimeRule;
+}
+
+void Application::setOvertimeRule(const OvertimeRule &rule)
+{
+    m_overtimeRule = rule;
+    m_programSettings.setOvertimeRule(rule);
+}
+
 void Application::setHallTextScaled(bool on)
 {
     m_hallTextScaled = on;
@@ -166,8 +184,21 @@ void Application::exitProgram()
 bool Application::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::KeyRelease:
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
+        // Before the focused button sees it, which would click on its release.
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            Screen *screen = ownScreen(watched);
+            if (screen && screen->takesSpaceBar()) {
+                if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
+                    screen->spaceBar();
+                event->accept();
+                return true;
+            }
+        }
+        if (event->type() == QEvent::KeyRelease)
+            break;
         if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
             break;
         Screen *screen = ownScreen(watched);

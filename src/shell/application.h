@@ -4,6 +4,7 @@
 #include "core/contest.h"
 #include "core/hall_state.h"
 #include "core/program_settings.h"
+#include "core/speaking_record.h"
 #include "shell/screen_registry.h"
 
 #include <QObject>
@@ -41,6 +42,8 @@ public:
     Contest &contest();
     // What the hall's clock shows now, as the clocks publish it.
     HallState &hallState();
+    // The speaking-time record, records/ beside config/.
+    SpeakingRecord &speakingRecord();
     ScreenRegistry &screens();
     LayoutBase &layoutBase();
 
@@ -64,6 +67,9 @@ public:
     // since by the timekeeper.
     bool hallTextScaled() const;
     void setHallTextScaled(bool on);
+    // What the clocks do past their end ([overtime]), as read at start-up and changed since by the timekeeper.
+    OvertimeRule overtimeRule() const;
+    void setOvertimeRule(const OvertimeRule &rule);
 
     // The timekeeper's display: the one the main menu is on (the system's first while the menu is not loaded).
     // With a projector attached as a display of its own, the hall screens open maximised on the other one, and
@@ -100,8 +106,10 @@ private:
     Platform &m_platform;
     ProgramSettings m_programSettings;
     bool m_hallTextScaled = false;
+    OvertimeRule m_overtimeRule;
     Contest m_contest;
     HallState m_hallState;
+    SpeakingRecord m_speakingRecord;
     ScreenRegistry m_screens;
     LayoutBase m_layoutBase;
     QString m_helpFile;

@@ -26,6 +26,13 @@ void Screen::load() {}
 
 void Screen::unloading() {}
 
+bool Screen::takesSpaceBar() const
+{
+    return false;
+}
+
+void Screen::spaceBar() {}
+
 bool Screen::usesProportionalLayout() const
 {
     return m_proportionalLayout;

@@ -24,6 +24,9 @@ public:
     virtual void load();
     // Run by the registry as it unloads the screen, before the window goes.
     virtual void unloading();
+    // A screen that takes the space bar gets it whichever of its controls has the focus (a clock pauses with it).
+    virtual bool takesSpaceBar() const;
+    virtual void spaceBar();
 
     // Where a screen shows and what its showing does; each screen declares its own.
     enum class Shown {
