@@ -14,6 +14,7 @@
 #include "menu/splash_screen.h"
 #include "platform/qt_platform.h"
 #include "settings/contest_details_page.h"
+#include "settings/overtime_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/qt_process.h"
@@ -165,6 +166,7 @@ int main(int argc, char *argv[])
     shoot(screens.screen<Dovrel::ContestDetailsPage>(), QStringLiteral("Form2"));
     shoot(screens.screen<Dovrel::StagesPage>(), QStringLiteral("Form3"));
     shoot(screens.screen<Dovrel::SoundPage>(), QStringLiteral("Form9"));
+    shoot(screens.screen<Dovrel::OvertimePage>(), QStringLiteral("Form25"), false);
 
     app.contest().handOverLimit(QStringLiteral("122"));
     app.contest().handOverName(QStringLiteral("开篇陈词"));
@@ -176,6 +178,15 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 200; ++i)
         QMetaObject::invokeMethod(single->findChild<QTimer *>(QStringLiteral("Timer1")), "timeout");
     shoot(single, QStringLiteral("Form17-timeup"));
+    // The same stage counting its overtime, where the timekeeper chose it.
+    app.setOvertimeRule({.countUp = true, .bellSeconds = 15});
+    single->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+    single->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    for (int i = 0; i < 122 + 12; ++i)
+        QMetaObject::invokeMethod(single->findChild<QTimer *>(QStringLiteral("Timer1")), "timeout");
+    shoot(single, QStringLiteral("Form17-overtime"));
+    single->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+    app.setOvertimeRule({});
 
     // The rest opens as the timekeeper opens it: from the main menu's buttons.
     Dovrel::MainMenu *menu = screens.screen<Dovrel::MainMenu>();
@@ -217,6 +228,23 @@ int main(int argc, char *argv[])
     openAndShoot("Command1", "Form19", false);
     openAndShoot("Command36", "Form21", false);
     openAndShoot("Command47", "Form22", false);
+    // A day's speaking-time record, an overtime among it.
+    const QDate today = QDate::currentDate();
+    const struct
+    {
+        QTime started;
+        const char16_t *stage;
+        const char16_t *side;
+        int limit, spoken, overtime, pauses;
+    } runs[] = {{QTime(14, 2, 10), u"开篇陈词", u"正方", 180, 176, 0, 0},
+                {QTime(14, 5, 41), u"开篇陈词", u"反方", 180, 192, 12, 0},
+                {QTime(14, 9, 3), u"攻辩", u"正方二辩选择反方三辩", 90, 90, 0, 1},
+                {QTime(14, 26, 30), u"自由辩论", u"正方", 240, 233, 0, 2},
+                {QTime(14, 26, 30), u"自由辩论", u"反方", 240, 251, 11, 2}};
+    for (const auto &run : runs)
+        app.speakingRecord().add({QDateTime(today, run.started), QString::fromUtf16(run.stage),
+                                  QString::fromUtf16(run.side), run.limit, run.spoken, run.overtime, run.pauses});
+    openAndShoot("Command48", "Form23", false);
 
     // What the check and the stages page show when the hall would notice something: a time-up sound gone from its
     // folder and a limit typed as minutes and seconds.

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include <algorithm>
 #include <utility>
 
 namespace Dovrel {
@@ -203,6 +204,8 @@ QList<SpeakingRow> SpeakingRecord::rowsOf(const QDate &day) const
         if (waiting.started.date() == day)
             rows.append(waiting);
     }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const SpeakingRow &a, const SpeakingRow &b) { return a.started < b.started; });
     return rows;
 }
 

@@ -47,6 +47,7 @@ public:
     QString fileOf(const QDate &day) const;
     // Adds the row to the file of the day it started (the folder is made if need be).
     SaveResult add(const SpeakingRow &row);
+    // The day's rows in the order they started (rows end, and are written, in another order).
     QList<SpeakingRow> rowsOf(const QDate &day) const;
 
 private:

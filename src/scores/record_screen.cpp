@@ -46,6 +46,7 @@ RecordScreen::RecordScreen(Application &app) : Screen(app)
     Table1->horizontalHeader()->setStretchLastSection(true);
     Table1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    setBackColour(Table1, QColor(255, 255, 255));
 
     connect(makeButton(this, QStringLiteral("Command1"), 2400, 5640, 1815, QStringLiteral("复制到剪切板")),
             &QPushButton::clicked, this, &RecordScreen::copyRows);
