@@ -9,6 +9,9 @@ namespace Dovrel {
 namespace {
 const QString HallTextScaled = QStringLiteral("hall/scaleText");
 const QString ReportFolder = QStringLiteral("report/folder");
+const QString ViewersEnabled = QStringLiteral("viewers/enabled");
+const QString ViewerPort = QStringLiteral("viewers/port");
+const QString ViewerAddress = QStringLiteral("viewers/address");
 const QString OvertimeCountUp = QStringLiteral("overtime/countUp");
 const QString OvertimeBellSeconds = QStringLiteral("overtime/bellSeconds");
 // A bell more than an hour apart never rings in a stage; a value beyond it, or not a number, is the default.
@@ -44,6 +47,42 @@ void ProgramSettings::setOvertimeRule(const OvertimeRule &rule)
     QSettings settings(m_path, QSettings::IniFormat);
     settings.setValue(OvertimeCountUp, rule.countUp);
     settings.setValue(OvertimeBellSeconds, rule.bellSeconds);
+}
+
+bool ProgramSettings::viewersEnabled() const
+{
+    return QSettings(m_path, QSettings::IniFormat).value(ViewersEnabled, false).toBool();
+}
+
+void ProgramSettings::setViewersEnabled(bool on)
+{
+    QSettings(m_path, QSettings::IniFormat).setValue(ViewersEnabled, on);
+}
+
+quint16 ProgramSettings::viewerPort() const
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    bool number = false;
+    const uint port = settings.value(ViewerPort, DefaultViewerPort).toUInt(&number);
+    // A port that cannot be listened on without rights, or none at all, is the default one; it is written down, so
+    // the file says which port the phones use.
+    if (!number || port < 1024 || port > 65535) {
+        settings.setValue(ViewerPort, DefaultViewerPort);
+        return DefaultViewerPort;
+    }
+    if (!settings.contains(ViewerPort))
+        settings.setValue(ViewerPort, port);
+    return quint16(port);
+}
+
+QString ProgramSettings::viewerAddress() const
+{
+    return QSettings(m_path, QSettings::IniFormat).value(ViewerAddress).toString();
+}
+
+void ProgramSettings::setViewerAddress(const QString &address)
+{
+    QSettings(m_path, QSettings::IniFormat).setValue(ViewerAddress, address);
 }
 
 QString ProgramSettings::reportFolder() const

@@ -22,6 +22,15 @@ public:
     OvertimeRule overtimeRule() const;
     void setOvertimeRule(const OvertimeRule &rule);
 
+    // [viewers] enabled, port and address: whether the phones' viewer server runs, on which port (the same on
+    // every run, so a QR code printed before stays good) and the address the timekeeper chose for it.
+    static constexpr quint16 DefaultViewerPort = 8787;
+    bool viewersEnabled() const;
+    void setViewersEnabled(bool on);
+    quint16 viewerPort() const;
+    QString viewerAddress() const;
+    void setViewerAddress(const QString &address);
+
     // [report] folder: where the last contest report was saved; empty before the first.
     QString reportFolder() const;
     void setReportFolder(const QString &folder);
