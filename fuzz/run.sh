@@ -9,7 +9,7 @@ seconds=${2:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 config=$root/assets/config
 work=$build/work
-targets=(read_limit read_score text_settings style_settings rules_text)
+targets=(read_limit read_score text_settings style_settings rules_text http_request)
 
 # One seed file per line of the given settings files.
 seed_lines() {
@@ -44,6 +44,12 @@ seed() {
         cp "$config"/*.ini "$dir/"
         printf '\xef\xbb\xbf\xe6\xaf\x94\xe8\xb5\x9b\xe8\xa7\x84\xe5\x88\x99\r\n' >"$dir/utf8.txt"
         printf '\xff\xfe\xd4\x6b\x5b\x8d\r\x00\n\x00' >"$dir/utf16.txt"
+        ;;
+    http_request)
+        printf 'GET / HTTP/1.1\r\nHost: 192.168.1.20:8787\r\nUser-Agent: Mozilla/5.0\r\n\r\n' >"$dir/page"
+        printf 'GET /events HTTP/1.1\r\nAccept: text/event-stream\r\nCache-Control: no-cache\r\n\r\n' >"$dir/events"
+        printf 'GET /time?n=3 HTTP/1.0\n\n' >"$dir/time"
+        printf 'POST / HTTP/1.1\r\nContent-Length: 4\r\n\r\nbody' >"$dir/body"
         ;;
     esac
 }

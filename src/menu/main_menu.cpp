@@ -31,6 +31,7 @@
 #include "shell/menus.h"
 #include "shell/messages.h"
 #include "shell/proportional_layout.h"
+#include "viewers/viewer_screen.h"
 
 #include <QAction>
 #include <QLabel>
@@ -149,6 +150,12 @@ const MenuButton MenuButtons[] = {
      .width = 1455,
      .caption = u"用时记录",
      .action = &MainMenu::openOver<RecordScreen>},
+    {.name = "Command49",
+     .left = 7080,
+     .top = 8040,
+     .width = 1455,
+     .caption = u"手机观看",
+     .action = &MainMenu::openOver<ViewerScreen>},
 };
 
 enum class StageClock { SingleSide, Dual, CrossExamination };
@@ -307,6 +314,7 @@ const MenuEntry MenuEntries[] = {
     {.name = "bb", .caption = u"查看新版本", .action = &MainMenu::openNewVersionPage},
     {.name = "check", .caption = u"赛前检查", .action = &MainMenu::openOver<CheckScreen>},
     {.name = "record", .caption = u"用时记录", .action = &MainMenu::openOver<RecordScreen>},
+    {.name = "viewers", .caption = u"手机观看", .action = &MainMenu::openOver<ViewerScreen>},
 };
 
 // The menu's buttons keep the menu's green rather than the system's face.

@@ -6,6 +6,7 @@
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
+#include "viewers/viewer_screen.h"
 
 namespace Dovrel {
 
@@ -23,6 +24,7 @@ void Program::startUp()
     // Complete copies that a save cut off at its very end left beside the settings files.
     clearInterruptedSaves(paths().dataPath(QStringLiteral("config")));
     screens().screen<SplashScreen>()->show();
+    startViewersIfChosen(*this);
 }
 
 Screen *Program::loadMainMenu()
