@@ -26,6 +26,7 @@ bench: build-release
 	build/release/bench/dovrel_bench_startup
 	build/release/bench/dovrel_bench_timing
 	build/release/bench/dovrel_bench_screens
+	build/release/bench/dovrel_bench_viewers
 
 # Every screen rendered to docs/screenshots/ at design size and maximised (1920 x 1080), the title and teams screens
 # at 1920 x 1080 with their text grown with the display, and the hall's view of a laptop with a projector attached

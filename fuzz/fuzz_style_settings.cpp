@@ -2,15 +2,17 @@
 // colours must come back equal, and a value that was not a number must stay unset.
 #include "core/app_paths.h"
 #include "core/settings_files.h"
+#include "core/single_line.h"
 #include "support.h"
 
 using namespace Dovrel;
 
 namespace {
 
+// A font name comes back on one line: the writer puts a blank for a carriage return the reader kept.
 bool operator==(const TextStyle &a, const TextStyle &b)
 {
-    return a.fontName == b.fontName && a.fontSize == b.fontSize && a.colour == b.colour;
+    return oneLine(a.fontName) == oneLine(b.fontName) && a.fontSize == b.fontSize && a.colour == b.colour;
 }
 
 } // namespace

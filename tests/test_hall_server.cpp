@@ -1,4 +1,5 @@
 #include "core/http_request.h"
+#include "core/viewer_addresses.h"
 #include "server/hall_server.h"
 
 #include <QSignalSpy>
@@ -6,6 +7,8 @@
 #include <QTest>
 
 using namespace Dovrel;
+
+Q_DECLARE_METATYPE(QList<InterfaceFacts>)
 
 namespace {
 
@@ -140,6 +143,56 @@ private slots:
         QCOMPARE(clients.at(0)->state(), QAbstractSocket::ConnectedState);
         QTRY_COMPARE(clients.at(0)->state(), QAbstractSocket::UnconnectedState);
         qDeleteAll(clients);
+    }
+
+    void phonesAreOfferedTheAddressesTheyCanReach_data()
+    {
+        QTest::addColumn<QList<InterfaceFacts>>("interfaces");
+        QTest::addColumn<QString>("routed");
+        QTest::addColumn<QStringList>("offered");
+        const InterfaceFacts wifi{QStringLiteral("wlan0"),         QStringLiteral("Wi-Fi"), true, true, false,
+                                  {QStringLiteral("192.168.1.20")}};
+        const InterfaceFacts hotspot{
+            QStringLiteral("{7A1}"),          QStringLiteral("Local Area Connection* 10"), true, true, false,
+            {QStringLiteral("192.168.137.1")}};
+        const InterfaceFacts wired{QStringLiteral("eth0"),
+                                   QStringLiteral("Ethernet"),
+                                   true,
+                                   true,
+                                   false,
+                                   {QStringLiteral("203.0.113.5"), QStringLiteral("169.254.3.4")}};
+        QList<InterfaceFacts> virtuals;
+        for (const char *name : {"vEthernet (WSL)", "VirtualBox Host-Only Network", "docker0", "Tailscale",
+                                 "ZeroTier One [8056]", "tun0", "VMware Network Adapter VMnet8"})
+            virtuals.append({QString::fromLatin1(name),
+                             QString::fromLatin1(name),
+                             true,
+                             true,
+                             false,
+                             {QStringLiteral("10.9.8.7")}});
+        const InterfaceFacts down{QStringLiteral("wlan1"),        QStringLiteral("Wi-Fi 2"), true, false, false,
+                                  {QStringLiteral("192.168.5.5")}};
+        const InterfaceFacts loopback{QStringLiteral("lo"),         QStringLiteral("lo"), true, true, true,
+                                      {QStringLiteral("127.0.0.1")}};
+        QTest::newRow("the routed one first")
+            << QList<InterfaceFacts>{wired, wifi} << QStringLiteral("203.0.113.5")
+            << QStringList{QStringLiteral("203.0.113.5"), QStringLiteral("192.168.1.20")};
+        QTest::newRow("private before the rest")
+            << QList<InterfaceFacts>{wired, wifi} << QString()
+            << QStringList{QStringLiteral("192.168.1.20"), QStringLiteral("203.0.113.5")};
+        QTest::newRow("a hotspot is kept, virtual adapters are not")
+            << (virtuals + QList<InterfaceFacts>{down, loopback, hotspot}) << QString()
+            << QStringList{QStringLiteral("192.168.137.1")};
+        QTest::newRow("none") << QList<InterfaceFacts>{loopback} << QString() << QStringList();
+    }
+
+    void phonesAreOfferedTheAddressesTheyCanReach()
+    {
+        QFETCH(QList<InterfaceFacts>, interfaces);
+        QFETCH(QString, routed);
+        QFETCH(QStringList, offered);
+        QCOMPARE(viewerAddresses(interfaces, routed), offered);
+        QCOMPARE(viewerPageAddress(QStringLiteral("192.168.1.20"), 8787), QStringLiteral("http://192.168.1.20:8787/"));
     }
 
     void theReaderFindsAHeadSplitAnywhere()

@@ -6,8 +6,17 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QtGlobal>
 
 #include <utility>
+
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
+#include <cerrno>
+#include <sys/socket.h>
+#include <sys/types.h>
+#endif
 
 namespace Dovrel {
 
@@ -55,6 +64,24 @@ QByteArray plainError(QByteArrayView status)
 QByteArray sseEvent(QByteArrayView name, const QByteArray &json)
 {
     return "event: " + name.toByteArray() + "\ndata: " + json + "\n\n";
+}
+
+// Gives the bytes to the system's socket directly, as much as it takes now: the number given, or -1 when the
+// connection has failed. A socket's own write buffer keeps a 32 KB block for good once it has been used, which
+// hundreds of viewers, each sent a few hundred bytes a second, would hold for nothing.
+qint64 sendDirectly(QTcpSocket *socket, const QByteArray &bytes)
+{
+#ifdef Q_OS_WIN
+    const int sent = ::send(SOCKET(socket->socketDescriptor()), bytes.constData(), int(bytes.size()), 0);
+    if (sent == SOCKET_ERROR)
+        return WSAGetLastError() == WSAEWOULDBLOCK ? 0 : -1;
+#else
+    const ssize_t sent =
+        ::send(int(socket->socketDescriptor()), bytes.constData(), std::size_t(bytes.size()), MSG_NOSIGNAL);
+    if (sent < 0)
+        return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR ? 0 : -1;
+#endif
+    return sent;
 }
 
 } // namespace
@@ -153,13 +180,7 @@ void HallServer::accept()
         ++m_perAddress[peer];
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] { forget(socket); });
-        connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] {
-            // An answered request closes once its answer is out.
-            const auto found = m_connections.constFind(socket);
-            if (found != m_connections.constEnd() && (*found)->answered && !(*found)->viewer &&
-                socket->bytesToWrite() == 0)
-                socket->disconnectFromHost();
-        });
+        connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] { closeIfAnswered(socket); });
         if (socket->bytesAvailable() > 0)
             read(socket);
     }
@@ -237,9 +258,30 @@ void HallServer::sendToViewers(const QByteArray &bytes)
 
 void HallServer::send(QTcpSocket *socket, const QByteArray &bytes)
 {
-    socket->write(bytes);
+    // What the system did not take goes through the socket's buffer, after which everything does, in order.
+    qint64 sent = 0;
+    if (socket->bytesToWrite() == 0 && socket->socketDescriptor() != -1) {
+        sent = sendDirectly(socket, bytes);
+        if (sent < 0) {
+            drop(socket);
+            return;
+        }
+        if (sent == bytes.size()) {
+            closeIfAnswered(socket);
+            return;
+        }
+    }
+    socket->write(bytes.constData() + sent, bytes.size() - sent);
     if (socket->bytesToWrite() > m_limits.backlogBytes)
         drop(socket);
+}
+
+void HallServer::closeIfAnswered(QTcpSocket *socket)
+{
+    // An answered request closes once its answer is out; a viewer stays.
+    const auto found = m_connections.constFind(socket);
+    if (found != m_connections.constEnd() && (*found)->answered && !(*found)->viewer && socket->bytesToWrite() == 0)
+        socket->disconnectFromHost();
 }
 
 void HallServer::drop(QTcpSocket *socket)

@@ -63,6 +63,7 @@ private:
     void respond(Connection &connection);
     void sendToViewers(const QByteArray &event);
     void send(QTcpSocket *socket, const QByteArray &bytes);
+    void closeIfAnswered(QTcpSocket *socket);
     void drop(QTcpSocket *socket);
     void forget(QTcpSocket *socket);
 

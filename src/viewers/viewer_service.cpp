@@ -10,6 +10,7 @@
 #include <QUdpSocket>
 
 #include <memory>
+#include <utility>
 
 namespace Dovrel {
 
@@ -56,7 +57,18 @@ ViewerService::ViewerService(Application &app)
     m_detailsChanged.setSingleShot(true);
     m_detailsChanged.setInterval(DetailsSettleMs);
     connect(&m_detailsChanged, &QTimer::timeout, &m_server, &HallServer::publish);
-    connect(&app.hallState(), &HallState::changed, &m_server, &HallServer::publish);
+    // After the clock's own step, which the hall sees first; a second change before then goes with the first.
+    connect(&app.hallState(), &HallState::changed, this, [this] {
+        if (std::exchange(m_publishing, true))
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_publishing = false;
+                m_server.publish();
+            },
+            Qt::QueuedConnection);
+    });
     connect(&app.contest(), &Contest::changed, this, [this] { m_detailsChanged.start(); });
     connect(&m_server, &HallServer::viewerCountChanged, this, &ViewerService::viewerCountChanged);
 }

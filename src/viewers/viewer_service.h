@@ -45,6 +45,7 @@ private:
     Application &m_app;
     HallServer m_server;
     QTimer m_detailsChanged;
+    bool m_publishing = false;
     QString m_error;
 };
 
