@@ -61,10 +61,12 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SECTION education)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DOVREL_HOME_URL})
     # Debian 12's: Qt 6.4 with its window system plugins (libqt6multimedia6 holds the sound backends), Qt's dialogs
-    # in Chinese, the design's faces; F1 opens the help with a CHM viewer or the desktop's opener.
+    # in Chinese, the design's faces, the viewers' QR code; F1 opens the help with a CHM viewer or the desktop's
+    # opener.
     string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
            "libqt6core6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6widgets6 (>= 6.4)" "libqt6multimedia6 (>= 6.4)"
            "libqt6dbus6 (>= 6.4)" "libqt6network6 (>= 6.4)" qt6-qpa-plugins qt6-translations-l10n
+           "libqrcodegencpp1 (>= 1.8)"
            fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei fonts-babelstone-han)
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xchm, xdg-utils")
 endif()

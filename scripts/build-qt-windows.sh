@@ -44,20 +44,9 @@ work=$cache/work-$key
 rm -rf "$work" "$prefix"
 mkdir -p "$work"
 
-# Debian's source package of the host Qt. apt-get source needs a deb-src entry beside the deb one.
-if ! apt-get source --print-uris "qt6-base=$host_version" >/dev/null 2>&1; then
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    echo "Adding deb-src entries beside the deb ones" >&2
-    for f in /etc/apt/sources.list.d/*.sources; do
-        [ -e "$f" ] && "${sudo_cmd[@]}" sed -i 's/^Types: deb$/Types: deb deb-src/' "$f"
-    done
-    if [ -f /etc/apt/sources.list ] && grep -q '^deb ' /etc/apt/sources.list \
-        && ! grep -q '^deb-src ' /etc/apt/sources.list; then
-        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | "${sudo_cmd[@]}" tee -a /etc/apt/sources.list >/dev/null
-    fi
-    "${sudo_cmd[@]}" apt-get update -qq
-fi
+# Debian's source package of the host Qt.
+source "$here/scripts/deb-src.sh"
+use_deb_src "qt6-base=$host_version"
 (cd "$work" && apt-get source -qq "qt6-base=$host_version" >/dev/null 2>&1)
 source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 [ -n "$source_dir" ] || { echo "build-qt-windows: apt-get source qt6-base failed" >&2; exit 1; }

@@ -6,6 +6,9 @@ set -euo pipefail
 
 packages=(
     qt6-base-dev qt6-multimedia-dev cmake g++ make xvfb xauth fp-utils
+    # The viewers' QR code (Nayuki's qrcodegen, found through its pkg-config file), and the reader its test checks it
+    # with.
+    libqrcodegencpp-dev pkgconf zbar-tools
     # The style every source file keeps, checked by the tests.
     clang-format
     # The tests plug and unplug displays through the headless platform's own interface.
