@@ -7,6 +7,7 @@
 #include "viewers/viewer_screen.h"
 #include "viewers/viewer_service.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -55,12 +56,23 @@ private slots:
         QCOMPARE(viewerService(t.app()).port(), port);
         QVERIFY(t.app().programSettings().viewersEnabled());
         QVERIFY(child<QTimer>(screen, QStringLiteral("Timer2"))->isActive());
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label4"))->text(), QStringLiteral("正在观看的手机：0 台"));
         QTcpSocket phone;
         phone.connectToHost(QHostAddress::LocalHost, port);
         QVERIFY(QTest::qWaitFor([&] { return phone.state() == QAbstractSocket::ConnectedState; }));
         phone.write("GET /events HTTP/1.1\r\n\r\n");
         QTRY_COMPARE(child<QLabel>(screen, QStringLiteral("Label4"))->text(), QStringLiteral("正在观看的手机：1 台"));
         QVERIFY(!child<QTimer>(screen, QStringLiteral("Timer2"))->isActive());
+
+        // The code goes up on the hall's display, and a key takes it down.
+        click(screen, QStringLiteral("Command1"));
+        QWidget *hallCode = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("HallCode") && window->isVisible())
+                hallCode = window;
+        QVERIFY(hallCode && hallCode->windowState().testFlag(Qt::WindowMaximized));
+        QTest::keyClick(hallCode, Qt::Key_Escape);
+        QVERIFY(!hallCode->isVisible());
 
         // The server goes on serving while the screen is closed, and the next run starts it at once.
         closeScreen(screen);

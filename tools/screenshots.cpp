@@ -245,6 +245,22 @@ int main(int argc, char *argv[])
         app.speakingRecord().add({QDateTime(today, run.started), QString::fromUtf16(run.stage),
                                   QString::fromUtf16(run.side), run.limit, run.spoken, run.overtime, run.pauses});
     openAndShoot("Command48", "Form23", false);
+    // Phones as viewers, turned on: the address, its QR code, and the code as the hall sees it.
+    if (Dovrel::Screen *viewers = open("Command49", "Form24")) {
+        viewers->findChild<QAbstractButton *>(QStringLiteral("Check1"))->click();
+        shoot(viewers, QStringLiteral("Form24"), false);
+        viewers->show();
+        viewers->findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("HallCode") && window->isVisible()) {
+                QApplication::processEvents();
+                window->grab().save(out + QStringLiteral("/Form24-hall-code.png"));
+                window->close();
+            }
+        }
+        viewers->findChild<QAbstractButton *>(QStringLiteral("Check1"))->click();
+        viewers->close();
+    }
 
     // What the check and the stages page show when the hall would notice something: a time-up sound gone from its
     // folder and a limit typed as minutes and seconds.

@@ -62,10 +62,12 @@ public:
         text->setTextInteractionFlags(Qt::NoTextInteraction);
         for (QLabel *label : {heading, code, text})
             layout->addWidget(label);
-        if (display)
+        if (display) {
             maximiseOn(this, display);
-        else
+            show();
+        } else {
             showMaximized();
+        }
     }
 
 protected:
@@ -148,6 +150,7 @@ void ViewerScreen::turn(bool on)
     else
         Timer2->stop();
     showAddress();
+    showViewers(service.viewerCount());
 }
 
 void ViewerScreen::chooseAddress(int index)
@@ -177,14 +180,14 @@ void ViewerScreen::showAddress()
     }
     Picture1->setEnabled(on);
     Command1->setEnabled(on && !page.isEmpty());
-    if (!on && Label5->text().isEmpty())
-        Label4->setText(QStringLiteral("未开启：手机还不能观看"));
 }
 
 void ViewerScreen::showViewers(int viewers)
 {
-    if (!viewerService(app()).enabled())
+    if (!viewerService(app()).enabled()) {
+        Label4->setText(QStringLiteral("未开启：手机还不能观看"));
         return;
+    }
     Label4->setText(QStringLiteral("正在观看的手机：%1 台").arg(viewers));
     if (viewers > 0) {
         Timer2->stop();
