@@ -84,10 +84,11 @@ private slots:
         for (int kill = 0; kill < Kills; ++kill) {
             // The child's first save writes the first content again; the kill falls anywhere within the two saves
             // after it (the second content, then the first), timed by how long the first one took.
+            // A child may be slow to start on a busy machine (and under Wine), hence the generous waits.
             QProcess child;
             child.start(QStringLiteral(DOVREL_SAVE_CHILD), {target, first, second});
             while (!child.canReadLine())
-                QVERIFY2(child.waitForReadyRead(10'000), child.readAllStandardError().constData());
+                QVERIFY2(child.waitForReadyRead(30'000), child.readAllStandardError().constData());
             const qint64 firstSaveUs = child.readLine().trimmed().toLongLong();
             QVERIFY(firstSaveUs > 0);
             QThread::usleep(random.bounded(quint32(std::min<qint64>(firstSaveUs * 2, 100'000))));
@@ -126,7 +127,7 @@ private slots:
             QProcess child;
             child.start(QStringLiteral(DOVREL_RECORD_CHILD), {folder});
             while (!child.canReadLine())
-                QVERIFY2(child.waitForReadyRead(10'000), child.readAllStandardError().constData());
+                QVERIFY2(child.waitForReadyRead(30'000), child.readAllStandardError().constData());
             QThread::usleep(random.bounded(20'000u));
             child.kill();
             QVERIFY(child.waitForFinished(10'000));
