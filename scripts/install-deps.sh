@@ -23,6 +23,8 @@ packages=(
     xdotool x11-utils
     # A real sound server that the sound test stops and starts under the program, and its recorder.
     pulseaudio pulseaudio-utils
+    # A real browser, headless, that watches the phones' viewer page while the program runs a clock.
+    chromium chromium-driver python3-selenium
     # Faces for the design's fonts: Song (Noto Serif CJK), Kai (LXGW WenKai, AR PL UKai), and the sans fallback;
     # BabelStone Han for the characters beyond the basic CJK block that personal names use (𠀀).
     fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei fonts-babelstone-han
