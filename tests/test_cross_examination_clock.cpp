@@ -1,6 +1,8 @@
 #include "clocks/cross_examination_clock.h"
 #include "clocks/stage_handover.h"
+#include "core/hall_state.h"
 #include "menu/main_menu.h"
+#include "shell/application.h"
 #include "shell/controls.h"
 #include "support/screens.h"
 #include "support/test_app.h"
@@ -86,8 +88,13 @@ private slots:
         QTest::mouseClick(child<QLabel>(clock, QStringLiteral("Label3")),
                           Qt::RightButton); // only the left button clicks
         QCOMPARE(visibleControls(clock), MenuControls);
+        // The hall sees a time only once a pairing is chosen, and none again back at the pairings.
+        const HallView &hall = t.app().hallState().view();
+        QVERIFY(hall.kind == ClockKind::CrossExamination && !hall.timeShown);
         choose(clock, 3);
         QCOMPARE(visibleControls(clock), ClockControls);
+        QVERIFY(hall.timeShown);
+        QCOMPARE(hall.title, pairing(clock, 3)->text());
         QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
 
         child<QPushButton>(clock, QStringLiteral("Command3"))->click();
@@ -102,6 +109,7 @@ private slots:
         child<QPushButton>(clock, QStringLiteral("Command1"))->click();
         QCOMPARE(visibleControls(clock), MenuControls);
         QVERIFY(!child<QTimer>(clock, QStringLiteral("Timer1"))->isActive());
+        QVERIFY(!hall.timeShown);
     }
 
     void choosingAPairingShowsItAndTheFullLimit_data()

@@ -108,7 +108,8 @@ HallView CrossExaminationClock::hallView() const
             .stageName = QStringLiteral("攻辩"),
             .title = Label9->text(),
             .sides = {m_clock->state(), SideClock()},
-            .speaking = std::nullopt};
+            .speaking = std::nullopt,
+            .timeShown = !Label10->isHidden()};
 }
 
 int CrossExaminationClock::remainingSeconds() const
@@ -159,9 +160,9 @@ void CrossExaminationClock::choosePairing(QLabel *pairing)
 {
     Command1->show();
     Label9->setText(pairing->text());
-    publishHallView();
     fitHeading();
     Label10->show();
+    publishHallView();
     Command3->show();
     Command4->show();
     for (QLabel *label : m_pairings)
@@ -206,6 +207,7 @@ void CrossExaminationClock::backToPairings()
     Command1->hide();
     Command4->hide();
     setTextColour(Label10, Colours::Black);
+    publishHallView();
 }
 
 } // namespace Dovrel

@@ -43,6 +43,8 @@ struct HallView
     std::array<SideClock, 2> sides{};
     // The side that speaks: the dual clock's running side, or the side chosen on the single-side clock.
     std::optional<Side> speaking;
+    // False while the clock screen shows no time: the cross-examination clock offering its pairings.
+    bool timeShown = true;
 
     friend bool operator==(const HallView &, const HallView &) = default;
 };

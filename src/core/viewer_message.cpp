@@ -33,7 +33,7 @@ QJsonObject sideObject(const SideClock &side)
 
 QJsonValue clockValue(const HallView &hall, CountdownFormat format)
 {
-    if (hall.kind == ClockKind::None)
+    if (hall.kind == ClockKind::None || !hall.timeShown)
         return QJsonValue::Null;
     QJsonArray sides = {sideObject(hall.sides[0])};
     if (hall.kind == ClockKind::Dual)

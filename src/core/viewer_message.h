@@ -12,7 +12,7 @@ namespace Dovrel {
 // clock in milliseconds, "t" when the message was made; the page keeps its own offset to that clock.
 //
 // state: {"v":1, "t":…, "contest":{"title","organiser","motions":[aff,neg],"teams":[aff,neg]},
-//         "clock": null, or {"screen","kind":"single"|"dual"|"cross","stage","title","format":"s"|"ms",
+//         "clock": null (no clock shows a time), or {"screen","kind":"single"|"dual"|"cross","stage","title","format":"s"|"ms",
 //                            "speaking":"affirmative"|"negative"|null,
 //                            "sides":[{"remaining","running","paused","timeUp","warned","overtime","next"}, …]}}
 // (one side for the single-side and cross-examination clocks, two for the dual clock; "next" is the next step's
