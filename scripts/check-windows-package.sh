@@ -49,7 +49,8 @@ mkdir -p "$hall"
 unzip -q "$archive" -d "$hall"
 folder="$hall/Dovrel"
 for entry in dovrel.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll imageformats/qjpeg.dll \
-    translations/qtbase_zh_CN.qm config/NumSet.ini sound/30Warn sound/TimeOut background/p1.jpg help.chm; do
+    translations/qtbase_zh_CN.qm config/NumSet.ini sound/30Warn sound/TimeOut background/p1.jpg help.chm \
+    licenses/qrcodegen.txt; do
     [ -e "$folder/$entry" ] || fail "$entry missing from the zip"
 done
 # Without the stages file, the page starts from its design values; its save must write them.
