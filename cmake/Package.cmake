@@ -53,6 +53,17 @@ if(WIN32)
     set(CPACK_NSIS_MUI_ICON ${package_dir}/dovrel.ico)
     set(CPACK_NSIS_MUI_UNIICON ${package_dir}/dovrel.ico)
     set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+    # Qt and the MinGW runtime travel inside the release, so their notices and licences travel with them: the
+    # copyright files of the Debian packages their DLLs are built from, and the licence texts those files name.
+    set(notices /usr/share/doc)
+    install(FILES ${notices}/libqt6core6/copyright DESTINATION licenses RENAME Qt.txt COMPONENT app)
+    install(FILES ${notices}/mingw-w64-x86-64-dev/copyright DESTINATION licenses RENAME mingw-w64-runtime.txt
+            COMPONENT app)
+    install(FILES ${notices}/gcc-mingw-w64-x86-64-posix-runtime/copyright DESTINATION licenses RENAME gcc-runtime.txt
+            COMPONENT app)
+    foreach(licence IN ITEMS LGPL-3 GPL-2 GPL-3)
+        install(FILES /usr/share/common-licenses/${licence} DESTINATION licenses RENAME ${licence}.txt COMPONENT app)
+    endforeach()
 else()
     set(CPACK_GENERATOR TGZ DEB)
     set(CPACK_PACKAGE_FILE_NAME "dovrel-${PROJECT_VERSION}-linux-${CMAKE_SYSTEM_PROCESSOR}")

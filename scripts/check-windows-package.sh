@@ -50,7 +50,7 @@ unzip -q "$archive" -d "$hall"
 folder="$hall/Dovrel"
 for entry in dovrel.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll imageformats/qjpeg.dll \
     translations/qtbase_zh_CN.qm config/NumSet.ini sound/30Warn sound/TimeOut background/p1.jpg help.chm \
-    licenses/qrcodegen.txt; do
+    licenses/qrcodegen.txt licenses/Qt.txt licenses/LGPL-3.txt licenses/gcc-runtime.txt; do
     [ -e "$folder/$entry" ] || fail "$entry missing from the zip"
 done
 # Without the stages file, the page starts from its design values; its save must write them.
