@@ -1,9 +1,5 @@
 #include "bench_support.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 #include <algorithm>
 #include <cstdlib>
 #include <numeric>
@@ -12,19 +8,6 @@ namespace Dovrel::Bench {
 
 namespace {
 
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QFileInfo &entry : source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        const QString target = to + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir())
-            copyTree(entry.filePath(), target);
-        else
-            QFile::copy(entry.filePath(), target);
-    }
-}
-
 bool isSet(const char *name)
 {
     const char *value = std::getenv(name);
@@ -32,13 +15,6 @@ bool isSet(const char *name)
 }
 
 } // namespace
-
-void layOutApplicationDirectory(const QString &directory)
-{
-    for (const char *folder : {"config", "sound", "background"})
-        copyTree(QStringLiteral(DOVREL_ASSETS_DIR "/") + QLatin1String(folder),
-                 directory + QLatin1Char('/') + QLatin1String(folder));
-}
 
 void useOffscreenWithoutDisplay()
 {
@@ -68,6 +44,14 @@ double maximum(const std::vector<double> &values)
 double mean(const std::vector<double> &values)
 {
     return values.empty() ? 0 : std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+}
+
+double percentile(std::vector<double> values, double share)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, std::size_t(share * double(values.size())))];
 }
 
 } // namespace Dovrel::Bench

@@ -1,14 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <vector>
 
 namespace Dovrel::Bench {
-
-// Copies the default data folders (config, sound, background) into `directory`, so a program run there really
-// reads its settings files.
-void layOutApplicationDirectory(const QString &directory);
 
 // Screens need a display; without one the runs go to Qt's offscreen platform. A platform chosen by the caller wins.
 void useOffscreenWithoutDisplay();
@@ -17,5 +11,7 @@ double median(std::vector<double> values);
 double minimum(const std::vector<double> &values);
 double maximum(const std::vector<double> &values);
 double mean(const std::vector<double> &values);
+// The value below which `share` (0 … 1) of the values lie.
+double percentile(std::vector<double> values, double share);
 
 } // namespace Dovrel::Bench

@@ -5,9 +5,9 @@
 // QWidget shown in the same run.
 #include "bench_support.h"
 #include "child_report.h"
+#include "unattended.h"
 
 #include "menu/program.h"
-#include "platform/qt_platform.h"
 #include "shell/qt_process.h"
 
 #include <QAbstractButton>
@@ -31,27 +31,10 @@ namespace {
 using Dovrel::Bench::median;
 
 // Dialogs answer at once: the rules dialog picks the prepared rules file, every other dialog is cancelled.
-class SilentPlatform : public Dovrel::QtPlatform
+class SilentPlatform : public Dovrel::Unattended::Platform
 {
 public:
     explicit SilentPlatform(QString rulesFile) : m_rulesFile(std::move(rulesFile)) {}
-    int soundDeviceCount() override
-    {
-        return 1;
-    }
-    bool soundOutputOpens() override
-    {
-        return true;
-    }
-    Dovrel::SoundStart playSound(const QString &) override
-    {
-        return Dovrel::SoundStart::Playing;
-    }
-    void showNotice(QWidget *, const Dovrel::MessageRequest &) override {}
-    Dovrel::MessageAnswer showMessage(QWidget *, const Dovrel::MessageRequest &) override
-    {
-        return Dovrel::MessageAnswer::Ok;
-    }
     std::optional<QString> openFileName(QWidget *, const Dovrel::FileDialogRequest &) override
     {
         return m_rulesFile;
@@ -181,7 +164,7 @@ int main(int argc, char *argv[])
     Dovrel::setUpQtApplication();
 
     QTemporaryDir dir;
-    Dovrel::Bench::layOutApplicationDirectory(dir.path());
+    Dovrel::Unattended::layOutStockFolders(dir.path());
     const QString rules = dir.path() + QStringLiteral("/rules.txt");
     {
         QFile file(rules);

@@ -5,6 +5,7 @@
 // resident set. The two programs take turns, so both meet the same machine state; one unmeasured run of each warms
 // the file cache first.
 #include "bench_support.h"
+#include "unattended.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -153,7 +154,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot make a temporary application directory\n");
         return 1;
     }
-    Dovrel::Bench::layOutApplicationDirectory(directory.path());
+    Dovrel::Unattended::layOutStockFolders(directory.path());
     const std::vector<std::string> appArguments{directory.path().toStdString()};
 
     const char *platform = std::getenv("QT_QPA_PLATFORM");

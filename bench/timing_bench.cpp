@@ -3,17 +3,14 @@
 // Each step's moment is compared with the ideal schedule start + n × 1000 ms: lateness per step, and the drift of
 // the last step (its time minus start minus N seconds).
 #include "bench_support.h"
+#include "stage_clock_run.h"
+#include "unattended.h"
 
-#include "clocks/single_side_clock.h"
-#include "clocks/stage_handover.h"
 #include "menu/program.h"
-#include "platform/qt_platform.h"
 #include "shell/qt_process.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -35,29 +32,6 @@ double msSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
-
-// The real platform with its real clock; only the alerts at 30 s and at time-up stay silent and never block.
-class QuietPlatform : public Dovrel::QtPlatform
-{
-public:
-    int soundDeviceCount() override
-    {
-        return 1;
-    }
-    bool soundOutputOpens() override
-    {
-        return true;
-    }
-    Dovrel::SoundStart playSound(const QString &) override
-    {
-        return Dovrel::SoundStart::Playing;
-    }
-    void showNotice(QWidget *, const Dovrel::MessageRequest &) override {}
-    Dovrel::MessageAnswer showMessage(QWidget *, const Dovrel::MessageRequest &) override
-    {
-        return Dovrel::MessageAnswer::Ok;
-    }
-};
 
 // Busy threads competing with the event loop for the cores.
 class Spinners
@@ -91,9 +65,7 @@ using Steps = std::vector<double>;
 
 void report(const char *name, const Steps &steps, int seconds, bool verbose)
 {
-    std::vector<double> lateness;
-    for (std::size_t i = 0; i < steps.size(); ++i)
-        lateness.push_back(steps[i] - 1000.0 * static_cast<double>(i + 1));
+    const std::vector<double> lateness = Dovrel::Bench::latenessOf(steps);
     if (verbose) {
         std::printf("  %s lateness per step (ms):", name);
         for (std::size_t i = 0; i < lateness.size(); ++i)
@@ -109,38 +81,6 @@ void report(const char *name, const Steps &steps, int seconds, bool verbose)
                 "    drift at the last step %+.2f ms\n",
                 name, steps.size(), Dovrel::Bench::maximum(lateness), Dovrel::Bench::minimum(lateness),
                 Dovrel::Bench::mean(lateness), Dovrel::Bench::mean(error), drift);
-}
-
-// The real clock screen counting down from the handed-over limit, as the timekeeper starts it.
-Steps runStageClock(Dovrel::Application &app, int seconds)
-{
-    app.contest().handOverLimit(QString::number(seconds));
-    Dovrel::SingleSideClock *clock = app.screens().screen<Dovrel::SingleSideClock>();
-    clock->show();
-    QEventLoop settle;
-    QTimer::singleShot(500, &settle, &QEventLoop::quit);
-    settle.exec();
-
-    Steps steps;
-    QEventLoop loop;
-    Clock::time_point start;
-    int seen = clock->remainingSeconds();
-    // Connected after the clock's own slot, so it runs right after each step has been taken and drawn.
-    QObject::connect(
-        clock->findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout, &loop,
-        [&] {
-            const double at = msSince(start);
-            for (const int now = clock->remainingSeconds(); seen > now; --seen)
-                steps.push_back(at);
-            if (seen <= 0)
-                loop.quit();
-        },
-        Qt::DirectConnection);
-    start = Clock::now();
-    clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-    loop.exec();
-    app.screens().unload(clock);
-    return steps;
 }
 
 // The yardstick: a default QTimer firing every 1000 ms with a counter, no correction.
@@ -195,8 +135,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot make a temporary application directory\n");
         return 1;
     }
-    Dovrel::Bench::layOutApplicationDirectory(directory.path());
-    QuietPlatform platform;
+    Dovrel::Unattended::layOutStockFolders(directory.path());
+    Dovrel::Unattended::Platform platform;
     Dovrel::Program app(directory.path(), platform);
 
     std::printf("Timing: %d s countdown, %d busy thread(s), %u core(s), Qt platform %s\n", seconds, load,
@@ -204,7 +144,7 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
 
     Spinners spinners(load);
-    const Steps stage = runStageClock(app, seconds);
+    const Steps stage = Dovrel::Bench::runStageClock(app, seconds);
     report("Form17, the stage clock (deadline schedule)", stage, seconds, verbose);
     std::fflush(stdout);
     const Steps plain = runPlainTimer(seconds);

@@ -4,10 +4,10 @@
 //   dovrel_bench_viewers [--viewers N] [--seconds S] [--idle S]
 // The viewers live in a process of their own (dovrel_bench_viewer_clients), so the program's figures are its own.
 #include "bench_support.h"
+#include "stage_clock_run.h"
+#include "unattended.h"
 
-#include "clocks/single_side_clock.h"
 #include "menu/program.h"
-#include "platform/qt_platform.h"
 #include "shell/qt_process.h"
 #include "viewers/viewer_service.h"
 
@@ -15,10 +15,8 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QProcess>
-#include <QPushButton>
 #include <QSettings>
 #include <QStyleFactory>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -36,28 +34,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class QuietPlatform : public Dovrel::QtPlatform
-{
-public:
-    int soundDeviceCount() override
-    {
-        return 1;
-    }
-    bool soundOutputOpens() override
-    {
-        return true;
-    }
-    Dovrel::SoundStart playSound(const QString &) override
-    {
-        return Dovrel::SoundStart::Playing;
-    }
-    void showNotice(QWidget *, const Dovrel::MessageRequest &) override {}
-    Dovrel::MessageAnswer showMessage(QWidget *, const Dovrel::MessageRequest &) override
-    {
-        return Dovrel::MessageAnswer::Ok;
-    }
-};
 
 qint64 steadyNs()
 {
@@ -83,50 +59,11 @@ void wait(int ms)
     loop.exec();
 }
 
-// The stage clock counting `seconds` from its start: the lateness of each step against start + n × 1000 ms.
-std::vector<double> runStageClock(Dovrel::Application &app, int seconds)
+void reportClock(const char *name, const std::vector<double> &steps)
 {
-    app.contest().handOverLimit(QString::number(seconds));
-    Dovrel::SingleSideClock *clock = app.screens().screen<Dovrel::SingleSideClock>();
-    clock->show();
-    wait(300);
-    std::vector<double> lateness;
-    QEventLoop loop;
-    Clock::time_point start;
-    int seen = clock->remainingSeconds();
-    QObject::connect(clock->findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout, &loop, [&] {
-        const double at = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        for (const int now = clock->remainingSeconds(); seen > now; --seen)
-            lateness.push_back(at - 1000.0 * double(lateness.size() + 1));
-        if (seen <= 0)
-            loop.quit();
-    });
-    start = Clock::now();
-    clock->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-    loop.exec();
-    app.screens().unload(clock);
-    return lateness;
-}
-
-void reportClock(const char *name, const std::vector<double> &lateness)
-{
+    const std::vector<double> lateness = Dovrel::Bench::latenessOf(steps);
     std::printf("  projector clock %s: lateness max %+.2f ms, mean %+.2f ms (%zu steps)\n", name,
                 Dovrel::Bench::maximum(lateness), Dovrel::Bench::mean(lateness), lateness.size());
-}
-
-double percentile(std::vector<double> values, double share)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, std::size_t(share * double(values.size())))];
-}
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
 }
 
 } // namespace
@@ -153,17 +90,17 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Dovrel::installFontSubstitutes();
     QTemporaryDir directory;
-    Dovrel::Bench::layOutApplicationDirectory(directory.path());
-    const quint16 port = freePort();
+    Dovrel::Unattended::layOutStockFolders(directory.path());
+    const quint16 port = Dovrel::Unattended::freePort();
     QSettings(directory.path() + QStringLiteral("/config/Dovrel.ini"), QSettings::IniFormat)
         .setValue(QStringLiteral("viewers/port"), port);
-    QuietPlatform platform;
+    Dovrel::Unattended::Platform platform;
     Dovrel::Program app(directory.path(), platform);
 
     std::printf("Viewers: %d on loopback, a %d s stage clock, Qt platform %s\n", viewers, seconds,
                 qPrintable(QGuiApplication::platformName()));
     std::fflush(stdout);
-    reportClock("without viewers", runStageClock(app, seconds));
+    reportClock("without viewers", Dovrel::Bench::runStageClock(app, seconds));
 
     // When each change left the program, by the program time it carries: noted before the server sends it.
     std::map<qint64, qint64> published;
@@ -202,7 +139,7 @@ int main(int argc, char *argv[])
     const double cpuIdle = (processCpuSeconds() - cpuBefore) / idleSeconds;
 
     published.clear();
-    reportClock("with the viewers", runStageClock(app, seconds));
+    reportClock("with the viewers", Dovrel::Bench::runStageClock(app, seconds));
     wait(500);
     clients.write("report\n");
     std::vector<double> delays;
@@ -223,8 +160,8 @@ int main(int argc, char *argv[])
     clients.waitForFinished(5'000);
     std::printf("  a change to every viewer: median %.2f ms, 99th percentile %.2f ms, worst %.2f ms "
                 "(%zu deliveries of %zu changes)\n",
-                percentile(delays, 0.5), percentile(delays, 0.99), Dovrel::Bench::maximum(delays), delays.size(),
-                published.size());
+                Dovrel::Bench::percentile(delays, 0.5), Dovrel::Bench::percentile(delays, 0.99),
+                Dovrel::Bench::maximum(delays), delays.size(), published.size());
     std::printf("  memory per viewer: %.1f KB (the program's heap, %+.0f KB for %d)\n",
                 (heapAfter - heapBefore) / viewers, heapAfter - heapBefore, viewers);
     std::printf("  the program's processor time while they listen idle: %.2f %% of a core\n", cpuIdle * 100);

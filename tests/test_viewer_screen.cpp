@@ -4,6 +4,7 @@
 #include "support/screens.h"
 #include "support/test_app.h"
 #include "support/widgets.h"
+#include "unattended.h"
 #include "viewers/viewer_screen.h"
 #include "viewers/viewer_service.h"
 
@@ -12,24 +13,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 
 using namespace Dovrel;
 using namespace Dovrel::Testing;
-
-namespace {
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-} // namespace
 
 class TestViewerScreen : public QObject
 {
@@ -39,7 +28,7 @@ private slots:
     void theSwitchServesThePhonesAndIsRemembered()
     {
         TestApp t;
-        const quint16 port = freePort();
+        const quint16 port = Unattended::freePort();
         QSettings(t.configPath(QStringLiteral("Dovrel.ini")), QSettings::IniFormat)
             .setValue(QStringLiteral("viewers/port"), port);
         MainMenu *menu = openScreen<MainMenu>(t);
@@ -95,7 +84,7 @@ private slots:
     {
         TestApp t;
         QSettings(t.configPath(QStringLiteral("Dovrel.ini")), QSettings::IniFormat)
-            .setValue(QStringLiteral("viewers/port"), freePort());
+            .setValue(QStringLiteral("viewers/port"), Unattended::freePort());
         ViewerScreen *screen = openOverMenu<ViewerScreen>(t);
         click(screen, QStringLiteral("Check1"));
         tick(child<QTimer>(screen, QStringLiteral("Timer2")));

@@ -11,18 +11,16 @@
 #include "core/settings_files.h"
 #include "menu/main_menu.h"
 #include "menu/program.h"
-#include "platform/qt_platform.h"
 #include "shell/qt_process.h"
+#include "unattended.h"
 #include "viewers/viewer_service.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSettings>
 #include <QSocketNotifier>
-#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -33,43 +31,6 @@
 using namespace Dovrel;
 
 namespace {
-
-// No sound and no dialog may hold up an unattended run.
-class SilentPlatform final : public QtPlatform
-{
-public:
-    int soundDeviceCount() override
-    {
-        return 1;
-    }
-    SoundStart playSound(const QString &) override
-    {
-        return SoundStart::Playing;
-    }
-    void showNotice(QWidget *, const MessageRequest &) override {}
-    MessageAnswer showMessage(QWidget *, const MessageRequest &) override
-    {
-        return MessageAnswer::Ok;
-    }
-};
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        if (entry.isDir())
-            copyTree(entry.filePath(), to + QLatin1Char('/') + entry.fileName());
-        else
-            QFile::copy(entry.filePath(), to + QLatin1Char('/') + entry.fileName());
-    }
-}
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::AnyIPv4, 0);
-    return probe.serverPort();
-}
 
 void click(QWidget *screen, const char *button)
 {
@@ -84,18 +45,16 @@ int main(int argc, char **argv)
     QApplication qtApp(argc, argv);
     setUpQtApplication();
     QTemporaryDir dir;
-    for (const char *folder : {"config", "sound", "background"})
-        copyTree(QStringLiteral(DOVREL_ASSETS_DIR "/") + QLatin1String(folder),
-                 dir.path() + QLatin1Char('/') + QLatin1String(folder));
+    Unattended::layOutStockFolders(dir.path());
     const AppPaths paths(dir.path());
     QStringList details = readTextSettings(paths, SettingsFiles::NumSet, SettingsFiles::NumSetLines);
     details[int(ContestDetail::AffirmativeTeam)] =
         QApplication::arguments().value(1, QStringLiteral("<img src=x onerror=alert(1)>"));
     writeTextSettings(paths, SettingsFiles::NumSet, details);
     QSettings(paths.configFile(QStringLiteral("Dovrel.ini")), QSettings::IniFormat)
-        .setValue(QStringLiteral("viewers/port"), freePort());
+        .setValue(QStringLiteral("viewers/port"), Unattended::freePort());
 
-    SilentPlatform platform;
+    Unattended::Platform platform;
     Program app(dir.path(), platform);
     ScreenRegistry &screens = app.screens();
     MainMenu *menu = screens.screen<MainMenu>();

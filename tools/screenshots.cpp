@@ -12,12 +12,12 @@
 #include "menu/main_menu.h"
 #include "menu/program.h"
 #include "menu/splash_screen.h"
-#include "platform/qt_platform.h"
 #include "settings/contest_details_page.h"
 #include "settings/overtime_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
 #include "shell/qt_process.h"
+#include "unattended.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -36,7 +36,7 @@
 namespace {
 
 // Real dialogs would block an unattended run; the rules import is given the sample rules file.
-class SilentPlatform : public Dovrel::QtPlatform
+class SilentPlatform : public Dovrel::Unattended::Platform
 {
 public:
     QString rulesFile;
@@ -44,36 +44,7 @@ public:
     {
         return rulesFile;
     }
-    int soundDeviceCount() override
-    {
-        return 1;
-    }
-    bool soundOutputOpens() override
-    {
-        return true;
-    }
-    Dovrel::SoundStart playSound(const QString &) override
-    {
-        return Dovrel::SoundStart::Playing;
-    }
-    void showNotice(QWidget *, const Dovrel::MessageRequest &) override {}
-    Dovrel::MessageAnswer showMessage(QWidget *, const Dovrel::MessageRequest &) override
-    {
-        return Dovrel::MessageAnswer::Ok;
-    }
 };
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QFileInfo &entry : source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        if (entry.isDir())
-            copyTree(entry.filePath(), to + QLatin1Char('/') + entry.fileName());
-        else
-            QFile::copy(entry.filePath(), to + QLatin1Char('/') + entry.fileName());
-    }
-}
 
 // The whole desktop of several displays, each window drawn where it stands.
 void shootDesktop(const QList<QWidget *> &windows, const QString &file)
@@ -108,9 +79,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(out);
 
     QTemporaryDir dir;
-    for (const char *folder : {"config", "sound", "background"})
-        copyTree(QStringLiteral(DOVREL_ASSETS_DIR "/") + QLatin1String(folder),
-                 dir.path() + QLatin1Char('/') + QLatin1String(folder));
+    Dovrel::Unattended::layOutStockFolders(dir.path());
     SilentPlatform platform;
     platform.rulesFile = dir.path() + QStringLiteral("/rules.txt");
     QFile rules(platform.rulesFile);
