@@ -174,7 +174,7 @@ void CountdownClock::step()
 {
     if (m_run)
         ++m_run->spoken;
-    // The rule is read at every step, as the format is: switched off, a clock past its end is the Parts' again.
+    // The rule is read at every step, as the format is: switched off, a clock past its end stops there again.
     const OvertimeRule rule = m_screen->app().overtimeRule();
     if (m_timeUp && rule.countUp) {
         overtimeStep(rule);

@@ -13,31 +13,14 @@ namespace {
 
 const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 constexpr int Fields = 8;
-
-QStringList headerFields()
-{
-    return {QStringLiteral("日期"),     QStringLiteral("开始时间"), QStringLiteral("环节"),
-            QStringLiteral("持方"),     QStringLiteral("限时(秒)"), QStringLiteral("用时(秒)"),
-            QStringLiteral("超时(秒)"), QStringLiteral("暂停次数")};
-}
-
-QStringList rowFields(const SpeakingRow &row)
-{
-    return {row.started.date().toString(Qt::ISODate),
-            row.started.time().toString(QStringLiteral("HH:mm:ss")),
-            row.stage,
-            row.side,
-            QString::number(row.limit),
-            QString::number(row.spoken),
-            QString::number(row.overtime),
-            QString::number(row.pauses)};
-}
+// The first characters by which a spreadsheet takes a cell for a formula.
+const QString FormulaStarts = QStringLiteral("=+-@\t\r");
 
 // A field as a spreadsheet reads it back: quoted where it holds a separator, a quote or a line break, and a text
 // that would start a formula (=, +, -, @) kept as text by a leading apostrophe.
 QString csvField(QString field, bool text)
 {
-    if (text && !field.isEmpty() && QStringLiteral("=+-@\t\r").contains(field.front()))
+    if (text && !field.isEmpty() && FormulaStarts.contains(field.front()))
         field.prepend(QLatin1Char('\''));
     if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n')) ||
         field.contains(QLatin1Char('\r'))) {
@@ -94,12 +77,31 @@ QList<QStringList> parseCsv(const QString &text)
 
 QString unprotected(QString text)
 {
-    if (text.size() > 1 && text.front() == QLatin1Char('\'') && QStringLiteral("=+-@\t\r").contains(text.at(1)))
+    if (text.size() > 1 && text.front() == QLatin1Char('\'') && FormulaStarts.contains(text.at(1)))
         text.remove(0, 1);
     return text;
 }
 
 } // namespace
+
+QStringList recordHeader()
+{
+    return {QStringLiteral("日期"),     QStringLiteral("开始时间"), QStringLiteral("环节"),
+            QStringLiteral("持方"),     QStringLiteral("限时(秒)"), QStringLiteral("用时(秒)"),
+            QStringLiteral("超时(秒)"), QStringLiteral("暂停次数")};
+}
+
+QStringList recordFields(const SpeakingRow &row)
+{
+    return {row.started.date().toString(Qt::ISODate),
+            row.started.time().toString(QStringLiteral("HH:mm:ss")),
+            row.stage,
+            row.side,
+            QString::number(row.limit),
+            QString::number(row.spoken),
+            QString::number(row.overtime),
+            QString::number(row.pauses)};
+}
 
 QString recordFileName(const QDate &day)
 {
@@ -108,12 +110,12 @@ QString recordFileName(const QDate &day)
 
 QByteArray recordFileStart()
 {
-    return ByteOrderMark + csvLine(headerFields(), {});
+    return ByteOrderMark + csvLine(recordHeader(), {});
 }
 
 QByteArray recordLine(const SpeakingRow &row)
 {
-    return csvLine(rowFields(row), {false, false, true, true});
+    return csvLine(recordFields(row), {false, false, true, true});
 }
 
 QList<SpeakingRow> parseRecord(const QByteArray &bytes)
@@ -123,7 +125,7 @@ QList<SpeakingRow> parseRecord(const QByteArray &bytes)
         text.remove(0, ByteOrderMark.size());
     QList<SpeakingRow> rows;
     for (const QStringList &fields : parseCsv(QString::fromUtf8(text))) {
-        if (fields.size() != Fields || fields == headerFields())
+        if (fields.size() != Fields || fields == recordHeader())
             continue;
         const QDate date = QDate::fromString(fields.at(0), Qt::ISODate);
         const QTime time = QTime::fromString(fields.at(1), QStringLiteral("HH:mm:ss"));
@@ -140,9 +142,9 @@ QList<SpeakingRow> parseRecord(const QByteArray &bytes)
 
 QString recordText(const QList<SpeakingRow> &rows)
 {
-    QStringList lines = {headerFields().join(QLatin1Char('\t'))};
+    QStringList lines = {recordHeader().join(QLatin1Char('\t'))};
     for (const SpeakingRow &row : rows) {
-        QStringList fields = rowFields(row);
+        QStringList fields = recordFields(row);
         // A tab or line break inside a name would start a new cell or row where it is pasted.
         for (QString &field : fields)
             field.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));

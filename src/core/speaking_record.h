@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace Dovrel {
 
@@ -23,6 +24,11 @@ struct SpeakingRow
 
     friend bool operator==(const SpeakingRow &, const SpeakingRow &) = default;
 };
+
+// The record's columns: the day, the time the run started, the stage, the side, the limit, the seconds spoken, the
+// overtime and the pauses; and a run's values in them.
+QStringList recordHeader();
+QStringList recordFields(const SpeakingRow &row);
 
 // "用时记录-2026-12-08.csv".
 QString recordFileName(const QDate &day);

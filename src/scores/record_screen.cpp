@@ -20,6 +20,7 @@ namespace {
 
 constexpr int Width = 9600;
 constexpr int Height = 6240;
+constexpr int OvertimeColumn = 5;
 
 QString dayText(const QDate &day)
 {
@@ -37,10 +38,10 @@ RecordScreen::RecordScreen(Application &app) : Screen(app)
 
     makeSmallWindowHeading(this, QStringLiteral("用时记录"), Width);
     Table1 = makeControl<QTableWidget>(this, QStringLiteral("Table1"), 240, 840, Width - 480, 4560);
-    Table1->setColumnCount(7);
-    Table1->setHorizontalHeaderLabels({QStringLiteral("开始时间"), QStringLiteral("环节"), QStringLiteral("持方"),
-                                       QStringLiteral("限时(秒)"), QStringLiteral("用时(秒)"),
-                                       QStringLiteral("超时(秒)"), QStringLiteral("暂停次数")});
+    // The record's columns but the day, which the screen shows once.
+    const QStringList columns = recordHeader().mid(1);
+    Table1->setColumnCount(int(columns.size()));
+    Table1->setHorizontalHeaderLabels(columns);
     Table1->verticalHeader()->hide();
     Table1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Table1->horizontalHeader()->setStretchLastSection(true);
@@ -63,16 +64,10 @@ void RecordScreen::load()
     Table1->setRowCount(int(m_rows.size()));
     for (int row = 0; row < int(m_rows.size()); ++row) {
         const SpeakingRow &run = m_rows.at(row);
-        const QStringList cells = {run.started.time().toString(QStringLiteral("HH:mm:ss")),
-                                   run.stage,
-                                   run.side,
-                                   QString::number(run.limit),
-                                   QString::number(run.spoken),
-                                   QString::number(run.overtime),
-                                   QString::number(run.pauses)};
+        const QStringList cells = recordFields(run).mid(1);
         for (int column = 0; column < int(cells.size()); ++column) {
             auto *cell = new QTableWidgetItem(cells.at(column));
-            if (column == 5 && run.overtime > 0)
+            if (column == OvertimeColumn && run.overtime > 0)
                 cell->setForeground(Colours::Red);
             Table1->setItem(row, column, cell);
         }
