@@ -34,6 +34,8 @@ struct OvertimeRule
 
     friend bool operator==(const OvertimeRule &, const OvertimeRule &) = default;
 };
+// A bell more than an hour apart never rings in a stage.
+inline constexpr int LongestBellSeconds = 3600;
 
 // One second past the end: the overtime then, and whether the time-up sound rings again.
 struct OvertimeStep

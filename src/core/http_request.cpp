@@ -10,10 +10,16 @@ namespace {
 
 constexpr qsizetype TargetLimit = 2048;
 
+// A visible character of a target: no blanks, no control characters, nothing beyond ASCII.
+bool isTargetChar(char c)
+{
+    return c > 32 && c < 127;
+}
+
 bool isTokenChar(char c)
 {
     static constexpr QByteArrayView Separators = "()<>@,;:\\\"/[]?={} \t";
-    return c > 32 && c < 127 && !Separators.contains(c);
+    return isTargetChar(c) && !Separators.contains(c);
 }
 
 bool isToken(QByteArrayView text)
@@ -25,12 +31,6 @@ bool isToken(QByteArrayView text)
             return false;
     }
     return true;
-}
-
-// A visible character of a target: no blanks, no control characters, nothing beyond ASCII.
-bool isTargetChar(char c)
-{
-    return c > 32 && c < 127;
 }
 
 bool isFieldValue(QByteArrayView value)

@@ -14,20 +14,19 @@ const QString ViewerPort = QStringLiteral("viewers/port");
 const QString ViewerAddress = QStringLiteral("viewers/address");
 const QString OvertimeCountUp = QStringLiteral("overtime/countUp");
 const QString OvertimeBellSeconds = QStringLiteral("overtime/bellSeconds");
-// A bell more than an hour apart never rings in a stage; a value beyond it, or not a number, is the default.
-constexpr int LongestBellSeconds = 3600;
+constexpr quint16 DefaultViewerPort = 8787;
 } // namespace
 
 ProgramSettings::ProgramSettings(QString filePath) : m_path(std::move(filePath)) {}
 
 bool ProgramSettings::hallTextScaled() const
 {
-    return QSettings(m_path, QSettings::IniFormat).value(HallTextScaled, false).toBool();
+    return value(HallTextScaled, false).toBool();
 }
 
 void ProgramSettings::setHallTextScaled(bool on)
 {
-    QSettings(m_path, QSettings::IniFormat).setValue(HallTextScaled, on);
+    setValue(HallTextScaled, on);
 }
 
 OvertimeRule ProgramSettings::overtimeRule() const
@@ -37,6 +36,7 @@ OvertimeRule ProgramSettings::overtimeRule() const
     rule.countUp = settings.value(OvertimeCountUp, false).toBool();
     bool number = false;
     const int bell = settings.value(OvertimeBellSeconds, rule.bellSeconds).toInt(&number);
+    // A bell interval beyond the longest, or not a number, is the default.
     if (number && bell >= 0 && bell <= LongestBellSeconds)
         rule.bellSeconds = bell;
     return rule;
@@ -51,12 +51,12 @@ void ProgramSettings::setOvertimeRule(const OvertimeRule &rule)
 
 bool ProgramSettings::viewersEnabled() const
 {
-    return QSettings(m_path, QSettings::IniFormat).value(ViewersEnabled, false).toBool();
+    return value(ViewersEnabled, false).toBool();
 }
 
 void ProgramSettings::setViewersEnabled(bool on)
 {
-    QSettings(m_path, QSettings::IniFormat).setValue(ViewersEnabled, on);
+    setValue(ViewersEnabled, on);
 }
 
 quint16 ProgramSettings::viewerPort() const
@@ -77,27 +77,32 @@ quint16 ProgramSettings::viewerPort() const
 
 QString ProgramSettings::viewerAddress() const
 {
-    return QSettings(m_path, QSettings::IniFormat).value(ViewerAddress).toString();
+    return value(ViewerAddress).toString();
 }
 
 void ProgramSettings::setViewerAddress(const QString &address)
 {
-    QSettings(m_path, QSettings::IniFormat).setValue(ViewerAddress, address);
+    setValue(ViewerAddress, address);
 }
 
 QString ProgramSettings::reportFolder() const
 {
-    return QSettings(m_path, QSettings::IniFormat).value(ReportFolder).toString();
+    return value(ReportFolder).toString();
 }
 
 void ProgramSettings::setReportFolder(const QString &folder)
 {
-    QSettings(m_path, QSettings::IniFormat).setValue(ReportFolder, folder);
+    setValue(ReportFolder, folder);
 }
 
-QString ProgramSettings::filePath() const
+QVariant ProgramSettings::value(const QString &key, const QVariant &fallback) const
 {
-    return m_path;
+    return QSettings(m_path, QSettings::IniFormat).value(key, fallback);
+}
+
+void ProgramSettings::setValue(const QString &key, const QVariant &value)
+{
+    QSettings(m_path, QSettings::IniFormat).setValue(key, value);
 }
 
 } // namespace Dovrel

@@ -3,6 +3,7 @@
 #include "core/countdown.h"
 
 #include <QString>
+#include <QVariant>
 
 namespace Dovrel {
 
@@ -23,8 +24,7 @@ public:
     void setOvertimeRule(const OvertimeRule &rule);
 
     // [viewers] enabled, port and address: whether the phones' viewer server runs, on which port (the same on
-    // every run, so a QR code printed before stays good) and the address the timekeeper chose for it.
-    static constexpr quint16 DefaultViewerPort = 8787;
+    // every run, so a QR code printed before stays good; 8787 by default) and the address the timekeeper chose for it.
     bool viewersEnabled() const;
     void setViewersEnabled(bool on);
     quint16 viewerPort() const;
@@ -35,9 +35,10 @@ public:
     QString reportFolder() const;
     void setReportFolder(const QString &folder);
 
-    QString filePath() const;
-
 private:
+    QVariant value(const QString &key, const QVariant &fallback = {}) const;
+    void setValue(const QString &key, const QVariant &value);
+
     QString m_path;
 };
 

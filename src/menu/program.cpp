@@ -6,7 +6,7 @@
 #include "settings/contest_details_page.h"
 #include "settings/sound_page.h"
 #include "settings/stages_page.h"
-#include "viewers/viewer_screen.h"
+#include "viewers/viewer_service.h"
 
 namespace Dovrel {
 

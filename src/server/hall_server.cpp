@@ -1,5 +1,6 @@
 #include "server/hall_server.h"
 
+#include "core/http_request.h"
 #include "core/viewer_message.h"
 
 #include <QFile>
@@ -22,43 +23,53 @@ namespace Dovrel {
 
 namespace {
 
-// The fixed files of the viewer page, built into the program.
+// Every answer: nothing kept, nothing sniffed, nothing of the page's address passed on.
+constexpr QByteArrayView CommonHeaders = "Cache-Control: no-store\r\n"
+                                         "X-Content-Type-Options: nosniff\r\n"
+                                         "Referrer-Policy: no-referrer\r\n";
+// The page runs only its own script and style and talks only to this server.
+constexpr QByteArrayView PagePolicy =
+    "Content-Security-Policy: default-src 'none'; script-src 'self'; style-src 'self'; connect-src 'self'; "
+    "img-src 'self' data:; base-uri 'none'; form-action 'none'; frame-ancestors 'none'\r\n";
+
+// The fixed files of the viewer page, built into the program, with any headers of their own.
 struct ServedFile
 {
     QByteArrayView path;
     const char *resource;
     QByteArrayView type;
+    QByteArrayView headers;
 };
 constexpr ServedFile ServedFiles[] = {
-    {"/", ":/viewer/index.html", "text/html; charset=utf-8"},
-    {"/viewer.js", ":/viewer/viewer.js", "text/javascript; charset=utf-8"},
-    {"/viewer.css", ":/viewer/viewer.css", "text/css; charset=utf-8"},
+    {"/", ":/viewer/index.html", "text/html; charset=utf-8", PagePolicy},
+    {"/viewer.js", ":/viewer/viewer.js", "text/javascript; charset=utf-8", {}},
+    {"/viewer.css", ":/viewer/viewer.css", "text/css; charset=utf-8", {}},
 };
 
-// Every answer: nothing kept, nothing sniffed, nothing of the page's address passed on.
-const QByteArray CommonHeaders = "Cache-Control: no-store\r\n"
-                                 "X-Content-Type-Options: nosniff\r\n"
-                                 "Referrer-Policy: no-referrer\r\n";
-// The page runs only its own script and style and talks only to this server.
-const QByteArray PagePolicy = "Content-Security-Policy: default-src 'none'; script-src 'self'; style-src 'self'; "
-                              "connect-src 'self'; img-src 'self' data:; base-uri 'none'; form-action 'none'; "
-                              "frame-ancestors 'none'\r\n";
-
-QByteArray response(QByteArrayView status, QByteArrayView type, const QByteArray &body, bool withBody,
-                    const QByteArray &extraHeaders = QByteArray())
+// An answer's status line and headers up to its type, without the blank line that ends them.
+QByteArray head(QByteArrayView status, QByteArrayView type, QByteArrayView extraHeaders = {})
 {
-    QByteArray bytes = "HTTP/1.1 " + status.toByteArray() + "\r\n" + CommonHeaders + extraHeaders;
+    QByteArray bytes = "HTTP/1.1 " + status.toByteArray() + "\r\n";
+    bytes += CommonHeaders;
+    bytes += extraHeaders;
     if (!type.isEmpty())
         bytes += "Content-Type: " + type.toByteArray() + "\r\n";
+    return bytes;
+}
+
+QByteArray response(QByteArrayView status, QByteArrayView type, const QByteArray &body, bool withBody,
+                    QByteArrayView extraHeaders = {})
+{
+    QByteArray bytes = head(status, type, extraHeaders);
     bytes += "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n";
     if (withBody)
         bytes += body;
     return bytes;
 }
 
-QByteArray plainError(QByteArrayView status)
+QByteArray plainError(QByteArrayView status, QByteArrayView extraHeaders = {})
 {
-    return response(status, "text/plain; charset=utf-8", status.toByteArray() + "\n", true);
+    return response(status, "text/plain; charset=utf-8", status.toByteArray() + "\n", true, extraHeaders);
 }
 
 QByteArray sseEvent(QByteArrayView name, const QByteArray &json)
@@ -88,12 +99,16 @@ qint64 sendDirectly(QTcpSocket *socket, const QByteArray &bytes)
 
 struct HallServer::Connection
 {
-    QTcpSocket *socket = nullptr;
     QHostAddress peer;
     HttpRequestReader reader;
     QTimer *deadline = nullptr;
     bool viewer = false;
-    bool answered = false;
+
+    // The request has been read whole, or found bad, and answered.
+    bool answered() const
+    {
+        return reader.state() != HttpRequestReader::State::Incomplete;
+    }
 };
 
 HallServer::HallServer(std::function<QByteArray()> state, std::function<qint64()> clock, QObject *parent)
@@ -170,7 +185,6 @@ void HallServer::accept()
             continue;
         }
         auto connection = std::make_shared<Connection>();
-        connection->socket = socket;
         connection->peer = peer;
         connection->deadline = new QTimer(socket);
         connection->deadline->setSingleShot(true);
@@ -192,7 +206,7 @@ void HallServer::read(QTcpSocket *socket)
     if (found == m_connections.constEnd())
         return;
     Connection &connection = **found;
-    if (connection.answered) {
+    if (connection.answered()) {
         // Whatever comes after the request is not read: at most the head's worth is taken away and dropped.
         if (socket->bytesAvailable() > HttpRequestReader::HeadLimit)
             drop(socket);
@@ -202,37 +216,32 @@ void HallServer::read(QTcpSocket *socket)
     }
     const QByteArray bytes = socket->read(HttpRequestReader::HeadLimit + 1);
     if (connection.reader.feed(bytes) != HttpRequestReader::State::Incomplete)
-        respond(connection);
+        respond(socket, connection);
 }
 
-void HallServer::respond(Connection &connection)
+void HallServer::respond(QTcpSocket *socket, Connection &connection)
 {
-    QTcpSocket *socket = connection.socket;
-    connection.answered = true;
     connection.deadline->stop();
     if (connection.reader.state() == HttpRequestReader::State::Bad) {
         send(socket, plainError("400 Bad Request"));
         return;
     }
     const HttpRequest &request = connection.reader.request();
-    const bool head = request.method == "HEAD";
-    if (request.method != "GET" && !head) {
-        send(socket, response("405 Method Not Allowed", "text/plain; charset=utf-8", "405 Method Not Allowed\n", true,
-                              "Allow: GET, HEAD\r\n"));
+    const bool headOnly = request.method == "HEAD";
+    if (request.method != "GET" && !headOnly) {
+        send(socket, plainError("405 Method Not Allowed", "Allow: GET, HEAD\r\n"));
         return;
     }
-    if (request.path == "/events" && !head) {
+    if (request.path == "/events" && !headOnly) {
         connection.viewer = true;
         ++m_viewers;
-        send(socket, "HTTP/1.1 200 OK\r\n" + CommonHeaders +
-                         "Content-Type: text/event-stream; charset=utf-8\r\nConnection: keep-alive\r\n\r\n"
-                         "retry: 1000\n\n" +
-                         sseEvent("state", m_state()));
+        send(socket, head("200 OK", "text/event-stream; charset=utf-8") +
+                         "Connection: keep-alive\r\n\r\nretry: 1000\n\n" + sseEvent("state", m_state()));
         emit viewerCountChanged(m_viewers);
         return;
     }
     if (request.path == "/time") {
-        send(socket, response("200 OK", "application/json", viewerTimeJson(m_clock()), !head));
+        send(socket, response("200 OK", "application/json", viewerTimeJson(m_clock()), !headOnly));
         return;
     }
     for (const ServedFile &file : ServedFiles) {
@@ -240,7 +249,7 @@ void HallServer::respond(Connection &connection)
             continue;
         QFile resource(QString::fromLatin1(file.resource));
         const QByteArray body = resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
-        send(socket, response("200 OK", file.type, body, !head, file.path == "/" ? PagePolicy : QByteArray()));
+        send(socket, response("200 OK", file.type, body, !headOnly, file.headers));
         return;
     }
     send(socket, plainError("404 Not Found"));
@@ -280,7 +289,7 @@ void HallServer::closeIfAnswered(QTcpSocket *socket)
 {
     // An answered request closes once its answer is out; a viewer stays.
     const auto found = m_connections.constFind(socket);
-    if (found != m_connections.constEnd() && (*found)->answered && !(*found)->viewer && socket->bytesToWrite() == 0)
+    if (found != m_connections.constEnd() && (*found)->answered() && !(*found)->viewer && socket->bytesToWrite() == 0)
         socket->disconnectFromHost();
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/http_request.h"
-
 #include <QByteArray>
 #include <QHash>
 #include <QHostAddress>
@@ -60,7 +58,7 @@ private:
     struct Connection;
     void accept();
     void read(QTcpSocket *socket);
-    void respond(Connection &connection);
+    void respond(QTcpSocket *socket, Connection &connection);
     void sendToViewers(const QByteArray &event);
     void send(QTcpSocket *socket, const QByteArray &bytes);
     void closeIfAnswered(QTcpSocket *socket);

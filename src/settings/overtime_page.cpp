@@ -13,7 +13,6 @@ namespace Dovrel {
 
 namespace {
 constexpr int Width = 5400;
-constexpr int LongestBell = 3600;
 } // namespace
 
 OvertimePage::OvertimePage(Application &app) : Screen(app)
@@ -28,7 +27,7 @@ OvertimePage::OvertimePage(Application &app) : Screen(app)
     Check1->setText(QStringLiteral("超时继续计时（时间到后显示超出的时间）"));
     makeLabel(this, QStringLiteral("Label2"), 600, 1560, 1800, 375, QStringLiteral("超时提示音间隔"));
     Text1 = makeControl<QSpinBox>(this, QStringLiteral("Text1"), 2400, 1500, 975, 375);
-    Text1->setRange(0, LongestBell);
+    Text1->setRange(0, LongestBellSeconds);
     makeLabel(this, QStringLiteral("Label3"), 3480, 1560, 1800, 375, QStringLiteral("秒（0 为不响）"));
 
     connect(makeButton(this, QStringLiteral("Command1"), 1320, 2400, 1215, QStringLiteral("确定")),

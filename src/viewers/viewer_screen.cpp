@@ -62,12 +62,8 @@ public:
         text->setTextInteractionFlags(Qt::NoTextInteraction);
         for (QLabel *label : {heading, code, text})
             layout->addWidget(label);
-        if (display) {
-            maximiseOn(this, display);
-            show();
-        } else {
-            showMaximized();
-        }
+        maximiseOn(this, display);
+        showMaximized();
     }
 
 protected:
@@ -163,13 +159,14 @@ void ViewerScreen::showAddress()
 {
     ViewerService &service = viewerService(app());
     const QStringList offered = service.addresses();
-    const QString chosen = service.address();
+    const QString chosen = service.address(offered);
     Combo1->clear();
     Combo1->addItems(offered);
     Combo1->setCurrentIndex(int(offered.indexOf(chosen)));
     // A choice only where there is one to make.
     Combo1->setEnabled(offered.size() > 1);
-    const QString page = service.pageAddress();
+    m_page = service.pageAddress(chosen);
+    const QString &page = m_page;
     const bool on = service.enabled();
     if (page.isEmpty()) {
         Label3->setText(QStringLiteral("本机没有连接网络：请连上比赛场地的 Wi-Fi，或打开本机的移动热点"));
@@ -197,23 +194,16 @@ void ViewerScreen::showViewers(int viewers)
 
 void ViewerScreen::showOnHallDisplay()
 {
-    const QString page = viewerService(app()).pageAddress();
-    if (page.isEmpty())
+    if (m_page.isEmpty())
         return;
     if (m_hallCode)
         m_hallCode->close();
-    m_hallCode = new HallCode(page, hallDisplay(app().timekeeperDisplay(), QGuiApplication::screens()));
+    m_hallCode = new HallCode(m_page, hallDisplay(app().timekeeperDisplay(), QGuiApplication::screens()));
 }
 
 void ViewerScreen::closing()
 {
     app().screens().unload(this);
-}
-
-void startViewersIfChosen(Application &app)
-{
-    if (app.programSettings().viewersEnabled())
-        viewerService(app).setEnabled(true);
 }
 
 } // namespace Dovrel

@@ -55,10 +55,9 @@ private:
     QLabel *Label5 = nullptr;        // what may be in the way
     QPushButton *Command1 = nullptr; // the code on the hall's display
     QTimer *Timer2 = nullptr;        // a while with no viewer
+    // The page's address as the screen shows it, for the hall's display.
+    QString m_page;
     QPointer<QWidget> m_hallCode;
 };
-
-// Starts the viewers' server at start-up when the timekeeper had it on.
-void startViewersIfChosen(Application &app);
 
 } // namespace Dovrel

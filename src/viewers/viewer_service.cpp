@@ -81,23 +81,16 @@ bool ViewerService::enabled() const
 bool ViewerService::setEnabled(bool on)
 {
     m_app.programSettings().setViewersEnabled(on);
-    m_error.clear();
     if (!on) {
         m_server.close();
         return true;
     }
-    if (m_server.isListening())
-        return true;
-    if (!m_server.listen(port())) {
-        m_error = m_server.errorString();
-        return false;
-    }
-    return true;
+    return m_server.isListening() || m_server.listen(port());
 }
 
 QString ViewerService::error() const
 {
-    return m_error;
+    return m_server.errorString();
 }
 
 quint16 ViewerService::port() const
@@ -110,9 +103,8 @@ QStringList ViewerService::addresses() const
     return viewerAddresses(systemInterfaces(), routedAddress());
 }
 
-QString ViewerService::address() const
+QString ViewerService::address(const QStringList &offered) const
 {
-    const QStringList offered = addresses();
     const QString chosen = m_app.programSettings().viewerAddress();
     if (offered.contains(chosen))
         return chosen;
@@ -124,10 +116,9 @@ void ViewerService::chooseAddress(const QString &address)
     m_app.programSettings().setViewerAddress(address);
 }
 
-QString ViewerService::pageAddress() const
+QString ViewerService::pageAddress(const QString &address) const
 {
-    const QString chosen = address();
-    return chosen.isEmpty() ? QString() : viewerPageAddress(chosen, port());
+    return address.isEmpty() ? QString() : viewerPageAddress(address, port());
 }
 
 int ViewerService::viewerCount() const
@@ -153,6 +144,12 @@ ViewerService &viewerService(Application &app)
     if (!variables.service)
         variables.service = std::make_shared<ViewerService>(app);
     return *variables.service;
+}
+
+void startViewersIfChosen(Application &app)
+{
+    if (app.programSettings().viewersEnabled())
+        viewerService(app).setEnabled(true);
 }
 
 } // namespace Dovrel

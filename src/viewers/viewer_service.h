@@ -25,13 +25,14 @@ public:
     QString error() const;
     quint16 port() const;
 
-    // The addresses a phone in the hall may reach the program at, best first, as the system has them now.
+    // The addresses a phone in the hall may reach the program at, best first, as the system has them now (asking
+    // the system takes a moment: ask once and pass them on).
     QStringList addresses() const;
-    // The address the timekeeper chose while the system still has it, or else the best one; empty without any.
-    QString address() const;
+    // Of those offered, the one the timekeeper chose while it is there, or else the best; empty without any.
+    QString address(const QStringList &offered) const;
     void chooseAddress(const QString &address);
     // "http://<address>:<port>/"; empty without an address.
-    QString pageAddress() const;
+    QString pageAddress(const QString &address) const;
 
     int viewerCount() const;
     HallServer &server();
@@ -46,10 +47,12 @@ private:
     HallServer m_server;
     QTimer m_detailsChanged;
     bool m_publishing = false;
-    QString m_error;
 };
 
 // The viewer service of the program, made on first use; it lasts the run.
 ViewerService &viewerService(Application &app);
+
+// Starts the viewers' server at start-up when the timekeeper had it on.
+void startViewersIfChosen(Application &app);
 
 } // namespace Dovrel

@@ -159,8 +159,7 @@
   }
 
   function formatOvertime(seconds, format) {
-    if (format !== "ms") return "+" + seconds + "s";
-    return "+" + Math.floor(seconds / 60) + "分" + (seconds % 60) + "秒";
+    return "+" + formatRemaining(seconds, format);
   }
 
   // A side as the program shows it at program time `now`: the steps due since its state, taken as the program takes
