@@ -268,6 +268,13 @@ private slots:
         QCOMPARE(report->reportText(), plain);
     }
 
+    void aStageNamedLikeAPlaceholderStaysAsTypedInTheReport()
+    {
+        const QDateTime started(QDate(2026, 12, 8), QTime(9, 0, 0));
+        const SpeakingRow row{started, QStringLiteral("环节%4"), QStringLiteral("%1"), 60, 61, 1, 0};
+        QVERIFY(recordReportSection(started.date(), {row}).contains(QStringLiteral("09:00:00  环节%4  %1  限时60秒")));
+    }
+
     void theOvertimePageKeepsTheChoice()
     {
         TestApp t;

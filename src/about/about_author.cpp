@@ -6,12 +6,10 @@
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
 #include "shell/small_window.h"
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTimer>
 
 namespace Dovrel {
 

@@ -5,7 +5,6 @@
 #include <QList>
 
 class QLabel;
-class QTimer;
 
 namespace Dovrel {
 

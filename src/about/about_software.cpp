@@ -4,11 +4,9 @@
 #include "core/program_identity.h"
 #include "shell/application.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
 #include "shell/small_window.h"
 
 #include <QLabel>
-#include <QTimer>
 
 namespace Dovrel {
 

@@ -2,9 +2,6 @@
 
 #include "shell/screen.h"
 
-class QLabel;
-class QTimer;
-
 namespace Dovrel {
 
 // About the software: its version and what it offers; it opens over the main menu, which never hides.

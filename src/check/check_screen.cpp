@@ -9,15 +9,12 @@
 #include "shell/alert_player.h"
 #include "shell/application.h"
 #include "shell/controls.h"
-#include "shell/hall_display.h"
-#include "shell/life_cycle.h"
 #include "shell/messages.h"
 #include "shell/small_window.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -132,7 +129,7 @@ void CheckScreen::runCheck()
 
 double CheckScreen::hallScale()
 {
-    const QScreen *hall = hallDisplay(app().timekeeperDisplay(), QGuiApplication::screens());
+    const QScreen *hall = app().hallDisplay();
     if (!hall)
         return 1;
     const QSize shown = hall->availableGeometry().size();

@@ -153,6 +153,25 @@ QString recordText(const QList<SpeakingRow> &rows)
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
+QString recordDayText(const QDate &day)
+{
+    return day.toString(QStringLiteral("yyyy年M月d日"));
+}
+
+QString recordReportSection(const QDate &day, const QList<SpeakingRow> &rows)
+{
+    QString section = QStringLiteral("\r\n用时记录（") + recordDayText(day) + QStringLiteral("）\r\n");
+    if (rows.isEmpty())
+        return section + QStringLiteral("       （无）\r\n");
+    for (const SpeakingRow &run : rows) {
+        // One pass over the pattern, so a stage named like "%4" stays as typed.
+        const QStringList f = recordFields(run);
+        section += QStringLiteral("       %1  %2  %3  限时%4秒  用时%5秒  超时%6秒  暂停%7次\r\n")
+                       .arg(f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
+    }
+    return section;
+}
+
 SpeakingRecord::SpeakingRecord(QString folder) : m_folder(std::move(folder)) {}
 
 QString SpeakingRecord::folder() const

@@ -41,6 +41,10 @@ QByteArray recordLine(const SpeakingRow &row);
 QList<SpeakingRow> parseRecord(const QByteArray &bytes);
 // The rows as tab-separated lines under their header, for the clipboard.
 QString recordText(const QList<SpeakingRow> &rows);
+// "2026年12月8日".
+QString recordDayText(const QDate &day);
+// The day's rows as the last section of the contest report, each line ended by CR LF.
+QString recordReportSection(const QDate &day, const QList<SpeakingRow> &rows);
 
 // The record files in a folder, one a day. A row is added by writing the day's file anew, atomically, so a kill at
 // any moment leaves the file as it was or with the row whole; a row that cannot be written waits for the next.

@@ -5,8 +5,6 @@
 #include "shell/controls.h"
 #include "shell/menus.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 

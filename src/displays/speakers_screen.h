@@ -2,8 +2,6 @@
 
 #include "displays/info_screen.h"
 
-#include <array>
-
 namespace Dovrel {
 
 // Both sides' speakers: the affirmative column on the left, the negative on the right.

@@ -83,24 +83,32 @@ void setPicture(QWidget *target, const QPixmap &pixmap)
     target->update();
 }
 
+// The target's font name and size, or its text colour, taken into its stored style after a styling command.
+void storeFont(TextStyle &style, const QWidget *target)
+{
+    const QFont font = designFontOf(target);
+    style.fontName = font.family();
+    style.fontSize = font.pointSizeF();
+}
+
+void storeTextColour(TextStyle &style, const QWidget *target)
+{
+    style.colour = static_cast<qint32>(colourValue(textColour(target)));
+}
+
 } // namespace
 
-PictureMenu addPictureMenu(QMenu *parent, StylingCommands &styling, Screen *screen, const QString &separatorName)
+void addPictureMenu(QMenu *parent, StylingCommands &styling, Screen *screen, const QString &separatorName)
 {
-    PictureMenu pictures;
-    pictures.menu = addSubmenu(parent, QStringLiteral("bj"), QStringLiteral("背景桌面"));
-    for (int number = 1; number <= int(pictures.stock.size()); ++number) {
-        QAction *entry =
-            addEntry(pictures.menu, QStringLiteral("bj%1").arg(number), QStringLiteral("背景%1").arg(number));
+    QMenu *pictures = addSubmenu(parent, QStringLiteral("bj"), QStringLiteral("背景桌面"));
+    for (int number = 1; number <= 5; ++number) {
+        QAction *entry = addEntry(pictures, QStringLiteral("bj%1").arg(number), QStringLiteral("背景%1").arg(number));
         QObject::connect(entry, &QAction::triggered, screen,
                          [&styling, screen, number] { styling.stockBackground(screen, number); });
-        pictures.stock[std::size_t(number - 1)] = entry;
     }
-    pictures.separator = addSeparator(pictures.menu, separatorName);
-    pictures.custom = addEntry(pictures.menu, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
-    QObject::connect(pictures.custom, &QAction::triggered, screen,
-                     [&styling, screen] { styling.customBackground(screen); });
-    return pictures;
+    addSeparator(pictures, separatorName);
+    QAction *custom = addEntry(pictures, QStringLiteral("zdy"), QStringLiteral("自定义背景"));
+    QObject::connect(custom, &QAction::triggered, screen, [&styling, screen] { styling.customBackground(screen); });
 }
 
 PictureFilter jpegPictureFilter()
@@ -256,18 +264,6 @@ void applyStoredBackground(QWidget *surface, std::optional<qint32> &colour)
     if (!colour)
         colour = static_cast<qint32>(colourValue(backColour(surface)));
     setBackColour(surface, storedColour(*colour));
-}
-
-void storeFont(TextStyle &style, const QWidget *target)
-{
-    const QFont font = designFontOf(target);
-    style.fontName = font.family();
-    style.fontSize = font.pointSizeF();
-}
-
-void storeTextColour(TextStyle &style, const QWidget *target)
-{
-    style.colour = static_cast<qint32>(colourValue(textColour(target)));
 }
 
 } // namespace Dovrel

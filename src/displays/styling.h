@@ -7,10 +7,8 @@
 #include <QPixmap>
 #include <QString>
 
-#include <array>
 #include <optional>
 
-class QAction;
 class QMenu;
 class QWidget;
 
@@ -75,14 +73,7 @@ private:
 
 // The "背景桌面" submenu the display screens share: "背景1" … "背景5", a separator and "自定义背景", each putting its
 // picture on the screen itself through the screen's styling commands.
-struct PictureMenu
-{
-    QMenu *menu = nullptr;
-    std::array<QAction *, 5> stock{};
-    QAction *separator = nullptr;
-    QAction *custom = nullptr;
-};
-PictureMenu addPictureMenu(QMenu *parent, StylingCommands &styling, Screen *screen, const QString &separatorName);
+void addPictureMenu(QMenu *parent, StylingCommands &styling, Screen *screen, const QString &separatorName);
 
 // A styled text's stored look (the lines of a screen's settings file) and the label that shows it.
 // Puts `style` on the target; what the file did not give or gave unusable (an empty font name, a size no font
@@ -90,9 +81,5 @@ PictureMenu addPictureMenu(QMenu *parent, StylingCommands &styling, Screen *scre
 void applyStoredStyle(QWidget *target, TextStyle &style);
 // A stored background colour put on a surface, or the surface's design colour taken into it when there is none.
 void applyStoredBackground(QWidget *surface, std::optional<qint32> &colour);
-
-// The target's font name and size, or its text colour, taken into its stored style after a styling command.
-void storeFont(TextStyle &style, const QWidget *target);
-void storeTextColour(TextStyle &style, const QWidget *target);
 
 } // namespace Dovrel

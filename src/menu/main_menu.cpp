@@ -8,7 +8,6 @@
 #include "clocks/dual_clock.h"
 #include "clocks/single_side_clock.h"
 #include "clocks/stage_handover.h"
-#include "core/layout_tag.h"
 #include "core/program_identity.h"
 #include "core/system_time.h"
 #include "displays/audience_screen.h"
@@ -43,6 +42,9 @@
 #include <QTime>
 #include <QTimer>
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -299,23 +301,27 @@ const SettingsButton SettingsButtons[] = {
     {.name = "Command45", .left = RightSettings, .top = 6120},
 };
 
-// The entries of the pop-up menu that do what a button does.
+// The entries of the pop-up menu that do what a button does, with its caption.
 struct MenuEntry
 {
     const char *name = nullptr;
-    const char16_t *caption = nullptr;
-    void (MainMenu::*action)() = nullptr;
+    const char *button = nullptr;
 };
 
 const MenuEntry MenuEntries[] = {
-    {.name = "set", .caption = u"进入设置界面", .action = &MainMenu::openSettings},
-    {.name = "author", .caption = u"关于作者", .action = &MainMenu::openOver<AboutAuthor>},
-    {.name = "soft", .caption = u"关于该软件", .action = &MainMenu::openOver<AboutSoftware>},
-    {.name = "bb", .caption = u"查看新版本", .action = &MainMenu::openNewVersionPage},
-    {.name = "check", .caption = u"赛前检查", .action = &MainMenu::openOver<CheckScreen>},
-    {.name = "record", .caption = u"用时记录", .action = &MainMenu::openOver<RecordScreen>},
-    {.name = "viewers", .caption = u"手机观看", .action = &MainMenu::openOver<ViewerScreen>},
+    {.name = "set", .button = "Command2"},      {.name = "author", .button = "Command1"},
+    {.name = "soft", .button = "Command36"},    {.name = "bb", .button = "Command46"},
+    {.name = "check", .button = "Command47"},   {.name = "record", .button = "Command48"},
+    {.name = "viewers", .button = "Command49"},
 };
+
+const MenuButton &menuButton(const char *name)
+{
+    const auto found = std::find_if(std::begin(MenuButtons), std::end(MenuButtons),
+                                    [name](const MenuButton &button) { return std::strcmp(button.name, name) == 0; });
+    Q_ASSERT(found != std::end(MenuButtons));
+    return *found;
+}
 
 // The menu's buttons keep the menu's green rather than the system's face.
 QPushButton *makeMenuButton(MainMenu *menu, const char *name, int left, int top, int width, const QString &caption)
@@ -404,8 +410,9 @@ void MainMenu::createMenu()
     connect(addEntry(backgrounds, QStringLiteral("zdy"), QStringLiteral("自定义背景")), &QAction::triggered, this,
             [this] { m_styling->customBackground(Image1); });
     for (const MenuEntry &entry : MenuEntries) {
-        connect(addEntry(menu, QLatin1String(entry.name), QString::fromUtf16(entry.caption)), &QAction::triggered, this,
-                entry.action);
+        const MenuButton &button = menuButton(entry.button);
+        connect(addEntry(menu, QLatin1String(entry.name), QString::fromUtf16(button.caption)), &QAction::triggered,
+                this, button.action);
     }
     addSeparator(menu, QStringLiteral("gg"));
     connect(addEntry(menu, QStringLiteral("exit"), QStringLiteral("退出系统")), &QAction::triggered, this,

@@ -1,6 +1,5 @@
 #include "scores/record_screen.h"
 
-#include "core/program_identity.h"
 #include "platform/platform.h"
 #include "shell/application.h"
 #include "shell/colours.h"
@@ -21,11 +20,6 @@ namespace {
 constexpr int Width = 9600;
 constexpr int Height = 6240;
 constexpr int OvertimeColumn = 5;
-
-QString dayText(const QDate &day)
-{
-    return day.toString(QStringLiteral("yyyy年M月d日"));
-}
 
 } // namespace
 
@@ -72,7 +66,7 @@ void RecordScreen::load()
             Table1->setItem(row, column, cell);
         }
     }
-    Table1->setToolTip(dayText(today));
+    Table1->setToolTip(recordDayText(today));
 }
 
 void RecordScreen::copyRows()
@@ -92,22 +86,6 @@ void RecordScreen::openFolder()
 void RecordScreen::closing()
 {
     app().screens().unload(this);
-}
-
-QString recordReportSection(const QDate &day, const QList<SpeakingRow> &rows)
-{
-    QString section = QStringLiteral("\r\n用时记录（") + dayText(day) + QStringLiteral("）\r\n");
-    if (rows.isEmpty())
-        return section + QStringLiteral("       （无）\r\n");
-    for (const SpeakingRow &run : rows) {
-        section += QStringLiteral("       %1  %2  %3  限时%4秒  用时%5秒  超时%6秒  暂停%7次\r\n")
-                       .arg(run.started.time().toString(QStringLiteral("HH:mm:ss")), run.stage, run.side)
-                       .arg(run.limit)
-                       .arg(run.spoken)
-                       .arg(run.overtime)
-                       .arg(run.pauses);
-    }
-    return section;
 }
 
 } // namespace Dovrel

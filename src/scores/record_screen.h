@@ -31,7 +31,4 @@ private:
     QList<SpeakingRow> m_rows;
 };
 
-// The day's rows as the last section of the contest report, each line ended by CR LF.
-QString recordReportSection(const QDate &day, const QList<SpeakingRow> &rows);
-
 } // namespace Dovrel

@@ -4,12 +4,10 @@
 #include "core/report_text.h"
 #include "core/text_encoding.h"
 #include "platform/platform.h"
-#include "scores/record_screen.h"
 #include "scores/result_screen.h"
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
 #include "shell/messages.h"
 
 #include <QApplication>
@@ -20,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTimer>
 
 namespace Dovrel {
 

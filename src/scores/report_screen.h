@@ -3,8 +3,6 @@
 #include "shell/screen.h"
 
 class QPlainTextEdit;
-class QPushButton;
-class QTimer;
 
 namespace Dovrel {
 

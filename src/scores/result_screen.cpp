@@ -1,14 +1,12 @@
 #include "scores/result_screen.h"
 
 #include "core/score_rule.h"
-#include "core/settings_files.h"
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 namespace Dovrel {
 

@@ -3,8 +3,6 @@
 #include "shell/screen.h"
 
 class QLabel;
-class QPushButton;
-class QTimer;
 
 namespace Dovrel {
 

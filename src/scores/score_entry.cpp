@@ -7,7 +7,6 @@
 #include "shell/application.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/life_cycle.h"
 #include "shell/messages.h"
 #include "shell/settings_save.h"
 

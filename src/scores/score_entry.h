@@ -2,9 +2,7 @@
 
 #include "shell/screen.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace Dovrel {
 

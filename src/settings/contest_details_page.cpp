@@ -1,6 +1,5 @@
 #include "settings/contest_details_page.h"
 
-#include "core/settings_files.h"
 #include "settings/stages_page.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
@@ -8,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <limits>
 

@@ -1,6 +1,5 @@
 #include "settings/settings_page.h"
 
-#include "core/settings_files.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/life_cycle.h"

@@ -5,6 +5,16 @@
 
 namespace Dovrel {
 
+namespace {
+
+// The message of a sound that cannot be played for want of a working device.
+QString soundDeviceFaultText()
+{
+    return QStringLiteral("检测声音设备出错");
+}
+
+} // namespace
+
 SoundStart playAlertFile(Screen *from, const QString &relativePath)
 {
     Platform &platform = from->app().platform();
@@ -16,11 +26,6 @@ SoundStart playAlertFile(Screen *from, const QString &relativePath)
     if (start == SoundStart::Failed)
         notify(from, soundDeviceFaultText());
     return start;
-}
-
-QString soundDeviceFaultText()
-{
-    return QStringLiteral("检测声音设备出错");
 }
 
 } // namespace Dovrel

@@ -13,7 +13,4 @@ class Screen;
 // told so in a message that does not wait; a missing file plays nothing and says nothing.
 SoundStart playAlertFile(Screen *from, const QString &relativePath);
 
-// The message of a sound that cannot be played for want of a working device.
-QString soundDeviceFaultText();
-
 } // namespace Dovrel

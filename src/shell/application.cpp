@@ -286,17 +286,21 @@ QScreen *Application::timekeeperDisplay()
     return QGuiApplication::primaryScreen();
 }
 
+QScreen *Application::hallDisplay()
+{
+    return Dovrel::hallDisplay(timekeeperDisplay(), QGuiApplication::screens());
+}
+
 void Application::placeOnHallDisplay(Screen *screen)
 {
     // With one display everything stays where it opens.
-    const QList<QScreen *> displays = QGuiApplication::screens();
-    if (displays.size() > 1)
-        maximiseOn(screen, hallDisplay(timekeeperDisplay(), displays));
+    if (QGuiApplication::screens().size() > 1)
+        maximiseOn(screen, hallDisplay());
 }
 
 void Application::keepHallScreensOnADisplay()
 {
-    QScreen *display = hallDisplay(timekeeperDisplay(), QGuiApplication::screens());
+    QScreen *display = hallDisplay();
     for (const QString &name : m_screens.loadedNames()) {
         Screen *screen = m_screens.loaded(name);
         if (screen->shown() == Screen::Shown::HallScreen && screen->isVisible())

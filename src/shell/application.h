@@ -51,6 +51,8 @@ public:
     void start();
     // The hub every closed screen returns to, loaded unseen when it is not loaded.
     Screen *mainMenu();
+    // The main menu if it is loaded.
+    Screen *loadedMainMenu() const;
 
     // The help file F1 opens in any window of the program, registered by the main menu. Where the system can
     // open neither it nor its web pages (helpPages()), a message says what to install.
@@ -75,6 +77,8 @@ public:
     // With a projector attached as a display of its own, the hall screens open maximised on the other one, and
     // move to the remaining display when theirs is unplugged.
     QScreen *timekeeperDisplay();
+    // The display the hall screens open on: another than the timekeeper's where there is one.
+    QScreen *hallDisplay();
 
     // Ends the program at once: every window goes, and exitRequested tells the event loop to stop.
     void exitProgram();
@@ -96,8 +100,6 @@ private:
     // Where a screen goes as it shows, as it declares (Screen::Shown); `bySystem` for a show the window system
     // asked for, such as a restore.
     void place(Screen *screen, bool bySystem);
-    // The main menu if it is loaded.
-    Screen *loadedMainMenu() const;
     void keepDisplayAwake(bool on);
     void placeOnHallDisplay(Screen *screen);
     void keepHallScreensOnADisplay();

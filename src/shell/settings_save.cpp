@@ -8,11 +8,6 @@
 
 namespace Dovrel {
 
-bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &lines)
-{
-    return reportSettingsSave(page, fileName, writeLineFile(page->app().paths().configFile(fileName), lines));
-}
-
 bool reportSettingsSave(Screen *page, const QString &fileName, const SaveResult &result)
 {
     if (result.ok)
@@ -34,7 +29,7 @@ void returnToMenuAfterSave(Screen *screen, const QString &fileName, const SaveRe
 
 void repaintMenu(Screen *page)
 {
-    if (Screen *menu = page->app().screens().loaded(QStringLiteral("Form4")))
+    if (Screen *menu = page->app().loadedMainMenu())
         menu->update();
 }
 

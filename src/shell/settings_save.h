@@ -9,10 +9,6 @@ namespace Dovrel {
 
 class Screen;
 
-// Saves a settings page's file. When the file cannot be written the timekeeper is told which file, and false is
-// returned so that the page neither reports success nor changes.
-bool saveSettingsFile(Screen *page, const QString &fileName, const QStringList &lines);
-
 // Tells the timekeeper, when `result` is a failure, that the settings file could not be saved; returns whether it
 // was saved. For screens that write their file themselves (the styled displays write it on every close).
 bool reportSettingsSave(Screen *from, const QString &fileName, const SaveResult &result);

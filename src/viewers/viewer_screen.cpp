@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -198,7 +197,7 @@ void ViewerScreen::showOnHallDisplay()
         return;
     if (m_hallCode)
         m_hallCode->close();
-    m_hallCode = new HallCode(m_page, hallDisplay(app().timekeeperDisplay(), QGuiApplication::screens()));
+    m_hallCode = new HallCode(m_page, app().hallDisplay());
 }
 
 void ViewerScreen::closing()
