@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings_files.h"
 #include "menu/program.h"
 #include "support/scripted_platform.h"
 
@@ -14,13 +15,8 @@ class QTimer;
 
 namespace Dovrel::Testing {
 
-// The settings files, as the program names them in its config folder.
-inline const QString NumSet = QStringLiteral("NumSet.ini");
-inline const QString TimeSet = QStringLiteral("TimeSet.ini");
-inline const QString SoundSet = QStringLiteral("SoundSet.ini");
-inline const QString NameSet = QStringLiteral("NameSet.ini");
-inline const QString ViwerSet = QStringLiteral("ViwerSet.ini");
-inline const QString Score = QStringLiteral("Score.ini");
+// The settings files by the names the program gives them in its config folder (NumSet, TimeSet, …).
+using namespace SettingsFiles;
 
 // A fresh application directory (config/, sound/30Warn, sound/TimeOut, background/) with a program started in
 // it on a scripted platform.
