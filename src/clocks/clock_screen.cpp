@@ -46,29 +46,23 @@ bool ClockScreen::takesSpaceBar() const
 
 void ClockScreen::recordRun(CountdownClock *countdown, const QString &stage, const QString &side)
 {
-    const std::optional<CountdownRun> run = countdown->endRun();
+    std::optional<SpeakingRow> run = countdown->endRun();
     if (!run)
         return;
+    run->stage = stage;
+    run->side = side;
     // A record that cannot be written now keeps the row for the next; nothing is said in front of the hall.
-    app().speakingRecord().add({run->started, stage, side, run->limit, run->spoken, run->overtime, run->pauses});
+    app().speakingRecord().add(*run);
 }
 
 QPushButton *ClockScreen::makePauseButton(const QString &name, int left, int top, CountdownClock *countdown)
 {
     QPushButton *button = makeButton(this, name, left, top, 975, QStringLiteral("暂停"), ButtonFace::Screen);
-    connect(button, &QPushButton::clicked, countdown, [countdown] { pauseOrResume(countdown); });
+    connect(button, &QPushButton::clicked, countdown, &CountdownClock::togglePause);
     connect(countdown, &CountdownClock::changed, button, [button, countdown] {
         button->setText(countdown->paused() ? QStringLiteral("继续") : QStringLiteral("暂停"));
     });
     return button;
-}
-
-void ClockScreen::pauseOrResume(CountdownClock *countdown)
-{
-    if (countdown->paused())
-        countdown->resume();
-    else
-        countdown->pause();
 }
 
 int ClockScreen::handedOverLimit() const

@@ -38,7 +38,6 @@ protected:
     virtual void recordRuns() = 0;
     // A button "暂停" that pauses a running countdown and, reading "继续", resumes it.
     QPushButton *makePauseButton(const QString &name, int left, int top, CountdownClock *countdown);
-    static void pauseOrResume(CountdownClock *countdown);
 
     // Makes several changes that the hall sees as one, such as the turn passing from one side to the other.
     template <class Changes> void changeTogether(Changes changes)

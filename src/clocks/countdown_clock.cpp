@@ -25,22 +25,7 @@ CountdownFormat chosenFormat(Screen *screen)
     return screen->app().contest().alerts().format();
 }
 
-} // namespace
-
-void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset, bool overtime)
-{
-    CountdownFormat format = chosenFormat(screen);
-    if (format == CountdownFormat::None) {
-        if (unset == UnsetFormat::KeepText)
-            return;
-        format = CountdownFormat::Seconds;
-    }
-    QFont font = designFontOf(label);
-    font.setPointSize(ClockPoints);
-    setDesignFont(label, font);
-    label->setText(overtime ? formatOvertime(seconds, format) : formatRemaining(seconds, format));
-}
-
+// Plays the chosen warning or time-up sound, or reports a missing sound device.
 void playAlert(Screen *screen, Alert alert)
 {
     const AlertSettings chosen = screen->app().contest().alerts();
@@ -50,10 +35,13 @@ void playAlert(Screen *screen, Alert alert)
     playAlertFile(screen, alertSoundPath(alert, index));
 }
 
+// The red time-up text.
 QString timeUpText()
 {
     return QStringLiteral(" 时间到！");
 }
+
+} // namespace
 
 CountdownClock::CountdownClock(Screen *screen, QTimer *timer, QLabel *display, UnsetFormat unset)
     : QObject(timer), m_screen(screen), m_timer(timer), m_display(display), m_unset(unset), m_schedule(StepMs)
@@ -91,10 +79,16 @@ SideClock CountdownClock::state() const
 
 void CountdownClock::showRemaining()
 {
-    if (m_overtime)
-        Dovrel::showRemaining(m_screen, m_display, *m_overtime, m_unset, true);
-    else
-        Dovrel::showRemaining(m_screen, m_display, m_remaining, m_unset);
+    CountdownFormat format = chosenFormat(m_screen);
+    if (format == CountdownFormat::None) {
+        if (m_unset == UnsetFormat::KeepText)
+            return;
+        format = CountdownFormat::Seconds;
+    }
+    QFont font = designFontOf(m_display);
+    font.setPointSize(ClockPoints);
+    setDesignFont(m_display, font);
+    m_display->setText(m_overtime ? formatOvertime(*m_overtime, format) : formatRemaining(m_remaining, format));
 }
 
 void CountdownClock::start()
@@ -102,8 +96,11 @@ void CountdownClock::start()
     if (m_timer->isActive())
         return;
     m_pausedMsToNext.reset();
-    if (!m_run)
-        m_run = CountdownRun{.started = QDateTime::currentDateTime(), .limit = m_remaining};
+    if (!m_run) {
+        m_run.emplace();
+        m_run->started = QDateTime::currentDateTime();
+        m_run->limit = m_remaining;
+    }
     m_schedule.start(m_screen->app().platform().monotonicMs());
     m_timer->start(StepMs);
     emit changed();
@@ -149,7 +146,15 @@ bool CountdownClock::paused() const
     return m_pausedMsToNext.has_value();
 }
 
-std::optional<CountdownRun> CountdownClock::endRun()
+void CountdownClock::togglePause()
+{
+    if (paused())
+        resume();
+    else
+        pause();
+}
+
+std::optional<SpeakingRow> CountdownClock::endRun()
 {
     return std::exchange(m_run, std::nullopt);
 }

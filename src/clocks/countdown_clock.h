@@ -1,10 +1,9 @@
 #pragma once
 
-#include "core/alert_sounds.h"
 #include "core/countdown.h"
 #include "core/hall_state.h"
+#include "core/speaking_record.h"
 
-#include <QDateTime>
 #include <QObject>
 
 #include <optional>
@@ -18,27 +17,6 @@ class Screen;
 
 // What a clock shows while the sound page has no countdown format selected.
 enum class UnsetFormat { KeepText, ShowSeconds };
-
-// Writes a text of `seconds` into a clock label at 120 points in the chosen format: the remaining time, or with
-// `overtime` the time past the end ("+12s").
-void showRemaining(Screen *screen, QLabel *label, int seconds, UnsetFormat unset = UnsetFormat::KeepText,
-                   bool overtime = false);
-
-// Plays the chosen warning or time-up sound, or reports a missing sound device.
-void playAlert(Screen *screen, Alert alert);
-
-// The red time-up text.
-QString timeUpText();
-
-// One run of a countdown, from its first start after the counter was set until the clock ends it.
-struct CountdownRun
-{
-    QDateTime started;
-    int limit = 0;
-    int spoken = 0;
-    int overtime = 0;
-    int pauses = 0;
-};
 
 // One countdown of a clock screen: its counter, its display label and its 1000 ms timer. The timer is kept on
 // deadlines of a monotonic clock so the count never drifts; steps missed while the event loop was held up run at
@@ -68,9 +46,12 @@ public:
     void pause();
     void resume();
     bool paused() const;
+    // Pauses a running count, or resumes a paused one.
+    void togglePause();
 
-    // The run since the counter was last set, if the clock has been started; ending it forgets it.
-    std::optional<CountdownRun> endRun();
+    // The run since the counter was last set, if the clock has been started, as the record's row without its stage
+    // and side, which the screen knows; ending it forgets it.
+    std::optional<SpeakingRow> endRun();
 
 signals:
     // The counter, its running, its pause, its time-up or its overtime changed.
@@ -95,7 +76,7 @@ private:
     // Past the end with overtime counted: its seconds so far.
     std::optional<int> m_overtime;
     std::optional<qint64> m_pausedMsToNext;
-    std::optional<CountdownRun> m_run;
+    std::optional<SpeakingRow> m_run;
     StepSchedule m_schedule;
 };
 

@@ -29,6 +29,9 @@ constexpr Pairing Pairings[] = {
     {u"反方三辩选择正方二辩", 6120, 4440}, {u"反方三辩选择正方三辩", 6120, 5520},
 };
 
+// The stage this clock times, by the name the record and the hall give it.
+const QString StageName = QStringLiteral("攻辩");
+
 } // namespace
 
 CrossExaminationClock::CrossExaminationClock(Application &app) : ClockScreen(app)
@@ -93,19 +96,19 @@ void CrossExaminationClock::spaceBar()
 {
     // Only while a pairing's clock is up.
     if (!Label10->isHidden())
-        pauseOrResume(m_clock);
+        m_clock->togglePause();
 }
 
 void CrossExaminationClock::recordRuns()
 {
-    recordRun(m_clock, QStringLiteral("攻辩"), Label9->text());
+    recordRun(m_clock, StageName, Label9->text());
 }
 
 HallView CrossExaminationClock::hallView() const
 {
     return {.screen = objectName(),
             .kind = ClockKind::CrossExamination,
-            .stageName = QStringLiteral("攻辩"),
+            .stageName = StageName,
             .title = Label9->text(),
             .sides = {m_clock->state(), SideClock()},
             .speaking = std::nullopt,
@@ -196,18 +199,18 @@ void CrossExaminationClock::startCountdown()
 void CrossExaminationClock::backToPairings()
 {
     recordRuns();
+    // The hall sees the pairings come back in one change, not a reset clock on its way.
     changeTogether([this] {
         readHandedOverLimit();
         m_clock->stop();
+        for (QLabel *label : m_pairings)
+            label->show();
+        Label10->hide();
+        Command3->hide();
+        Command1->hide();
+        Command4->hide();
+        setTextColour(Label10, Colours::Black);
     });
-    for (QLabel *label : m_pairings)
-        label->show();
-    Label10->hide();
-    Command3->hide();
-    Command1->hide();
-    Command4->hide();
-    setTextColour(Label10, Colours::Black);
-    publishHallView();
 }
 
 } // namespace Dovrel

@@ -85,7 +85,7 @@ void DualClock::spaceBar()
 {
     for (CountdownClock *side : {m_affirmative, m_negative}) {
         if (side->running() || side->paused()) {
-            changeTogether([side] { pauseOrResume(side); });
+            side->togglePause();
             return;
         }
     }
@@ -93,8 +93,8 @@ void DualClock::spaceBar()
 
 void DualClock::recordRuns()
 {
-    recordRun(m_affirmative, Label1->text(), QStringLiteral("正方"));
-    recordRun(m_negative, Label1->text(), QStringLiteral("反方"));
+    recordRun(m_affirmative, Label1->text(), sideName(Side::Affirmative));
+    recordRun(m_negative, Label1->text(), sideName(Side::Negative));
 }
 
 HallView DualClock::hallView() const

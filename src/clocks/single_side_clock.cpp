@@ -75,7 +75,7 @@ void SingleSideClock::setTitle(const QString &title)
 void SingleSideClock::titleForSide(Side side)
 {
     m_side = side;
-    Label1->setText((side == Side::Affirmative ? QStringLiteral("正方") : QStringLiteral("反方")) + handedOverName());
+    Label1->setText(sideName(side) + handedOverName());
     publishHallView();
 }
 
@@ -91,15 +91,12 @@ void SingleSideClock::negativeSpeaks()
 
 void SingleSideClock::spaceBar()
 {
-    pauseOrResume(m_clock);
+    m_clock->togglePause();
 }
 
 void SingleSideClock::recordRuns()
 {
-    QString side;
-    if (m_side)
-        side = *m_side == Side::Affirmative ? QStringLiteral("正方") : QStringLiteral("反方");
-    recordRun(m_clock, handedOverName(), side);
+    recordRun(m_clock, handedOverName(), m_side ? sideName(*m_side) : QString());
 }
 
 HallView SingleSideClock::hallView() const

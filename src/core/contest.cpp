@@ -1,7 +1,6 @@
 #include "core/contest.h"
 
 #include "core/alert_sounds.h"
-#include "core/app_paths.h"
 #include "core/settings_files.h"
 
 #include <utility>
@@ -183,11 +182,6 @@ void Contest::release(PageFile file)
     emit changed(file);
 }
 
-bool Contest::isHeld(PageFile file) const
-{
-    return held(file).lines.has_value();
-}
-
 void Contest::setPageLoader(PageFile file, std::function<void()> load)
 {
     held(file).loadPage = std::move(load);
@@ -222,11 +216,6 @@ void Contest::handOverName(const QString &name)
 }
 
 Contest::Held &Contest::held(PageFile file)
-{
-    return m_held[std::size_t(file)];
-}
-
-const Contest::Held &Contest::held(PageFile file) const
 {
     return m_held[std::size_t(file)];
 }

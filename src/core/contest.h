@@ -94,7 +94,6 @@ public:
     void setLine(PageFile file, int line, const QString &text);
     SaveResult save(PageFile file);
     void release(PageFile file);
-    bool isHeld(PageFile file) const;
     void setPageLoader(PageFile file, std::function<void()> load);
 
     // Read afresh from the file each time; written by the score entry.
@@ -116,7 +115,6 @@ private:
         std::function<void()> loadPage;
     };
     Held &held(PageFile file);
-    const Held &held(PageFile file) const;
     QStringList readFile(PageFile file) const;
 
     const AppPaths &m_paths;

@@ -84,24 +84,14 @@ OvertimeStep overtimeStep(int overtime, const OvertimeRule &rule)
 
 QString formatOvertime(int overtime, CountdownFormat format)
 {
-    switch (format) {
-    case CountdownFormat::Seconds:
-        return QLatin1Char('+') + QString::number(overtime) + QLatin1Char('s');
-    case CountdownFormat::MinutesSeconds:
-        return QLatin1Char('+') + QString::number(overtime / 60) + QStringLiteral("分") +
-               QString::number(overtime % 60) + QStringLiteral("秒");
-    case CountdownFormat::None:
-        break;
-    }
-    return QString();
+    return format == CountdownFormat::None ? QString() : QLatin1Char('+') + formatRemaining(overtime, format);
 }
 
 StepSchedule::StepSchedule(qint64 intervalMs, qint64 maxGapMs) : m_interval(intervalMs), m_maxGap(maxGapMs) {}
 
 void StepSchedule::start(qint64 nowMs)
 {
-    m_next = nowMs + m_interval;
-    m_last = nowMs;
+    resume(nowMs, m_interval);
 }
 
 void StepSchedule::resume(qint64 nowMs, qint64 msToNext)

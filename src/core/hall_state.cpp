@@ -2,6 +2,11 @@
 
 namespace Dovrel {
 
+QString sideName(Side side)
+{
+    return side == Side::Affirmative ? QStringLiteral("正方") : QStringLiteral("反方");
+}
+
 const HallView &HallState::view() const
 {
     return m_view;

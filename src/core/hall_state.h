@@ -10,6 +10,8 @@ namespace Dovrel {
 
 enum class ClockKind { None, SingleSide, Dual, CrossExamination };
 enum class Side { Affirmative, Negative };
+// "正方" or "反方".
+QString sideName(Side side);
 
 // One countdown as the hall sees it.
 struct SideClock

@@ -4,7 +4,6 @@
 #include "core/design_faces.h"
 #include "core/limit_verdict.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -121,9 +120,9 @@ void addHallFindings(const CheckFacts &facts, QList<Finding> &findings)
     if (facts.hallScale > LargeHallDisplay && !facts.hallTextScaled)
         findings.append(
             {FindingKind::Note,
-             QStringLiteral("投影显示器是设计尺寸的 %1 倍，大屏幕的文字仍为设计字号；可在 config%2Dovrel.ini "
-                            "的 [hall] 中设 scaleText=true，让文字随屏幕放大")
-                 .arg(QString::number(facts.hallScale, 'f', 1), QDir::separator())});
+             systemSeparators(QStringLiteral("投影显示器是设计尺寸的 %1 倍，大屏幕的文字仍为设计字号；可在 "
+                                             "config\\Dovrel.ini 的 [hall] 中设 scaleText=true，让文字随屏幕放大"))
+                 .arg(QString::number(facts.hallScale, 'f', 1))});
 }
 
 } // namespace
@@ -154,16 +153,11 @@ unsigned findingColour(FindingKind kind)
     return 0x008000;
 }
 
-QString findingLine(const Finding &finding)
-{
-    return findingMark(finding.kind) + QLatin1Char(' ') + finding.text;
-}
-
 QString findingsText(const QList<Finding> &findings)
 {
     QStringList lines;
     for (const Finding &finding : findings)
-        lines.append(findingLine(finding));
+        lines.append(findingMark(finding.kind) + QLatin1Char(' ') + finding.text);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -203,7 +197,7 @@ QList<Finding> checkFindings(const CheckFacts &facts)
     QList<Finding> findings;
     addSoundFindings(facts, findings);
     addStageFindings(facts, findings);
-    const QString config = QStringLiteral("config") + QDir::separator() + QStringLiteral(" 文件夹：");
+    const QString config = systemSeparators(QStringLiteral("config\\ 文件夹："));
     if (facts.configWritable)
         findings.append({FindingKind::Fine, config + QStringLiteral("可以写入")});
     else

@@ -25,8 +25,6 @@ struct Finding
 // "×", "!" or "√", and the colour it is drawn in (red, amber, green) as 0xRRGGBB.
 QString findingMark(FindingKind kind);
 unsigned findingColour(FindingKind kind);
-// The mark, a blank and the text.
-QString findingLine(const Finding &finding);
 // One finding a line, the faults first, then the notes, then what is fine.
 QString findingsText(const QList<Finding> &findings);
 

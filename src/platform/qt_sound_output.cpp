@@ -39,13 +39,11 @@ public:
         if (!m_sound)
             m_sound = std::make_unique<QSoundEffect>();
         m_sound->stop();
-        const QFileInfo file(path);
-        if (!file.isFile() || !file.isReadable()) {
-            m_sound->setSource(QUrl());
-            return SoundStart::FileMissing;
-        }
         // Setting the same source again would not restart a sound still playing, so it is reset first.
         m_sound->setSource(QUrl());
+        const QFileInfo file(path);
+        if (!file.isFile() || !file.isReadable())
+            return SoundStart::FileMissing;
         m_sound->setSource(QUrl::fromLocalFile(path));
         m_sound->play();
         return SoundStart::Playing;
